@@ -1,0 +1,52 @@
+// Every message box and common dialog of the viewer goes through here, so that tests can script the answers.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+class QPrinter;
+
+namespace ui {
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // A modal message with an OK button; the title defaults to the application title.
+  virtual void message(const QString& text, const QString& title = QString()) = 0;
+  // A question with Yes and No; only Yes answers true.
+  virtual bool askYesNo(const QString& text, const QString& title) = 0;
+  // An open dialog; the chosen files (only the first is used by the callers), empty when cancelled.
+  virtual QStringList openFiles(const QString& title, const QString& filter, const QString& dir) = 0;
+  // A save dialog; empty when cancelled.
+  virtual QString saveFile(const QString& title, const QString& filter, const QString& dir,
+                           const QString& defaultSuffix) = 0;
+  // The colour dialog, starting at the given colour; nothing when cancelled.
+  virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+  // The print dialog on a printer; false when cancelled.
+  virtual bool print(QPrinter& printer) = 0;
+
+  // The window the modal dialogs belong to.
+  void setParent(QWidget* parent) { parent_ = parent; }
+  QWidget* parent() const { return parent_; }
+
+ private:
+  QWidget* parent_ = nullptr;
+};
+
+// The real dialogs (QMessageBox, QFileDialog, QColorDialog, QPrintDialog).
+class QtDialogs : public Dialogs {
+ public:
+  void message(const QString& text, const QString& title = QString()) override;
+  bool askYesNo(const QString& text, const QString& title) override;
+  QStringList openFiles(const QString& title, const QString& filter, const QString& dir) override;
+  QString saveFile(const QString& title, const QString& filter, const QString& dir,
+                   const QString& defaultSuffix) override;
+  std::optional<QColor> chooseColor(const QColor& initial) override;
+  bool print(QPrinter& printer) override;
+};
+
+}  // namespace ui
