@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/datafiles/decoders.h"
+
 namespace thickness {
 
 ReadingClass classify(std::uint32_t r, std::uint16_t nominal) {
@@ -94,21 +96,13 @@ ThkExtremes OverallExtremes::result() const {
   return {float(double(max_) * 0.001), float(double(min_) * 0.001)};
 }
 
-std::uint32_t rawToThickness(std::uint16_t raw, int sensor, const datafiles::ThicknessHeader& hdr) {
-  if (raw == kContactLostMarker || raw == kSpeedExceededMarker) return raw;
-  std::int64_t d = 5 * std::int64_t(raw) - std::int64_t(hdr.ZeroOffset[std::size_t(sensor) & 3u]);
-  if (d < 0) d = 0;
-  // Wide arithmetic: 5r x VelocityFactor exceeds 32 bits for large factors; the quotient fits.
-  return std::uint32_t(d * std::int64_t(hdr.VelocityFactor) / 200);
-}
-
 std::size_t samplesInBody(const datafiles::LoadedFile& file) { return file.body.size() / 8; }
 
 std::optional<Readings> readSample(const datafiles::LoadedFile& file, std::size_t k) {
   if (k >= samplesInBody(file)) return std::nullopt;
-  Readings r{};
-  for (int i = 0; i < 4; ++i) r[std::size_t(i)] = rawToThickness(file.value(4 * k + std::size_t(i)), i, file.thk);
-  return r;
+  std::array<std::uint16_t, 4> raw{};
+  for (std::size_t i = 0; i < 4; ++i) raw[i] = file.value(4 * k + i);
+  return datafiles::RawToThickness(raw, file.thk);
 }
 
 std::size_t chartSampleCount(const datafiles::ThicknessHeader& hdr) { return hdr.Length / 2u; }

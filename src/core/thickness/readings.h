@@ -108,13 +108,9 @@ class OverallExtremes {
   std::uint32_t min_ = 0;
 };
 
-// RawToThickness for one raw reading of sensor i (0..3): markers pass unchanged,
-// otherwise max(5r - ZeroOffset[i], 0) x VelocityFactor / 200 micrometres.
-std::uint32_t rawToThickness(std::uint16_t raw, int sensor, const datafiles::ThicknessHeader& hdr);
-
 // Number of samples the body holds whole (8 bytes each).
 std::size_t samplesInBody(const datafiles::LoadedFile& file);
-// The converted readings of sample k, or nothing when the body does not hold it whole.
+// The readings of sample k converted by RawToThickness, or nothing when the body does not hold it whole.
 std::optional<Readings> readSample(const datafiles::LoadedFile& file, std::size_t k);
 
 // Samples of the chart: L div 2 (the body may hold fewer: see readSample).
