@@ -1,0 +1,251 @@
+// DefectMap on screen: rows, ruler, indication bars, the XOR marker window and the side panel.
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <vector>
+
+#include "core/defectmap/defect_codes.h"
+#include "core/defectmap/defect_map.h"
+#include "core/defectmap/map_geometry.h"
+
+namespace defectmap {
+
+namespace {
+
+const gfx::Font kScreenFont{"Arial", 0, 10, gfx::kBlack};
+
+}  // namespace
+
+void DefectMap::Redraw() {
+  if (!canvas) return;
+  if (!cells) {
+    canvas->fillRect(gfx::Rect{0, 0, canvas->width(), canvas->height()}, gfx::sys::kAppWorkSpace);
+    return;
+  }
+  if (!header) return;
+  DrawBackground();
+  DrawRuler();
+  for (int l = 0; l < layers(); ++l) DrawLayerRuns(l);
+  DrawMarker();
+  DrawSidePanel();
+}
+
+void DefectMap::DrawBackground() {
+  gfx::Canvas& c = *canvas;
+  const int w = c.width();
+  const int l = marginLeft;
+  const int t = marginTop;
+  const int b = bottomLine();
+  const int endX = truncToInt((double(length()) - firstMm) * scale + l);
+  int right = std::max(w, l);
+  if (endX < right) {
+    right = endX;
+    c.fillRect(gfx::Rect{endX, t, w, b + 1}, gfx::kWhite);
+  }
+  c.fillRect(gfx::Rect{l, t, right, b}, gfx::sys::kBtnFace);
+  c.setPen(gfx::Pen{});
+  if (rowHeight > 0) {
+    for (int y = t; y <= b; y += rowHeight) c.line(0, y, right, y);
+  }
+  c.line(l - 1, 0, l - 1, b);
+  c.line(right, t, right, b);
+  c.fillRect(gfx::Rect{0, b + 1, w, b + 31}, gfx::kWhite);
+}
+
+int DefectMap::rulerStep() const {
+  int best = 10;
+  long long bestD = std::numeric_limits<long long>::max();
+  for (int q = 10; q <= 1000000; q *= 10) {
+    for (int m : {1, 2, 5}) {
+      const long long d = std::llabs(truncToInt64(double(rulerTarget) - double(m) * scale * q));
+      if (d < bestD) {
+        bestD = d;
+        best = m * q;
+      }
+    }
+  }
+  return best;
+}
+
+void DefectMap::DrawRuler() {
+  gfx::Canvas& c = *canvas;
+  const int w = c.width();
+  const int l = marginLeft;
+  const int t = marginTop;
+  const int b = bottomLine();
+  rulerTarget = 100;
+  majorTick = 30;
+  minorTick = 15;
+  c.setPen(gfx::Pen{});
+  c.setFont(kScreenFont);
+  c.setBrush(gfx::Brush{gfx::kWhite});
+  c.fillRect(gfx::Rect{0, t - 3 * majorTick, w, t});
+  c.fillRect(gfx::Rect{0, b + 4, w, b + 44});
+
+  const std::string label = FormatPosition(markerMm);
+  c.textOut(markerX - std::abs(c.textWidth(label) / 2), b + 7, label);
+  c.line(l, t, w, t);
+  // Without a scale (an empty object) there are no positions to mark.
+  if (!(scale > 0.0f)) return;
+
+  const long long step = rulerStep();
+  const long long minorStep = step / 10;
+  const auto xOf = [&](long long pos) { return truncToInt((double(pos) - firstMm) * scale + l); };
+  long long pos = truncToInt64(std::floor(double(firstMm) / double(step)) * double(step));
+  const long long last = truncToInt64(double(w - l) / scale + firstMm);
+  const int minorY = truncToInt(t - 0.6 * minorTick);
+  const int fifthY = truncToInt(t - 1.3 * minorTick);
+  while (pos < last) {
+    int x = xOf(pos);
+    if (x >= l) {
+      c.line(x, t - majorTick, x, t);
+      const std::string text = FormatPosition(int(pos));
+      c.textOut(x - std::abs(c.textWidth(text) / 2), t - 3 * std::abs(c.textHeight(text)) - 2, text);
+    }
+    for (int k = 1; k <= 9; ++k) {
+      pos += minorStep;
+      x = xOf(pos);
+      if (x >= l) c.line(x, k == 5 ? fifthY : minorY, x, t);
+    }
+    pos += minorStep;
+  }
+}
+
+RunBar DefectMap::barOf(int layer, std::int64_t s, std::int64_t e) const {
+  RunBar bar;
+  const int n = layers();
+  const auto slot = colorSlot(cells[s + 1]);
+  if (!slot) return bar;  // classes outside the six are not drawn, as in print
+  bar.color = DefectColors[*slot];
+  bar.d = std::min(truncToInt(cells[s] * double(sizeFactor)), rowHeight);
+  const std::int64_t position = (s - 2 * layer) / (2 * n);
+  bar.x = truncToInt((double(position) - firstMm) * scale + marginLeft);
+  bar.width = truncToInt(std::ceil(double(e - s) * scale / (2 * n)));
+  bar.yTop = (layer + 1) * rowHeight + marginTop - bar.d;
+  bar.visible = true;
+  return bar;
+}
+
+void DefectMap::DrawRun(int layer, std::int64_t s, std::int64_t e) {
+  const RunBar bar = barOf(layer, s, e);
+  if (!bar.visible) return;
+  canvas->fillRect(gfx::Rect{bar.x, bar.yTop + 1, bar.x + bar.width, bar.yTop + bar.d}, bar.color);
+}
+
+void DefectMap::DrawLayerRuns(int layer) {
+  const int n = layers();
+  if (!cells || n <= 0 || !(scale > 0.0f)) return;
+  const std::int64_t first = 2LL * n * firstMm + 2LL * layer;
+  const std::int64_t limit =
+      truncToInt64(std::ceil(double(canvas->width() - marginLeft) / scale) * 2.0 * n + double(first));
+  scanRuns(layer, first, limit, /*composite=*/scale < 1.0f);
+}
+
+void DefectMap::scanRuns(int layer, std::int64_t first, std::int64_t limit, bool composite) {
+  const int n = layers();
+  const std::int64_t stride = 2LL * n;
+  // Cells the body does not hold are empty: the scan stops where the body ends.
+  const std::int64_t total = std::min<std::int64_t>(2LL * n * length(), bodyCellBytes());
+  if (first >= total) return;
+
+  ColumnCompositor* comp = nullptr;
+  ColumnCompositor compositor;
+  if (composite) {
+    compositor.reset(canvas->width(), (layer + 1) * rowHeight + marginTop);
+    comp = &compositor;
+  }
+  const auto emit = [&](std::int64_t s, std::int64_t e) {
+    if (comp) {
+      const RunBar bar = barOf(layer, s, e);
+      if (bar.visible) comp->add(bar.x, bar.width, bar.d - 1, bar.color);
+    } else {
+      DrawRun(layer, s, e);
+    }
+  };
+
+  std::int64_t runStart = first;
+  std::int64_t c = first;
+  for (; c < total && c < limit; c += stride) {
+    if (cells[c] != cells[runStart] || cells[c + 1] != cells[runStart + 1]) {
+      if (cells[runStart] != 0) emit(runStart, c);
+      runStart = c;
+    }
+  }
+  if (runStart < total && cells[runStart] != 0) emit(runStart, c);
+  if (comp) comp->paint(*canvas);
+}
+
+void DefectMap::DrawMarker() {
+  gfx::Canvas& c = *canvas;
+  const int t = marginTop;
+  const int b = bottomLine();
+  c.setBrush(gfx::Brush{gfx::kWhite});
+  c.setPen(gfx::Pen{gfx::kYellow, 3, gfx::PenStyle::Solid, gfx::PenMode::Xor});
+  const int x1 = markerX;
+  const int x2 = truncToInt(std::floor(markerWidth * double(scale)) + markerX);
+  c.line(x1, t, x1, b);
+  c.line(x2, t, x2, b);
+  c.line(x1, b + 3, x2, b + 3);
+  c.line(x1, t - 3, x2, t - 3);
+  c.setPen(gfx::Pen{gfx::kYellow, 1, gfx::PenStyle::Solid, gfx::PenMode::Xor});
+  c.setFont(kScreenFont);
+  const std::string label = FormatPosition(markerMm);
+  c.textOut(markerX - std::abs(c.textWidth(label) / 2), b + 7, label);
+  c.setPen(gfx::Pen{gfx::kYellow, 1, gfx::PenStyle::Solid, gfx::PenMode::Copy});
+}
+
+void DefectMap::EraseMarker() {
+  if (!canvas) return;
+  gfx::Canvas& c = *canvas;
+  const int t = marginTop;
+  const int b = bottomLine();
+  c.setPen(gfx::Pen{gfx::kYellow, 3, gfx::PenStyle::Solid, gfx::PenMode::Xor});
+  const int x1 = markerX;
+  const int x2 = truncToInt(std::floor(markerWidth * double(scale)) + markerX);
+  c.line(x1, t, x1, b);
+  c.line(x2, t, x2, b);
+  c.line(x1, b + 3, x2, b + 3);
+  c.line(x1, t - 3, x2, t - 3);
+  c.setPen(gfx::Pen{gfx::kYellow, 1, gfx::PenStyle::Solid, gfx::PenMode::Xor});
+  c.setBrush(gfx::Brush{gfx::kWhite});
+  c.setFont(kScreenFont);
+  const std::string blanks(24, ' ');
+  c.textOut(markerX - std::abs(c.textWidth(blanks) / 2), b + 7, blanks);
+  c.setPen(gfx::Pen{gfx::kYellow, 1, gfx::PenStyle::Solid, gfx::PenMode::Copy});
+}
+
+void DefectMap::DrawSidePanel() {
+  gfx::Canvas& c = *canvas;
+  const int n = layers();
+  const int l = marginLeft;
+  const int t = marginTop;
+  const int r = rowHeight;
+  const int b = bottomLine();
+  c.setFont(kScreenFont);
+  const int cw = std::abs(c.textWidth("#")) + 2;
+  const int h = std::abs(c.textHeight("#"));
+  c.setBrush(gfx::Brush{gfx::kWhite});
+  c.fillRect(gfx::Rect{0, 0, l - 2 * cw, b});
+  c.setPen(gfx::Pen{});
+  c.line(0, t, l, t);
+  c.textOut(cw, t - 3 * h - 2, FormatPosition(markerMm));
+  for (int i = 0; i < n; ++i) {
+    const int lineY = (i + 1) * r + t;
+    c.line(0, lineY, l, lineY);
+    for (int j = 0; j < markerWidth; ++j) {
+      const long long p = static_cast<long long>(markerMm) + j;
+      if (p >= length()) break;
+      if (p < 0) continue;
+      const std::int64_t offset = 2LL * n * p + 2LL * i;
+      if (!cellPresent(offset) || cells[offset] == 0) continue;
+      const CellSymbols s = screenSymbols(cells[offset], cells[offset + 1]);
+      if (s.type.empty()) continue;
+      const int h1 = std::abs(c.textHeight(s.type));
+      c.textOut((j + 2) * cw, truncToInt(t + r / 2 - 1.2 * h1 + i * r), s.type);
+      c.textOut((j + 2) * cw, t + r / 2 + i * r, s.size);
+    }
+  }
+}
+
+}  // namespace defectmap
