@@ -77,6 +77,8 @@ class Chart3D {
   // Axis zoom: percent below 100 widens the left, right, top and bottom ranges
   // (delta = span x (percent - 100) / 100 added at each end); undo restores them.
   void zoomAxes(int percent);
+  // Sets an axis range; while widened the new range is the one undo returns to, shown widened.
+  void setAxisRange(ChartAxis& axis, double minimum, double maximum);
   void undoZoom();
   bool axesZoomed() const { return zoomed_; }
 
@@ -132,6 +134,7 @@ class Chart3D {
   std::array<ChartAxis, kAxisCount> axes_;
   std::array<std::pair<double, double>, kAxisCount> unzoomed_{};
   bool zoomed_ = false;
+  int zoomedPercent_ = 100;
   ChartLayout layout_;
 };
 

@@ -1,0 +1,231 @@
+// Chart3D drawing: walls, bands back to front, axes and title, through the Canvas.
+#include <algorithm>
+#include <cmath>
+
+#include "core/thickness/chart3d.h"
+#include "core/thickness/chart3d_runs.h"
+
+namespace thickness {
+
+namespace {
+
+const gfx::Pen kNoPen{gfx::kBlack, 1, gfx::PenStyle::Clear, gfx::PenMode::Copy};
+
+// Fills a shape in one colour: a rectangle where it is one, else a polygon without outline.
+class ShapeFiller {
+ public:
+  explicit ShapeFiller(gfx::Canvas& c) : c_(c) {
+    c_.setPen(kNoPen);
+    brush_ = gfx::Brush{gfx::kWhite, gfx::BrushStyle::Solid};
+    c_.setBrush(brush_);
+  }
+  void fill(const Quad& q, gfx::Color color) {
+    if (brush_.color != color) {
+      brush_.color = color;
+      c_.setBrush(brush_);
+    }
+    gfx::Rect r;
+    if (q.asRect(r)) {
+      if (r.width() > 0 && r.height() > 0) c_.fillRect(r);
+      return;
+    }
+    pts_.assign(q.p.begin(), q.p.end());
+    c_.polygon(pts_);
+  }
+
+ private:
+  gfx::Canvas& c_;
+  gfx::Brush brush_;
+  std::vector<gfx::Point> pts_;
+};
+
+using Corners = std::array<std::array<double, 3>, 4>;
+
+}  // namespace
+
+void Chart3D::draw(gfx::Canvas& canvas, const gfx::Rect& target) {
+  ChartLayout l = computeLayout(canvas, target);
+  canvas.setClip(target);
+  canvas.setPen(kNoPen);
+  canvas.fillRect(target, backgroundColor);
+  drawWalls(canvas, l);
+  drawBands(canvas, l);
+  layout_ = std::move(l);
+  drawAxes(canvas, layout_);
+  drawTitle(canvas, target);
+  canvas.setClip(std::nullopt);
+}
+
+void Chart3D::drawWalls(gfx::Canvas& c, const ChartLayout& l) const {
+  const BoxProjection& p = l.projection;
+  ShapeFiller fill(c);
+  if (!view3D) {
+    fill.fill(quadOf(p, Corners{{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}}), backWallColor);
+    return;
+  }
+  fill.fill(quadOf(p, Corners{{{0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}}}), backWallColor);
+  // The side walls with a thin outline, each with its thickness shown at its front edge.
+  c.setPen(gfx::Pen{0x808080, 1, gfx::PenStyle::Solid, gfx::PenMode::Copy});
+  c.setBrush(gfx::Brush{sideWallColor, gfx::BrushStyle::Solid});
+  auto poly = [&](const Quad& q) { c.polygon(std::vector<gfx::Point>(q.p.begin(), q.p.end())); };
+  const Quad left = quadOf(p, Corners{{{0, 0, 0}, {0, 0, 1}, {0, 1, 1}, {0, 1, 0}}});
+  const Quad bottom = quadOf(p, Corners{{{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1}}});
+  poly(left);
+  poly(bottom);
+  const gfx::Point a = p.pixel(0, 0, 0), b = p.pixel(1, 0, 0), t = p.pixel(0, 1, 0);
+  if (bottomWallSize > 0) {
+    c.setBrush(gfx::Brush{shade(sideWallColor, 0.92), gfx::BrushStyle::Solid});
+    poly(Quad{{{a, b, {b.x, b.y + bottomWallSize}, {a.x, a.y + bottomWallSize}}}});
+  }
+  if (leftWallSize > 0) {
+    c.setBrush(gfx::Brush{shade(sideWallColor, 0.92), gfx::BrushStyle::Solid});
+    poly(Quad{{{{a.x - leftWallSize, a.y}, a, t, {t.x - leftWallSize, t.y}}}});
+  }
+}
+
+void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
+  const BoxProjection& p = l.projection;
+  const ChartAxis& xa = axes_[kBottom];
+  const ChartAxis& ya = axes_[kLeft];
+  const double xspan = xa.maximum - xa.minimum;
+  const double yspan = ya.maximum - ya.minimum;
+  if (!(xspan > 0) || !(yspan > 0)) return;
+  const int columns = std::max(1, int(std::lround(std::abs(p.eu.x))));
+  auto vOf = [&](double y) { return std::clamp((y - ya.minimum) / yspan, 0.0, 1.0); };
+  const double vb = vOf(0);
+  ShapeFiller fill(c);
+
+  for (int place = kSeriesCount; place >= 1; --place) {
+    std::vector<Quad>& shapes = l.shapes[place - 1];
+    shapes.clear();
+    const ChartSeries& s = series_[order_[place - 1]];
+    if (!s.active) continue;
+    const double w0 = view3D ? (place - 1) / double(kSeriesCount) : 0;
+    const double w1 = view3D ? place / double(kSeriesCount) : 0;
+    const std::vector<BandRun> runs = bandRuns(s.points, xa.minimum, xa.maximum, columns);
+    if (runs.empty()) continue;
+    auto uOf = [&](double x) { return (x - xa.minimum) / xspan; };
+    auto put = [&](const Quad& q, gfx::Color color) {
+      fill.fill(q, color);
+      shapes.push_back(q);
+    };
+
+    if (view3D && p.topVisible) {
+      for (const BandRun& r : runs) {
+        const double u0 = uOf(r.x0), u1 = uOf(r.x1), v = vOf(r.y);
+        put(quadOf(p, Corners{{{u0, v, w0}, {u1, v, w0}, {u1, v, w1}, {u0, v, w1}}}), shade(r.color, p.topShade));
+      }
+    }
+    if (view3D) {
+      // The step faces between neighbours and at the band's ends, on the side that faces the viewer.
+      auto riser = [&](double u, double lo, double hi, gfx::Color color) {
+        if (hi - lo <= 0) return;
+        put(quadOf(p, Corners{{{u, lo, w0}, {u, hi, w0}, {u, hi, w1}, {u, lo, w1}}}), shade(color, p.sideShade));
+      };
+      if (!p.rightSideVisible) riser(uOf(runs.front().x0), std::min(vb, vOf(runs.front().y)),
+                                     std::max(vb, vOf(runs.front().y)), runs.front().color);
+      for (std::size_t i = 0; i + 1 < runs.size(); ++i) {
+        const BandRun& a = runs[i];
+        const BandRun& b = runs[i + 1];
+        const double u = uOf(a.x1);
+        const double va = vOf(a.y), vb2 = vOf(b.y);
+        if (a.x1 != b.x0) {
+          if (p.rightSideVisible) riser(u, std::min(vb, va), std::max(vb, va), a.color);
+          else riser(uOf(b.x0), std::min(vb, vb2), std::max(vb, vb2), b.color);
+        } else if (p.rightSideVisible && va > vb2) {
+          riser(u, vb2, va, a.color);
+        } else if (!p.rightSideVisible && vb2 > va) {
+          riser(u, va, vb2, b.color);
+        }
+      }
+      if (p.rightSideVisible) riser(uOf(runs.back().x1), std::min(vb, vOf(runs.back().y)),
+                                    std::max(vb, vOf(runs.back().y)), runs.back().color);
+    }
+    if (!view3D || std::abs(p.ev.y) > 0.5) {
+      for (const BandRun& r : runs) {
+        const double u0 = uOf(r.x0), u1 = uOf(r.x1), v = vOf(r.y);
+        const double lo = std::min(v, vb), hi = std::max(v, vb);
+        put(quadOf(p, Corners{{{u0, lo, w0}, {u1, lo, w0}, {u1, hi, w0}, {u0, hi, w0}}}),
+            shade(r.color, view3D ? p.frontShade : 1.0));
+      }
+    }
+  }
+}
+
+void Chart3D::drawAxes(gfx::Canvas& c, const ChartLayout& l) {
+  const BoxProjection& p = l.projection;
+  c.setFont(labelFont);
+  c.setBrush(gfx::Brush{gfx::kWhite, gfx::BrushStyle::Clear});
+  c.setPen(gfx::Pen{gfx::kBlack, 1, gfx::PenStyle::Solid, gfx::PenMode::Copy});
+  const int th = c.textHeight("0");
+  auto uOf = [](const ChartAxis& a, double v) { return (v - a.minimum) / (a.maximum - a.minimum); };
+  gfx::Font f = labelFont;
+
+  // Labels along a horizontal axis at box height v and depth w, below (dir 1) or above (dir -1) it.
+  auto horizontal = [&](const ChartAxis& a, double v, double w, int dir, int gap) {
+    const gfx::Point s = p.pixel(0, v, w), e = p.pixel(1, v, w);
+    c.line(s.x, s.y, e.x, e.y);
+    f.color = a.labelColor;
+    c.setFont(f);
+    int lastRight = -1000000;
+    for (const auto& [value, text] : axisLabels(a)) {
+      const gfx::Point at = p.pixel(uOf(a, value), v, w);
+      c.line(at.x, at.y, at.x, at.y + dir * 4);
+      const int tw = c.textWidth(text);
+      const int x = at.x - tw / 2;
+      if (x < lastRight + 4) continue;
+      c.textOut(x, dir > 0 ? at.y + gap + 5 : at.y - gap - 5 - th, text);
+      lastRight = x + tw;
+    }
+  };
+
+  if (axes_[kBottom].visible) horizontal(axes_[kBottom], 0, 0, 1, view3D ? bottomWallSize : 0);
+  if (axes_[kTop].visible) horizontal(axes_[kTop], 1, view3D ? 1 : 0, -1, 0);
+
+  const ChartAxis& la = axes_[kLeft];
+  if (la.visible && la.maximum > la.minimum) {
+    const gfx::Point s = p.pixel(0, 0, 0), e = p.pixel(0, 1, 0);
+    const int wall = view3D ? leftWallSize : 0;
+    c.line(s.x - wall, s.y, e.x - wall, e.y);
+    f.color = la.labelColor;
+    c.setFont(f);
+    int lastTop = 1000000;
+    for (const auto& [value, text] : axisLabels(la)) {
+      const gfx::Point at = p.pixel(0, uOf(la, value), 0);
+      c.line(at.x - wall, at.y, at.x - wall - 4, at.y);
+      const int y = at.y - th / 2;
+      if (y + th > lastTop) continue;
+      c.textOut(at.x - wall - 6 - c.textWidth(text), y, text);
+      lastTop = y;
+    }
+  }
+
+  const ChartAxis& da = axes_[kDepth];
+  if (view3D && da.visible) {
+    const gfx::Point s = p.pixel(1, 0, 0), e = p.pixel(1, 0, 1);
+    c.line(s.x, s.y, e.x, e.y);
+    f.color = da.labelColor;
+    c.setFont(f);
+    int lastTop = 1000000;
+    for (int place = 1; place <= kSeriesCount; ++place) {
+      const gfx::Point at = p.pixel(1, 0, (place - 0.5) / kSeriesCount);
+      const int y = at.y - th / 2;
+      if (y + th > lastTop) continue;
+      c.textOut(at.x + 6, y, series_[order_[place - 1]].title);
+      lastTop = y;
+    }
+  }
+}
+
+void Chart3D::drawTitle(gfx::Canvas& c, const gfx::Rect& target) const {
+  if (!titleVisible) return;
+  c.setFont(titleFont);
+  c.setBrush(gfx::Brush{gfx::kWhite, gfx::BrushStyle::Clear});
+  int y = target.top + 2;
+  for (const std::string& line : titleLines) {
+    c.textOut(target.right - 10 - c.textWidth(line), y, line);
+    y += c.textHeight(line);
+  }
+}
+
+}  // namespace thickness
