@@ -50,10 +50,17 @@ class DefectMap {
   // --- Model (setters and queries) ---
   void SetScrollBar(ScrollBar* bar) { scrollBar = bar; }
   void SetHeader(const datafiles::DefectMapHeader* hdr) { header = hdr; }
-  // The body of the shown map; size bounds every read (the body may be short).
+  // The body of the shown map; size bounds every read (the body may be short or empty:
+  // an empty body is still a shown map, drawn as empty rows).
   void SetCells(const std::uint8_t* body, std::size_t size) {
-    cells = body;
+    static constexpr std::uint8_t kNoCells[2] = {0, 0};
+    cells = body ? body : kNoCells;
     cellsSize = body ? size : 0;
+  }
+  // No map shown any more (its body released): the view falls back to the empty background.
+  void ClearCells() {
+    cells = nullptr;
+    cellsSize = 0;
   }
   // Stores the canvas; with a header set, fits the map to its width.
   void SetCanvas(gfx::Canvas* c);
