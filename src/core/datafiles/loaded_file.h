@@ -32,6 +32,7 @@ struct LoadedFile {
   int HeaderSize = 0;       // 96/128 for .DTM/.DAU, 64/80 for .DHN/.DHT
   int headerBytes = 0;      // header plus extension bytes held in RawHeader
   bool DhExtended = false;
+  int extensionStart = 0;   // index in RawHeader of the additional-gate bytes (80 or 81)
   bool DhObjectBlock = false;  // the record carried an object-name block
   int Temperature = 0;
   std::uint32_t BeamVelocityCos = 0;

@@ -1,0 +1,29 @@
+// tervtool: reads, renders, prints and exports result files without a window.
+#include <QGuiApplication>
+#include <QLocale>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/dispatch.h"
+#include "qt/convert.h"
+
+int main(int argc, char** argv) {
+  // Rendering needs a GUI application for fonts; no window is ever shown.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QGuiApplication app(argc, argv);
+
+  cli::Context ctx;
+  const QLocale locale = QLocale::system();
+  ctx.nf = qtx::numberFormat(locale);
+  ctx.localeId = qtx::localeId(locale).toStdString();
+  ctx.settings = settings::SetDefaultSettings(".");
+  ctx.settings.localeId = ctx.localeId;
+  ctx.out = &std::cout;
+  ctx.err = &std::cerr;
+
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return cli::run(ctx, args);
+}

@@ -1,0 +1,35 @@
+// Recognising, checking and reading a result file: type byte, extension, header checksum, length, body.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/datafiles/loaded_file.h"
+
+namespace datafiles {
+
+// The outcome of opening a file: the accepted file, or the refusal with the messages
+// to show in order (empty for an empty name and for an unknown type byte, which the
+// caller reports with its own "Открыть невозможно" message).
+struct OpenResult {
+  bool ok = false;
+  std::vector<std::string> messages;
+  LoadedFile file;
+};
+
+// OpenDataFile followed by ReadDataBody: opens, checks and decodes the file by name.
+OpenResult LoadDataFile(const std::string& name);
+// The same on bytes already in memory (tests, fuzzing); name supplies the extension.
+OpenResult LoadDataBytes(const std::string& name, const std::vector<std::uint8_t>& bytes);
+
+// The checksum test: the byte at position - 1 equals the 8-bit sum of bytes 0 to length - 1 without it.
+bool HeaderChecksumOk(const std::uint8_t* buffer, int length, int position);
+
+// Temperature in degrees from the header's byte: t below 128, else t - 255.
+int Temperature(std::uint8_t t);
+
+// The file-name extension from the last "." on (dot included); empty when there is none.
+std::string Extension(const std::string& name);
+
+}  // namespace datafiles

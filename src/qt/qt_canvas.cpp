@@ -1,0 +1,197 @@
+// QPainter canvas with the platform's drawing rules: excluded line ends, XOR pens on images.
+#include "qt/qt_canvas.h"
+
+#include <QFontMetrics>
+#include <QPolygon>
+#include <cstdlib>
+
+#include "qt/convert.h"
+
+namespace qtx {
+
+QFont toQFont(const gfx::Font& f) {
+  QFont q(QString::fromStdString(f.name));
+  if (f.pixelHeight > 0) q.setPixelSize(f.pixelHeight);
+  else q.setPointSize(f.pointSize > 0 ? f.pointSize : 8);
+  q.setBold(f.bold);
+  q.setItalic(f.italic);
+  q.setUnderline(f.underline);
+  q.setStyleStrategy(QFont::NoAntialias);
+  return q;
+}
+
+QtCanvas::QtCanvas(QImage& image) : image_(&image), width_(image.width()), height_(image.height()) {
+  ownPainter_ = std::make_unique<QPainter>(&image);
+  painter_ = ownPainter_.get();
+  setFont(font_);
+}
+
+QtCanvas::QtCanvas(QPainter& painter, int width, int height) : painter_(&painter), width_(width), height_(height) {
+  setFont(font_);
+}
+
+QtCanvas::~QtCanvas() = default;
+
+void QtCanvas::setFont(const gfx::Font& font) {
+  font_ = font;
+  qfont_ = toQFont(font);
+}
+
+void QtCanvas::applyMode() {
+  switch (pen_.mode) {
+    case gfx::PenMode::Copy: painter_->setCompositionMode(QPainter::CompositionMode_SourceOver); break;
+    case gfx::PenMode::Xor: painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
+    case gfx::PenMode::NotXor: painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
+  }
+}
+
+void QtCanvas::applyPen() {
+  if (pen_.style == gfx::PenStyle::Clear) {
+    painter_->setPen(Qt::NoPen);
+    return;
+  }
+  QPen p(toQColor(pen_.color));
+  p.setWidth(pen_.width <= 1 ? 0 : pen_.width);  // 0: the cosmetic one-pixel pen
+  switch (pen_.style) {
+    case gfx::PenStyle::Dash: p.setStyle(Qt::DashLine); break;
+    case gfx::PenStyle::Dot: p.setStyle(Qt::DotLine); break;
+    case gfx::PenStyle::DashDot: p.setStyle(Qt::DashDotLine); break;
+    default: p.setStyle(Qt::SolidLine); break;
+  }
+  painter_->setPen(p);
+}
+
+bool QtCanvas::inClip(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
+  if (clip_ && (x < clip_->left || x >= clip_->right || y < clip_->top || y >= clip_->bottom)) return false;
+  return true;
+}
+
+void QtCanvas::plot(int x, int y) {
+  if (!inClip(x, y)) return;
+  const QRgb src = toQColor(pen_.color).rgb() & 0xFFFFFF;
+  const QRgb dst = image_->pixel(x, y) & 0xFFFFFF;
+  QRgb out = src;
+  if (pen_.mode == gfx::PenMode::Xor) out = src ^ dst;
+  else if (pen_.mode == gfx::PenMode::NotXor) out = ~(src ^ dst) & 0xFFFFFF;
+  image_->setPixel(x, y, 0xFF000000u | out);
+}
+
+void QtCanvas::lineTo(int x, int y) {
+  const gfx::Point from = pos_;
+  pos_ = {x, y};
+  if (pen_.style == gfx::PenStyle::Clear) return;
+  if (image_ && pen_.width <= 1 && pen_.style == gfx::PenStyle::Solid) {
+    // Bresenham without the end pixel, as the platform draws lines; exact under XOR.
+    int x0 = from.x, y0 = from.y;
+    const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
+    const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
+    if (dx > 4 * (width_ + height_) || -dy > 4 * (width_ + height_)) {
+      // Far outside the picture: let the painter clip it.
+    } else {
+      painter_->end();
+      int err = dx + dy;
+      while (!(x0 == x && y0 == y)) {
+        plot(x0, y0);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+          err += dy;
+          x0 += sx;
+        }
+        if (e2 <= dx) {
+          err += dx;
+          y0 += sy;
+        }
+      }
+      painter_->begin(image_);
+      if (clip_) setClip(clip_);
+      return;
+    }
+  }
+  applyPen();
+  applyMode();
+  painter_->drawLine(from.x, from.y, x, y);
+}
+
+void QtCanvas::rectangle(const gfx::Rect& r) {
+  applyMode();
+  if (brush_.style == gfx::BrushStyle::Solid) {
+    painter_->fillRect(QRect(r.left, r.top, r.width(), r.height()), toQColor(brush_.color));
+  }
+  if (pen_.style != gfx::PenStyle::Clear && r.width() > 0 && r.height() > 0) {
+    applyPen();
+    painter_->setBrush(Qt::NoBrush);
+    if (pen_.width <= 1) {
+      painter_->drawRect(QRect(r.left, r.top, r.width() - 1, r.height() - 1));
+    } else {
+      const int h = pen_.width / 2;
+      painter_->drawRect(QRect(r.left + h, r.top + h, r.width() - 2 * h - 1, r.height() - 2 * h - 1));
+    }
+  }
+}
+
+void QtCanvas::fillRect(const gfx::Rect& r) {
+  if (brush_.style != gfx::BrushStyle::Solid || r.width() <= 0 || r.height() <= 0) return;
+  applyMode();
+  painter_->fillRect(QRect(r.left, r.top, r.width(), r.height()), toQColor(brush_.color));
+}
+
+void QtCanvas::polygon(const std::vector<gfx::Point>& points) {
+  if (points.empty()) return;
+  QPolygon poly;
+  poly.reserve(int(points.size()));
+  for (const auto& p : points) poly << QPoint(p.x, p.y);
+  applyMode();
+  applyPen();
+  if (brush_.style == gfx::BrushStyle::Solid) painter_->setBrush(toQColor(brush_.color));
+  else painter_->setBrush(Qt::NoBrush);
+  painter_->drawPolygon(poly);
+}
+
+void QtCanvas::textOut(int x, int y, const std::string& text) {
+  const QString s = QString::fromStdString(text);
+  painter_->setFont(qfont_);
+  const QFontMetrics fm(qfont_, painter_->device());
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  if (brush_.style == gfx::BrushStyle::Solid) {
+    painter_->fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), toQColor(brush_.color));
+  }
+  painter_->setPen(toQColor(font_.color));
+  painter_->drawText(QPoint(x, y + fm.ascent()), s);
+}
+
+int QtCanvas::textWidth(const std::string& text) {
+  const QFontMetrics fm(qfont_, painter_->device());
+  return fm.horizontalAdvance(QString::fromStdString(text));
+}
+
+int QtCanvas::textHeight(const std::string&) {
+  const QFontMetrics fm(qfont_, painter_->device());
+  return fm.height();
+}
+
+void QtCanvas::setClip(std::optional<gfx::Rect> clip) {
+  clip_ = clip;
+  if (clip) painter_->setClipRect(QRect(clip->left, clip->top, clip->width(), clip->height()));
+  else painter_->setClipping(false);
+}
+
+void QtCanvas::setPixel(int x, int y, gfx::Color c) {
+  if (image_) {
+    if (!inClip(x, y)) return;
+    painter_->end();
+    image_->setPixel(x, y, toQColor(c).rgb());
+    painter_->begin(image_);
+    if (clip_) setClip(clip_);
+    return;
+  }
+  painter_->setPen(toQColor(c));
+  painter_->drawPoint(x, y);
+}
+
+gfx::Color QtCanvas::pixel(int x, int y) const {
+  if (!image_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+  return fromQColor(QColor(image_->pixel(x, y)));
+}
+
+}  // namespace qtx

@@ -1,0 +1,67 @@
+// gfx::Canvas over QPainter: on a QImage (exact pixels, XOR pens) or on a printer page.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "core/gfx/canvas.h"
+
+namespace qtx {
+
+class QtCanvas : public gfx::Canvas {
+ public:
+  // Draws on an image; the image must outlive the canvas.
+  explicit QtCanvas(QImage& image);
+  // Draws with a painter already active on a device (a printer page); w x h is the page.
+  QtCanvas(QPainter& painter, int width, int height);
+  ~QtCanvas() override;
+
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  void setPen(const gfx::Pen& pen) override { pen_ = pen; }
+  void setBrush(const gfx::Brush& brush) override { brush_ = brush; }
+  void setFont(const gfx::Font& font) override;
+  gfx::Pen pen() const override { return pen_; }
+  gfx::Brush brush() const override { return brush_; }
+  gfx::Font font() const override { return font_; }
+
+  void moveTo(int x, int y) override { pos_ = {x, y}; }
+  void lineTo(int x, int y) override;
+  void rectangle(const gfx::Rect& r) override;
+  void fillRect(const gfx::Rect& r) override;
+  using gfx::Canvas::fillRect;
+  void polygon(const std::vector<gfx::Point>& points) override;
+  void textOut(int x, int y, const std::string& text) override;
+  int textWidth(const std::string& text) override;
+  int textHeight(const std::string& text) override;
+  void setClip(std::optional<gfx::Rect> clip) override;
+  void setPixel(int x, int y, gfx::Color c) override;
+  gfx::Color pixel(int x, int y) const override;
+
+  QPainter& painter() { return *painter_; }
+
+ private:
+  void applyPen();
+  void applyMode();
+  void plot(int x, int y);
+  bool inClip(int x, int y) const;
+
+  QImage* image_ = nullptr;
+  std::unique_ptr<QPainter> ownPainter_;
+  QPainter* painter_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+  gfx::Pen pen_;
+  gfx::Brush brush_;
+  gfx::Font font_;
+  QFont qfont_;
+  gfx::Point pos_;
+  std::optional<gfx::Rect> clip_;
+};
+
+// The QFont for a font of the canvas on a device of the given resolution.
+QFont toQFont(const gfx::Font& font);
+
+}  // namespace qtx

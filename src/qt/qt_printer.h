@@ -1,0 +1,46 @@
+// gfx::Printer over QPrinter (the print dialog's printer) and over QPdfWriter (PDF files, 600 dpi, A4).
+#pragma once
+
+#include <QPainter>
+#include <QPagedPaintDevice>
+#include <QString>
+#include <memory>
+
+#include "core/gfx/printer.h"
+#include "qt/qt_canvas.h"
+
+class QPrinter;
+class QPdfWriter;
+
+namespace qtx {
+
+class QtPrinter : public gfx::Printer {
+ public:
+  // A printer set up by the print dialog (high resolution).
+  explicit QtPrinter(QPrinter& printer);
+  // A PDF file at 600 dpi on A4.
+  explicit QtPrinter(const QString& pdfPath);
+  ~QtPrinter() override;
+
+  int pageWidth() const override;
+  int pageHeight() const override;
+  int dpi() const override;
+  bool beginDoc(const std::string& title) override;
+  void newPage() override;
+  bool endDoc() override;
+  bool printing() const override { return printing_; }
+  int pageNumber() const override { return page_; }
+  gfx::Canvas& canvas() override { return *canvas_; }
+
+ private:
+  QPagedPaintDevice* device_ = nullptr;
+  QPrinter* printer_ = nullptr;
+  std::unique_ptr<QPdfWriter> pdf_;
+  QString pdfPath_;
+  QPainter painter_;
+  std::unique_ptr<QtCanvas> canvas_;
+  bool printing_ = false;
+  int page_ = 0;
+};
+
+}  // namespace qtx
