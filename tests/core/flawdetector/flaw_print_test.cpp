@@ -1,0 +1,110 @@
+// Tests of the printed flaw-detector page: scale and margin, header lines, picture place, parameter text.
+#include "core/flawdetector/flaw_print.h"
+
+#include <gtest/gtest.h>
+
+#include "core/datafiles/reader.h"
+#include "core/gfx/recording_printer.h"
+#include "support/file_builder.h"
+
+namespace flaw {
+namespace {
+
+datafiles::LoadedFile PlainFile(std::uint8_t temperature = 20) {
+  testsupport::FlawSpec spec;  // 5 June 2002 14:30:15, unit 4321, block 7
+  spec.temperature = temperature;
+  spec.aScan.assign(140, 30);
+  auto result = datafiles::LoadDataBytes("rec.DHN", testsupport::buildFlaw(spec));
+  EXPECT_TRUE(result.ok);
+  return result.file;
+}
+
+ProtocolFields Fields() { return {"17/3", "Труба 325", {"Годен", "без замечаний"}, "Петров"}; }
+
+TEST(FlawPrint, ScaleAndMarginFromThePage) {
+  gfx::RecordingPrinter printer(4800, 6600);
+  const auto outcome = PrintScreen(printer, PlainFile(), Fields(), kDefaultFlawColors, "00000419");
+  EXPECT_EQ(outcome.result, PrintResult::Printed);
+  EXPECT_EQ(outcome.zoom, 17);
+  EXPECT_EQ(outcome.marginX, 346);
+  ASSERT_EQ(printer.pages().size(), 1u);
+  EXPECT_TRUE(printer.ended());
+  // Every cell of the picture is a 17 x 17 block from the margin on.
+  const auto rects = printer.pages()[0]->ofKind(gfx::DrawOp::Rectangle);
+  ASSERT_FALSE(rects.empty());
+  for (const auto& op : rects) {
+    EXPECT_EQ(op.rect.width(), 17);
+    EXPECT_EQ((op.rect.left - 346) % 17, 0);
+    EXPECT_GE(op.rect.left, 346);
+    EXPECT_LE(op.rect.right, 346 + 160 * 17);
+  }
+}
+
+TEST(FlawPrint, HeaderLinesThenPictureThenParameters) {
+  gfx::RecordingPrinter printer(4800, 6600);  // text cells 40 x 80
+  PrintScreen(printer, PlainFile(200), Fields(), kDefaultFlawColors, "00000419");
+  const auto& page = *printer.pages()[0];
+  const auto texts = page.ofKind(gfx::DrawOp::Text);
+  ASSERT_GE(texts.size(), 4u);
+  const std::string line2 = "УИУ\"ВЕРТАН\"№ 4321     Дата:05-06-2002   Начало:14:30:15";
+  const std::string title = "Протокол №: 17/3";
+  EXPECT_EQ(texts[0].text, title);
+  const int dx = (40 * 55 - 40 * 16) / 2;  // 55 and 16 characters
+  EXPECT_EQ(texts[0].at, (gfx::Point{346 + dx, 220}));
+  EXPECT_EQ(texts[1].text, line2);
+  EXPECT_EQ(texts[1].at, (gfx::Point{346, 220 + 192}));  // trunc(80 x 1.6 x 1.5)
+  EXPECT_EQ(texts[1].font.name, "Courier New");
+  EXPECT_EQ(texts[2].text, "Объект: Труба 325");
+  EXPECT_EQ(texts[2].at.y, 412 + 128);
+  EXPECT_EQ(texts[3].text, "ПЭП №  7    Температура:-55C");  // byte 200 stands for 200 - 255
+  EXPECT_EQ(texts[3].at.y, 540 + 128);
+  // The header page is cleared to white before the header is written.
+  const auto fills = page.ofKind(gfx::DrawOp::FillRect);
+  ASSERT_EQ(fills.size(), 2u);
+  EXPECT_EQ(fills[1].brush.color, gfx::kWhite);
+  EXPECT_EQ(fills[1].rect, (gfx::Rect{0, 0, 4800, 6600}));
+
+  // The picture starts below the header: 668 + 128 + trunc(80 x 1.3).
+  const int pictureTop = 668 + 128 + 104;
+  int top = 1 << 30, bottom = 0;
+  for (const auto& op : page.ofKind(gfx::DrawOp::Rectangle)) {
+    top = std::min(top, op.rect.top);
+    bottom = std::max(bottom, op.rect.bottom);
+  }
+  EXPECT_EQ(top, pictureTop);
+  EXPECT_EQ(bottom, pictureTop + 80 * 17);
+
+  // Then two font heights (Courier New 12 at 600 dpi: 100) and the parameter lines, 1.6 lines apart.
+  const int textTop = pictureTop + 80 * 17 + 200;
+  ASSERT_GE(texts.size(), 4u + 7u + 4u);
+  EXPECT_EQ(texts[4].text.rfind("Усиление: 42 дБ", 0), 0u);
+  EXPECT_EQ(texts[4].at, (gfx::Point{346, textTop}));
+  EXPECT_EQ(texts[5].at.y, textTop + 128);
+  const std::size_t n = texts.size();
+  EXPECT_EQ(texts[n - 3].text, " Заключение:Годен");
+  EXPECT_EQ(texts[n - 2].text, "без замечаний");
+  EXPECT_EQ(texts[n - 1].text, "Дефектоскопист: Петров");
+}
+
+TEST(FlawPrint, TemperatureSignAndSmallPages) {
+  gfx::RecordingPrinter printer(200, 300);
+  const auto outcome = PrintScreen(printer, PlainFile(12), Fields(), kDefaultFlawColors, "00000419");
+  EXPECT_EQ(outcome.zoom, 1);  // a page narrower than 270 pixels still gets one pixel per cell
+  EXPECT_NE(printer.pages()[0]->findText("ПЭП №  7    Температура:+12C"), nullptr);
+}
+
+class RefusingPrinter : public gfx::RecordingPrinter {
+ public:
+  RefusingPrinter() : RecordingPrinter(4800, 6600) {}
+  bool beginDoc(const std::string&) override { return false; }
+};
+
+TEST(FlawPrint, PrinterThatCannotStartPrintsNothing) {
+  RefusingPrinter printer;
+  EXPECT_EQ(PrintScreen(printer, PlainFile(), Fields(), kDefaultFlawColors, "00000419").result,
+            PrintResult::NotStarted);
+  EXPECT_TRUE(printer.pages().empty());
+}
+
+}  // namespace
+}  // namespace flaw
