@@ -1,17 +1,320 @@
-// The defect-map view (placeholder until the map is built).
+// The defect-map view: builds ADPanel, shows a loaded map and serves zoom, scrolling, marker, legend and colours.
 #include "ui/defectmap/defect_map_controller.h"
 
+#include <QAction>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <QWidget>
 
+#include "qt/convert.h"
+#include "qt/qt_canvas.h"
+#include "ui/defectmap/ad_legend_form.h"
+#include "ui/defectmap/map_image.h"
+#include "ui/defectmap/scroll_bar_adapter.h"
 #include "ui/shell/main_form.h"
 
 namespace ui {
 
-DefectMapController::DefectMapController(TMainForm& form) : form_(form) { panel_ = new QWidget(); }
-DefectMapController::~DefectMapController() = default;
+namespace {
+
+// The vertical zoom buttons' images: a row drawn tall with arrows out, or low with arrows in.
+QIcon rowZoomIcon(bool taller) {
+  QPixmap pm(23, 22);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setPen(QPen(Qt::black, 1));
+  p.setBrush(QColor(0xF0, 0xF0, 0xF0));
+  const int h = taller ? 12 : 6;
+  p.drawRect(4, 11 - h / 2, 14, h);
+  p.setBrush(Qt::black);
+  const int tip = taller ? 0 : 6;
+  const int back = taller ? 3 : 3 - 6;
+  p.drawPolygon(QPolygon({QPoint(11, tip), QPoint(8, tip + back), QPoint(14, tip + back)}));
+  p.drawPolygon(QPolygon({QPoint(11, 21 - tip), QPoint(8, 21 - tip - back), QPoint(14, 21 - tip - back)}));
+  return QIcon(pm);
+}
+
+// The slot a colour menu item changes, by its caption; the main menu lists "along" before
+// "across" and the drop-down the other way round, so the caption decides.
+int slotOfCaption(QString caption, int fallback) {
+  caption.remove('&');
+  caption = caption.trimmed();
+  static const char* kCaptions[6] = {"Объемный дефект",   "Объемно-плоскостной", "Плоскостной поперек",
+                                     "Плоскостной вдоль", "Превышение скорости", "Нарушение контакта"};
+  for (int k = 0; k < 6; ++k)
+    if (caption == QString::fromUtf8(kCaptions[k])) return k;
+  return fallback;
+}
+
+}  // namespace
+
+DefectMapController::DefectMapController(TMainForm& form) : form_(form) {
+  panel_ = new QWidget();
+  panel_->setObjectName("ADPanel");
+  auto* outer = new QHBoxLayout(panel_);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->setSpacing(0);
+
+  ADToolBar2 = new QToolBar(panel_);
+  ADToolBar2->setObjectName("ADToolBar2");
+  ADToolBar2->setOrientation(Qt::Vertical);
+  ADToolBar2->setFixedWidth(32);
+  ADToolBar2->setIconSize(QSize(23, 22));
+  ADtbVertZoomIn = new QToolButton(ADToolBar2);
+  ADtbVertZoomIn->setObjectName("ADtbVertZoomIn");
+  ADtbVertZoomIn->setIcon(rowZoomIcon(true));
+  ADtbVertZoomIn->setFixedSize(30, 28);
+  ADtbVertZoomIn->setAutoRaise(true);
+  ADtbVertZoomOut = new QToolButton(ADToolBar2);
+  ADtbVertZoomOut->setObjectName("ADtbVertZoomOut");
+  ADtbVertZoomOut->setIcon(rowZoomIcon(false));
+  ADtbVertZoomOut->setFixedSize(30, 28);
+  ADtbVertZoomOut->setAutoRaise(true);
+  ADToolBar2->addWidget(ADtbVertZoomIn);
+  ADToolBar2->addWidget(ADtbVertZoomOut);
+  outer->addWidget(ADToolBar2);
+
+  auto* column = new QVBoxLayout();
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  ToolBar1 = new QToolBar(panel_);
+  ToolBar1->setObjectName("ToolBar1");
+  tbZoomIn = ToolBar1->addAction(QString());
+  tbZoomIn->setToolTip(QStringLiteral("Увеличить по горизонтали"));
+  tbZoomOut = ToolBar1->addAction(QString());
+  tbZoomOut->setToolTip(QStringLiteral("Уменьшить по горизонтали"));
+  ToolBar1->addAction(QString())->setToolTip(QStringLiteral("Открыть файл автоматического дефектоскопа"));
+  ToolBar1->addAction(QString())->setToolTip(QStringLiteral("Печать текстовом режиме"));
+  ToolBar1->addAction(QString())->setToolTip(QStringLiteral("Печать в графическом режиме"));
+  ToolBar1->hide();
+  column->addWidget(ToolBar1);
+
+  ADImage = new MapImage(panel_);
+  column->addWidget(ADImage, 1);
+  ADScrollBar1 = new QScrollBar(Qt::Horizontal, panel_);
+  ADScrollBar1->setObjectName("ADScrollBar1");
+  ADScrollBar1->setFixedHeight(18);
+  ADScrollBar1->setFocusPolicy(Qt::NoFocus);
+  ADScrollBar1->setRange(0, 0);
+  column->addWidget(ADScrollBar1);
+  outer->addLayout(column, 1);
+
+  scrollAdapter_ = std::make_unique<ScrollBarAdapter>(ADScrollBar1);
+  map_.SetColors(form_.appSettings().DefectColors);
+  map_.SetNumberFormat(form_.numberFormat());
+
+  ADImage->onResize = [this] { ADPanelResize(); };
+  ADImage->onMouseDown = [this](int x) { ADImageMouseDown(x); };
+  ADImage->onMouseMove = [this](int x) { ADImageMouseMove(x); };
+  ADImage->onMouseUp = [this](int x) { ADImageMouseUp(x); };
+  connect(ADScrollBar1, &QScrollBar::valueChanged, this, [this](int v) { ADScrollBar1Scroll(v); });
+  connect(ADtbVertZoomIn, &QToolButton::clicked, this, [this] { ADtbVertZoomInClick(); });
+  connect(ADtbVertZoomOut, &QToolButton::clicked, this, [this] { ADtbVertZoomOutClick(); });
+  connect(tbZoomIn, &QAction::triggered, this, [this] { tbZoomInClick(); });
+  connect(tbZoomOut, &QAction::triggered, this, [this] { tbZoomOutClick(); });
+
+  if (form_.AIncrease) connect(form_.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
+  if (form_.ADecrease) connect(form_.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
+  if (form_.AShowLegend) connect(form_.AShowLegend, &QAction::triggered, this, [this] { AShowLegendExecute(); });
+  for (int k = 0; k < 6; ++k) {
+    connectColorItem(form_.ADChItems[k], k);
+    connectColorItem(form_.ADPopupItems[k], k);
+  }
+  // A body released by closing or replacing the file must never be read again.
+  connect(&form_, &TMainForm::fileShown, this, [this] {
+    if (form_.file().kind != datafiles::FileKind::Dau) follow();
+  });
+}
+
+DefectMapController::~DefectMapController() {
+  canvas_.reset();
+  delete legend_.data();
+  delete panel_.data();
+}
+
 QWidget* DefectMapController::panel() { return panel_; }
-void DefectMapController::load() {}
-void DefectMapController::setLegendVisible(bool) {}
-bool DefectMapController::legendVisible() const { return false; }
+
+void DefectMapController::connectColorItem(QAction* item, int fallbackSlot) {
+  if (!item) return;
+  connect(item, &QAction::triggered, this, [this, item, fallbackSlot] {
+    changeColor(slotOfCaption(item->text(), fallbackSlot));
+  });
+}
+
+bool DefectMapController::active() const {
+  return form_.file().kind == datafiles::FileKind::Dau && !form_.printing();
+}
+
+void DefectMapController::follow() {
+  const datafiles::LoadedFile& f = form_.file();
+  if (f.kind == datafiles::FileKind::Dau) {
+    map_.SetHeader(&f.map);
+    map_.SetCells(f.body.data(), f.body.size());
+  } else {
+    map_.SetHeader(nullptr);
+    map_.ClearCells();
+  }
+  map_.SetColors(form_.appSettings().DefectColors);
+  map_.SetNumberFormat(form_.numberFormat());
+}
+
+void DefectMapController::repaint() { ADImage->update(); }
+
+void DefectMapController::newPicture() {
+  const QSize size = ADImage->size().expandedTo(QSize(1, 1));
+  canvas_.reset();
+  QImage picture(size, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  ADImage->setPicture(std::move(picture));
+  canvas_ = std::make_unique<qtx::QtCanvas>(ADImage->picture());
+  map_.SetCanvas(canvas_.get());
+}
+
+void DefectMapController::load() {
+  if (form_.file().kind != datafiles::FileKind::Dau) return;
+  follow();
+  {
+    const QSignalBlocker block(ADScrollBar1);
+    ADScrollBar1->setValue(0);
+  }
+  map_.SetScrollBar(scrollAdapter_.get());
+  // SetCanvas with the picture's canvas fits the map to the picture's width.
+  if (!canvas_ || ADImage->picture().size() != ADImage->size().expandedTo(QSize(1, 1))) newPicture();
+  else map_.SetCanvas(canvas_.get());
+  map_.ClearCanvas();
+  map_.ScrollTo(0);
+  map_.Redraw();
+  ADtbVertZoomIn->setEnabled(true);
+  ADtbVertZoomOut->setEnabled(true);
+  repaint();
+}
+
+void DefectMapController::ADPanelResize() {
+  if (ADImage->width() <= 0 || ADImage->height() <= 0) return;
+  follow();
+  newPicture();
+  map_.Redraw();
+  repaint();
+}
+
+void DefectMapController::ADScrollBar1Scroll(int position) {
+  if (!active()) return;
+  follow();
+  map_.ScrollTo(position);
+  repaint();
+}
+
+void DefectMapController::AIncreaseExecute() {
+  if (!active()) return;
+  follow();
+  if (map_.ZoomInH() && form_.ToolIncBttn) form_.ToolIncBttn->setEnabled(false);
+  if (form_.ToolDecBttn && !form_.ToolDecBttn->isEnabled()) form_.ToolDecBttn->setEnabled(true);
+  repaint();
+}
+
+void DefectMapController::ADecreaseExecute() {
+  if (!active()) return;
+  follow();
+  if (map_.ZoomOutH() && form_.ToolDecBttn) form_.ToolDecBttn->setEnabled(false);
+  if (form_.ToolIncBttn && !form_.ToolIncBttn->isEnabled()) form_.ToolIncBttn->setEnabled(true);
+  repaint();
+}
+
+void DefectMapController::tbZoomInClick() {
+  if (!active()) return;
+  follow();
+  if (map_.ZoomInH()) tbZoomIn->setEnabled(false);
+  tbZoomOut->setEnabled(true);
+  repaint();
+}
+
+void DefectMapController::tbZoomOutClick() {
+  if (!active()) return;
+  follow();
+  if (map_.ZoomOutH()) tbZoomOut->setEnabled(false);
+  tbZoomIn->setEnabled(true);
+  repaint();
+}
+
+void DefectMapController::ADtbVertZoomInClick() {
+  if (!active()) return;
+  follow();
+  if (map_.ZoomInV()) ADtbVertZoomIn->setEnabled(false);
+  ADtbVertZoomOut->setEnabled(true);
+  repaint();
+}
+
+void DefectMapController::ADtbVertZoomOutClick() {
+  if (!active()) return;
+  follow();
+  if (map_.ZoomOutV()) ADtbVertZoomOut->setEnabled(false);
+  ADtbVertZoomIn->setEnabled(true);
+  repaint();
+}
+
+void DefectMapController::ADImageMouseDown(int x) {
+  if (!active()) return;
+  ADImage->Tag = map_.HitMarker(x);
+}
+
+void DefectMapController::ADImageMouseMove(int x) {
+  if (!active()) return;
+  follow();
+  if (ADImage->Tag < 0) map_.ShowDistance(x);
+  else map_.MoveMarker(x - ADImage->Tag);
+  repaint();
+}
+
+void DefectMapController::ADImageMouseUp(int) {
+  if (!active()) return;
+  ADImage->Tag = -1;
+}
+
+TADLegendForm* DefectMapController::legend() {
+  if (!legend_) {
+    legend_ = new TADLegendForm(form_.appSettings().DefectColors, &form_);
+    connect(legend_.data(), &TADLegendForm::closed, this, [this] {
+      if (form_.LegBttn) form_.LegBttn->setChecked(false);
+      if (form_.AShowLegend && form_.AShowLegend->isCheckable()) form_.AShowLegend->setChecked(false);
+    });
+  }
+  return legend_;
+}
+
+void DefectMapController::setLegendVisible(bool visible) {
+  if (!visible && !legend_) return;
+  legend()->setVisible(visible);
+}
+
+bool DefectMapController::legendVisible() const { return legend_ && legend_->isVisible(); }
+
+void DefectMapController::AShowLegendExecute() {
+  if (!active()) return;
+  setLegendVisible(!legendVisible());
+  const bool down = legendVisible();
+  if (form_.LegBttn) form_.LegBttn->setChecked(down);
+  if (form_.AShowLegend && form_.AShowLegend->isCheckable()) form_.AShowLegend->setChecked(down);
+}
+
+void DefectMapController::changeColor(int slot) {
+  if (!active() || slot < 0 || slot > 5) return;
+  const std::optional<QColor> chosen = form_.dialogs().chooseColor(lastColor_);
+  if (!chosen) return;
+  lastColor_ = *chosen;
+  form_.appSettings().DefectColors[std::size_t(slot)] = qtx::fromQColor(*chosen);
+  follow();
+  map_.Redraw();
+  repaint();
+  // Hidden and shown again, the legend repaints its swatches.
+  if (legendVisible()) {
+    legend_->hide();
+    legend_->show();
+  }
+}
 
 }  // namespace ui
