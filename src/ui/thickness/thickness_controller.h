@@ -2,12 +2,22 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "core/thickness/readings.h"
+#include "core/thickness/value_table.h"
 
 class QWidget;
 
 namespace ui {
 
 class TMainForm;
+class SGTab;
+class TForm2;
+class ThicknessChart;
 
 class ThicknessController : public QObject {
   Q_OBJECT
@@ -26,9 +36,38 @@ class ThicknessController : public QObject {
   // ApplyChartColors: the chart takes the thickness colours of the settings.
   void applyColors();
 
+  // The thickness state the chart and printing read.
+  std::uint16_t thresholdTenths() const { return state_.ThkThreshold; }  // ThkThreshold
+  std::uint16_t tableRows() const { return state_.ThkTableRows; }        // ThkTableRows
+  const thickness::ThkExtremes& extremes() const { return state_.extremes; }  // ThkExtremes
+  const thickness::ThicknessState& state() const { return state_; }
+  // The table SGTab holds now: the all-values table, or the threshold table (or its
+  // no-result form) after a threshold query.
+  const thickness::ValueTable& table() const;
+
+  SGTab* sgTab() const { return sgTab_; }
+  ThicknessChart* chart() const { return chart_.get(); }
+
+  // The commands (connected to the main window's actions; public for tests).
+  void AShowTableExecute();
+  void AShowPorogExecute();
+
+  // How the threshold dialog is run: exec() by default; tests type into it instead.
+  void setDialogRunner(std::function<int(TForm2&)> runner) { runDialog_ = std::move(runner); }
+
  private:
+  bool active() const;
+  void fillAllValues();
+  void showTable();
+  void hideTable();
+
   TMainForm& form_;
-  QWidget* panel_ = nullptr;
+  QPointer<QWidget> panel_;
+  SGTab* sgTab_ = nullptr;
+  std::unique_ptr<ThicknessChart> chart_;
+  QPointer<TForm2> dialog_;
+  std::function<int(TForm2&)> runDialog_;
+  thickness::ThicknessState state_;
 };
 
 }  // namespace ui

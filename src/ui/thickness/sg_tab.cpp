@@ -1,0 +1,90 @@
+// SGTab: the value-table grid with its design values; the model formats only the visible cells.
+#include "ui/thickness/sg_tab.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "qt/convert.h"
+#include "ui/thickness/value_table_model.h"
+
+namespace ui {
+
+namespace {
+constexpr int kColumnWidth = 85;
+constexpr int kRowHeight = 22;
+}  // namespace
+
+SGTab::SGTab(QWidget* parent) : QTableView(parent) {
+  setObjectName("SGTab");
+  model_ = new ValueTableModel(this);
+  setModel(model_);
+
+  QFont font("PROMT Helv Cyr");
+  font.setPixelSize(13);
+  font.setBold(true);
+  font.setItalic(true);
+  setFont(font);
+
+  QPalette pal = palette();
+  pal.setColor(QPalette::Base, qtx::toQColor(thickness::kInactiveCaptionText));
+  pal.setColor(QPalette::Window, qtx::toQColor(thickness::kInactiveCaptionText));
+  pal.setColor(QPalette::Text, Qt::black);
+  setPalette(pal);
+
+  // No grid lines, no editing, keyboard moves between cells; a vertical scroll bar only.
+  setShowGrid(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setTabKeyNavigation(true);
+  setWordWrap(false);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+
+  // Uniform rows and columns: the view never measures the contents, so any length shows at once.
+  QHeaderView* v = verticalHeader();
+  v->hide();
+  v->setSectionResizeMode(QHeaderView::Fixed);
+  v->setMinimumSectionSize(1);
+  v->setDefaultSectionSize(kRowHeight);
+  QHeaderView* h = horizontalHeader();
+  h->setSectionResizeMode(QHeaderView::Fixed);
+  h->setDefaultSectionSize(kColumnWidth);
+  h->setMinimumSectionSize(1);
+  h->setFixedHeight(kRowHeight);
+  h->setHighlightSections(false);
+  h->setSectionsClickable(false);
+  h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  connect(h, &QHeaderView::sectionDoubleClicked, this, [this](int) { emit gridDoubleClicked(); });
+
+  setToolTip(QStringLiteral("Таблица значений"));
+  applyFixedRowColor();
+}
+
+void SGTab::setTable(thickness::ValueTable table) {
+  model_->setTable(std::move(table));
+  applyFixedRowColor();
+  scrollToTop();
+}
+
+const thickness::ValueTable& SGTab::table() const { return model_->table(); }
+
+void SGTab::applyFixedRowColor() {
+  // The fixed row is the header: its colour (clInfoBk, or the cell colour in the
+  // no-result form) is set by style so that every platform style honours it.
+  const QColor c = qtx::toQColor(model_->table().fixedRowColor());
+  horizontalHeader()->setStyleSheet(
+      QStringLiteral("QHeaderView::section { background-color: %1; color: black; border: none;"
+                     " padding-left: 2px; }")
+          .arg(c.name()));
+}
+
+void SGTab::mouseDoubleClickEvent(QMouseEvent* event) {
+  event->accept();
+  emit gridDoubleClicked();
+}
+
+}  // namespace ui
