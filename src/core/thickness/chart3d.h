@@ -138,4 +138,9 @@ class Chart3D {
   ChartLayout layout_;
 };
 
+// The read-out's cross-hair at (x, y) in a NOT-XOR pen: drawing it twice restores the picture.
+void drawCrossHair(gfx::Canvas& canvas, const Chart3D& chart, int x, int y, gfx::Color color);
+// Whether a mouse point counts as inside the plotting rectangle for the read-out.
+bool readoutHit(const Chart3D& chart, int x, int y);
+
 }  // namespace thickness

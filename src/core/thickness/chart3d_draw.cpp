@@ -228,4 +228,18 @@ void Chart3D::drawTitle(gfx::Canvas& c, const gfx::Rect& target) const {
   }
 }
 
+void drawCrossHair(gfx::Canvas& c, const Chart3D& chart, int x, int y, gfx::Color color) {
+  const gfx::Rect r = chart.plotRect();
+  c.setPen(gfx::Pen{color, 1, gfx::PenStyle::Solid, gfx::PenMode::NotXor});
+  c.line(x, r.top - chart.h3d(), x, r.bottom - chart.h3d());
+  c.line(r.left + chart.w3d(), y, r.right + chart.w3d(), y);
+  c.setPen(gfx::Pen{});
+}
+
+bool readoutHit(const Chart3D& chart, int x, int y) {
+  const gfx::Rect r = chart.plotRect();
+  const int px = x - chart.w3d(), py = y + chart.h3d();
+  return px >= r.left && px < r.right && py >= r.top && py < r.bottom;
+}
+
 }  // namespace thickness
