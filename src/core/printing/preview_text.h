@@ -1,0 +1,38 @@
+// BuildPreviewText: the lines of the text preview of a thickness or defect-map file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/datafiles/loaded_file.h"
+#include "core/printing/report_header.h"
+#include "core/protocol/protocol_fields.h"
+
+namespace thickness {
+class ValueTable;
+}
+namespace defectmap {
+class DefectMap;
+}
+
+namespace printing {
+
+// What the preview shows besides the file: the protocol as loaded for it, the report header
+// built from that protocol, and the table of the file's kind (the value grid as it stands
+// for a .DTM file, the map for a .DAU file).
+struct PreviewSources {
+  std::string fileName;  // full name of the current data file
+  ReportHeader header;
+  protocol::ProtocolFields protocol;
+  const thickness::ValueTable* table = nullptr;
+  defectmap::DefectMap* map = nullptr;
+};
+
+// The preview lines, tabs included. The caller loads the protocol and builds the header
+// first, as the preview command does; a missing table or map contributes no lines.
+std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, const PreviewSources& sources);
+
+// The thickness grid's lines of the preview: the header row, then every data row.
+void AppendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines);
+
+}  // namespace printing
