@@ -1,11 +1,29 @@
-// tervtool screen (placeholder until the instrument screen is built).
+// tervtool screen: the instrument screen of a .DHN/.DHT record as text, then its parameter text.
 #include <ostream>
 
 #include "cli/commands.h"
+#include "core/flawdetector/flaw_picture.h"
+#include "core/flawdetector/parameter_text.h"
+#include "core/flawdetector/screen_text.h"
 
 namespace cli {
-int cmdScreen(const Context& ctx, const datafiles::LoadedFile&) {
-  *ctx.err << "tervtool screen: not available yet\n";
-  return kUsage;
+
+int cmdScreen(const Context& ctx, const datafiles::LoadedFile& file) {
+  if (!file.isFlaw()) {
+    *ctx.err << "tervtool screen: only .DHN and .DHT records have an instrument screen\n";
+    return kUsage;
+  }
+  flaw::HDScreen screen;
+  screen.colors = ctx.settings.FlawColors;
+  screen.LoadInstrumentFont();
+  flaw::SetRecord(screen, file, ctx.localeId);
+  if (!flaw::FillRaster(screen)) *ctx.err << flaw::kZeroSweepMessage << "\n";
+  std::string text;
+  for (const std::string& line : flaw::RasterText(screen)) text += line + "\n";
+  text += "\n";
+  for (const std::string& line : flaw::ParameterTextLines(file.flaw, file.DhExtended)) text += line + "\n";
+  if (!writeOutput(ctx, "", text)) return kWriteFailed;
+  return kOk;
 }
+
 }  // namespace cli
