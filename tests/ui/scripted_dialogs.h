@@ -1,0 +1,63 @@
+// A Dialogs that answers from a script and records every message, so ui tests never block.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "ui/shell/dialogs.h"
+
+namespace testsupport {
+
+class ScriptedDialogs : public ui::Dialogs {
+ public:
+  // Recorded calls.
+  QStringList messages;   // texts of message()
+  QStringList questions;  // texts of askYesNo()
+  QStringList openDirs;   // initial directories of the open dialogs
+
+  // Answers, consumed in order; when empty: No, cancel, cancel.
+  std::deque<bool> yesNo;
+  std::deque<QStringList> openAnswers;
+  std::deque<QString> saveAnswers;
+  std::deque<std::optional<QColor>> colorAnswers;
+  std::deque<bool> printAnswers;
+
+  void message(const QString& text, const QString& = QString()) override { messages << text; }
+  bool askYesNo(const QString& text, const QString&) override {
+    questions << text;
+    if (yesNo.empty()) return false;
+    const bool a = yesNo.front();
+    yesNo.pop_front();
+    return a;
+  }
+  QStringList openFiles(const QString&, const QString&, const QString& dir) override {
+    openDirs << dir;
+    if (openAnswers.empty()) return {};
+    QStringList a = openAnswers.front();
+    openAnswers.pop_front();
+    return a;
+  }
+  QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+    if (saveAnswers.empty()) return {};
+    QString a = saveAnswers.front();
+    saveAnswers.pop_front();
+    return a;
+  }
+  std::optional<QColor> chooseColor(const QColor&) override {
+    if (colorAnswers.empty()) return std::nullopt;
+    auto a = colorAnswers.front();
+    colorAnswers.pop_front();
+    return a;
+  }
+  bool print(QPrinter&) override {
+    if (printAnswers.empty()) return false;
+    const bool a = printAnswers.front();
+    printAnswers.pop_front();
+    return a;
+  }
+};
+
+}  // namespace testsupport
