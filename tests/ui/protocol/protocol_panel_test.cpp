@@ -1,0 +1,265 @@
+// The protocol panel in the main window: filling, saving, reloading, limits, and the save question.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/text/cp1251.h"
+#include "support/file_builder.h"
+#include "ui/protocol/protocol_panel.h"
+#include "ui/shell/dialogs.h"
+#include "ui/shell/main_form.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ui::ProtocolPanel;
+using ui::TMainForm;
+
+// Answers questions from a script and records every message and question.
+class ScriptedDialogs : public ui::Dialogs {
+ public:
+  struct Shown {
+    QString text, title;
+  };
+  void message(const QString& text, const QString& title) override { messages.push_back({text, title}); }
+  bool askYesNo(const QString& text, const QString& title) override {
+    questions.push_back({text, title});
+    if (answers.empty()) return false;
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  QStringList openFiles(const QString&, const QString&, const QString&) override { return {}; }
+  QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+  std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
+  bool print(QPrinter&) override { return false; }
+
+  std::deque<bool> answers;
+  std::vector<Shown> messages;
+  std::vector<Shown> questions;
+};
+
+// What the operator's keyboard would deliver to a field.
+void type(QWidget* w, const QString& text) {
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &press);
+  }
+}
+
+std::string readAll(const std::string& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class ProtocolPanelUi : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = testsupport::makeTempDir("protocol_ui");
+    testsupport::MapLikeSpec dtm;
+    dtm.body = testsupport::thicknessBody({{900, 900, 900, 900}, {880, 870, 860, 850}});
+    dtm.length = 4;
+    ASSERT_TRUE(testsupport::writeBytes(dtmName(), testsupport::buildMapLike(dtm)));
+    testsupport::MapLikeSpec dau;
+    dau.type = 2;
+    dau.channels = 1;
+    dau.length = 4;
+    dau.body = testsupport::mapBody({{0, 0}, {5, 1}, {0, 0}, {0, 0}});
+    ASSERT_TRUE(testsupport::writeBytes(dauName(), testsupport::buildMapLike(dau)));
+    testsupport::FlawSpec dhn;
+    dhn.objectFlag = 1;
+    dhn.objectName = "Задвижка 7";
+    ASSERT_TRUE(testsupport::writeBytes(dhnName(), testsupport::buildFlaw(dhn)));
+    form_ = makeForm();
+  }
+  void TearDown() override {
+    form_.reset();
+    fs::remove_all(dir_);
+  }
+
+  std::unique_ptr<TMainForm> makeForm() {
+    ui::StartUp s;
+    s.startDir = QString::fromStdString(dir_);
+    s.programPath = QString::fromStdString(dir_ + "/tervview");
+    s.localeId = "00000419";
+    s.dialogs = &dialogs_;
+    return std::make_unique<TMainForm>(s);
+  }
+
+  std::string dtmName() const { return dir_ + "/A12.dtm"; }
+  std::string dauName() const { return dir_ + "/C3.dau"; }
+  std::string dhnName() const { return dir_ + "/B7.dhn"; }
+  static QString q(const std::string& s) { return QString::fromStdString(s); }
+
+  ProtocolPanel& panel() { return *form_->protocol(); }
+  void fillWorkedExample() {
+    type(panel().ProtEdt, "12");
+    type(panel().ObjEdt, "Труба 3");
+    type(panel().DefEdt, "Иванов");
+    panel().ZaklMem->insertPlainText("Стенка в норме\nДефектов нет");
+  }
+
+  std::string dir_;
+  ScriptedDialogs dialogs_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(ProtocolPanelUi, FilledProtocolIsSavedAsCp1251CrLfAndReloadedAfterARestart) {
+  ASSERT_TRUE(form_->openFile(q(dtmName())));
+  EXPECT_FALSE(panel().isOpen());
+  panel().ResToolBtnClick();
+  EXPECT_TRUE(panel().isOpen());
+  EXPECT_TRUE(form_->ResToolBtn->isChecked());
+  EXPECT_TRUE(dialogs_.questions.empty());  // opening asks nothing
+
+  fillWorkedExample();
+  EXPECT_TRUE(panel().isModified());
+  dialogs_.answers = {true};
+  panel().ResToolBtnClick();
+  ASSERT_EQ(dialogs_.questions.size(), 1u);
+  EXPECT_EQ(dialogs_.questions[0].text, "Сохранить заключение ?");
+  EXPECT_EQ(dialogs_.questions[0].title, "Сохранение заключения");
+  EXPECT_FALSE(panel().isOpen());
+  EXPECT_FALSE(form_->ResToolBtn->isChecked());
+  EXPECT_EQ(readAll(dir_ + "/A12.ztm"),
+            text::utf8ToCp1251("Протокол №:12\r\nОбъект:Труба 3\r\nДефектоскопист:Иванов\r\n"
+                               "Заключение:Стенка в норме\r\nДефектов нет\r\n"));
+
+  form_ = makeForm();
+  ASSERT_TRUE(form_->openFile(q(dtmName())));
+  EXPECT_TRUE(panel().ProtEdt->text().isEmpty());
+  panel().ResToolBtnClick();
+  EXPECT_EQ(panel().ProtEdt->text(), "12");
+  EXPECT_EQ(panel().ObjEdt->text(), "Труба 3");
+  EXPECT_EQ(panel().DefEdt->text(), "Иванов");
+  EXPECT_EQ(panel().ZaklMem->toPlainText(), "Стенка в норме\nДефектов нет");
+  EXPECT_FALSE(panel().isModified());
+}
+
+TEST_F(ProtocolPanelUi, RecordObjectNameFillsOnlyAnEmptyObjectField) {
+  ASSERT_TRUE(form_->openFile(q(dhnName())));
+  panel().ClearProtocol();
+  panel().ResToolBtnClick();
+  EXPECT_EQ(panel().ObjEdt->text(), "Задвижка 7");
+  EXPECT_FALSE(panel().isModified());  // filled by the program, not typed
+
+  // A protocol file that names its own object keeps it.
+  std::ofstream(dir_ + "/B7.zhn", std::ios::binary)
+      << text::utf8ToCp1251("Протокол №:3\r\nОбъект:Кран\r\nДефектоскопист:\r\nЗаключение:");
+  dialogs_.answers = {false};
+  panel().ResToolBtnClick();  // close without saving
+  panel().ResToolBtnClick();  // open again: loaded from the file
+  EXPECT_EQ(panel().ObjEdt->text(), "Кран");
+  EXPECT_EQ(panel().ProtEdt->text(), "3");
+}
+
+TEST_F(ProtocolPanelUi, FieldLimitsBindTypingButKeepLongerLoadedTexts) {
+  ASSERT_TRUE(form_->openFile(q(dtmName())));
+  panel().ResToolBtnClick();
+  type(panel().ProtEdt, QString(40, u'7'));
+  EXPECT_EQ(panel().ProtEdt->text().size(), 35);
+  type(panel().ObjEdt, QString(70, u'о'));
+  EXPECT_EQ(panel().ObjEdt->text().size(), 60);
+  type(panel().DefEdt, QString(61, u'д'));
+  EXPECT_EQ(panel().DefEdt->text().size(), 60);
+  panel().ZaklMem->insertPlainText(QString(990, u'з'));
+  panel().ZaklMem->insertPlainText("0123456789abcdef");
+  EXPECT_EQ(panel().ZaklMem->toPlainText().size(), 1000);
+  EXPECT_TRUE(panel().ZaklMem->toPlainText().endsWith("зз0123456789"));
+
+  // A file written elsewhere with a longer number is shown whole.
+  std::ofstream(dir_ + "/A12.ztm", std::ios::binary)
+      << text::utf8ToCp1251("Протокол №:" + std::string(50, '9') + "\r\nОбъект:\r\nДефектоскопист:\r\nЗаключение:");
+  dialogs_.answers = {false};
+  panel().ResToolBtnClick();
+  panel().ResToolBtnClick();
+  EXPECT_EQ(panel().ProtEdt->text().size(), 50);
+  // Clearing restores the typing limit.
+  panel().ClearProtocol();
+  EXPECT_EQ(panel().ProtEdt->maxLength(), 35);
+}
+
+TEST_F(ProtocolPanelUi, SwitchingCloseAndExitAskOnlyAboutChangedFields) {
+  ASSERT_TRUE(form_->openFile(q(dtmName())));
+  ASSERT_TRUE(form_->openFile(q(dauName())));
+  panel().ResToolBtnClick();
+
+  // Unchanged fields: switching asks nothing.
+  form_->FileNameBoxChange(q(dtmName()));
+  EXPECT_TRUE(dialogs_.questions.empty());
+
+  // Changed fields: switching asks and, on Yes, saves the protocol of the file being left.
+  panel().ResToolBtnClick();
+  type(panel().ProtEdt, "5");
+  dialogs_.answers = {true};
+  form_->FileNameBoxChange(q(dauName()));
+  ASSERT_EQ(dialogs_.questions.size(), 1u);
+  EXPECT_EQ(dialogs_.questions[0].text, "Сохранить заключение ?");
+  EXPECT_TRUE(fs::exists(dir_ + "/A12.ztm"));
+  EXPECT_FALSE(fs::exists(dir_ + "/C3.zau"));
+  EXPECT_TRUE(panel().ProtEdt->text().isEmpty());
+
+  // Closing the file with changes asks; No leaves nothing on disk.
+  panel().ResToolBtnClick();
+  type(panel().ObjEdt, "x");
+  dialogs_.answers = {false};
+  form_->ACloseFileExecute();
+  EXPECT_EQ(dialogs_.questions.size(), 2u);
+  EXPECT_FALSE(fs::exists(dir_ + "/C3.zau"));
+
+  // Leaving the viewer with changes asks too.
+  panel().ResToolBtnClick();
+  type(panel().DefEdt, "Петров");
+  dialogs_.answers = {true};
+  form_->FormClose();
+  EXPECT_EQ(dialogs_.questions.size(), 3u);
+  EXPECT_NE(readAll(dir_ + "/A12.ztm").find(text::utf8ToCp1251("Петров")), std::string::npos);
+}
+
+TEST_F(ProtocolPanelUi, ClosedPanelIsNotAskedAbout) {
+  ASSERT_TRUE(form_->openFile(q(dtmName())));
+  panel().ResToolBtnClick();
+  type(panel().ProtEdt, "9");
+  dialogs_.answers = {false};
+  panel().ResToolBtnClick();  // the operator declined once
+  form_->FormClose();
+  EXPECT_EQ(dialogs_.questions.size(), 1u);
+}
+
+TEST_F(ProtocolPanelUi, FailedSaveShowsErrorKeepsOldFileAndThePanelOpen) {
+  ASSERT_TRUE(form_->openFile(q(dtmName())));
+  fs::create_directory(dir_ + "/A12.ztm");  // something that cannot be replaced by a file
+  std::ofstream(dir_ + "/A12.ztm/keep") << "x";
+  panel().ResToolBtnClick();
+  type(panel().ProtEdt, "1");
+  dialogs_.answers = {true};
+  panel().ResToolBtnClick();
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_EQ(dialogs_.messages[0].text, "   Файл: " + q(dir_) + "/A12.ztm\n Открыть невозможно");
+  EXPECT_EQ(dialogs_.messages[0].title, "ERROR");
+  EXPECT_TRUE(panel().isOpen());
+  EXPECT_EQ(panel().ProtEdt->text(), "1");
+  EXPECT_TRUE(panel().isModified());
+  EXPECT_TRUE(fs::exists(dir_ + "/A12.ztm/keep"));
+}
+
+TEST_F(ProtocolPanelUi, ReloadForPrintingKeepsUnsavedTyping) {
+  ASSERT_TRUE(form_->openFile(q(dtmName())));
+  std::ofstream(dir_ + "/A12.ztm", std::ios::binary)
+      << text::utf8ToCp1251("Протокол №:1\r\nОбъект:\r\nДефектоскопист:\r\nЗаключение:");
+  panel().ResToolBtnClick();
+  EXPECT_EQ(panel().ProtEdt->text(), "1");
+  type(panel().ProtEdt, "2");
+  EXPECT_TRUE(panel().LoadProtocol(q(dtmName())));
+  EXPECT_EQ(panel().ProtEdt->text(), "12");
+}
+
+}  // namespace
