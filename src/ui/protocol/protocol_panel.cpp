@@ -184,8 +184,10 @@ void ProtocolPanel::ResToolBtnClick() {
   if (isOpen()) {
     // A failed save keeps the panel open, so the typed text is not hidden away unsaved.
     if (form_.dialogs().askYesNo(qs(text::msg(text::Msg::savezakl)), qs(text::msg(text::Msg::saving))) &&
-        !SaveProtocol(name))
+        !SaveProtocol(name)) {
+      syncButton();
       return;
+    }
   } else {
     LoadProtocol(name);
     const auto& file = form_.file();

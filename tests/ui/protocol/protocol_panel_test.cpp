@@ -241,11 +241,12 @@ TEST_F(ProtocolPanelUi, FailedSaveShowsErrorKeepsOldFileAndThePanelOpen) {
   panel().ResToolBtnClick();
   type(panel().ProtEdt, "1");
   dialogs_.answers = {true};
-  panel().ResToolBtnClick();
+  form_->ResToolBtn->click();  // as the operator presses it
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].text, "   Файл: " + q(dir_) + "/A12.ztm\n Открыть невозможно");
   EXPECT_EQ(dialogs_.messages[0].title, "ERROR");
   EXPECT_TRUE(panel().isOpen());
+  EXPECT_TRUE(form_->ResToolBtn->isChecked());
   EXPECT_EQ(panel().ProtEdt->text(), "1");
   EXPECT_TRUE(panel().isModified());
   EXPECT_TRUE(fs::exists(dir_ + "/A12.ztm/keep"));
