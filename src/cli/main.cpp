@@ -1,6 +1,9 @@
 // tervtool: reads, renders, prints and exports result files without a window.
 #include <QGuiApplication>
 #include <QLocale>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -13,6 +16,12 @@
 int main(int argc, char** argv) {
   // Rendering needs a GUI application for fonts; no window is ever shown.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+    // Qt wants a private runtime directory even offscreen; give it one instead of a warning.
+    const std::string runtime = "/tmp/tervtool-runtime-" + std::to_string(getuid());
+    mkdir(runtime.c_str(), 0700);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+  }
   QGuiApplication app(argc, argv);
 
   cli::Context ctx;
