@@ -169,9 +169,9 @@ void TMainForm::buildToolBar() {
   ToolBar->addAction(adColorBttnAction_);
   ADColorBttn = button(adColorBttnAction_);
   ToolBar->addAction(AReceive_dat);
-  ToolBar->addSeparator();
+  printSeparators_[0] = ToolBar->addSeparator();
   ToolBar->addAction(APrnt);
-  ToolBar->addSeparator();
+  printSeparators_[1] = ToolBar->addSeparator();
 
   auto* spacer = new QWidget(ToolBar);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -371,6 +371,7 @@ void TMainForm::applyState(const WindowState& s) {
   ADecrease->setVisible(s.zoomAndPrint);
   APrnt->setVisible(s.zoomAndPrint);
   APdf->setVisible(s.zoomAndPrint);
+  for (QAction* sep : printSeparators_) sep->setVisible(s.zoomAndPrint);
   AView->setVisible(s.view);
   AShowLegend->setVisible(s.showLegend);
   for (QAction* a : {AShowTable, AShowGraph, ABeginPosition, AFrPos, AUpPos, frPosBtnAction_}) a->setVisible(s.thicknessActions);

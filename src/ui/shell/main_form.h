@@ -180,6 +180,7 @@ class TMainForm : public QMainWindow {
   QWidget* emptyPanel_ = nullptr;
   QAction* separator6_ = nullptr;
   QAction* separator16_ = nullptr;
+  std::array<QAction*, 2> printSeparators_{};
   QAction* setMnAction_ = nullptr;
   QAction* dViewMnAction_ = nullptr;
   QAction* hdChnMnAction_ = nullptr;
