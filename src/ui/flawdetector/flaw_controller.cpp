@@ -1,15 +1,262 @@
-// The flaw-detector view (placeholder until the picture is built).
+// The flaw-detector view (.DHN/.DHT): HDefPanel with the instrument screen, parameter panel and zoom.
 #include "ui/flawdetector/flaw_controller.h"
 
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 
+#include "core/flawdetector/flaw_picture.h"
+#include "qt/convert.h"
+#include "qt/qt_canvas.h"
+#include "ui/shell/icons.h"
 #include "ui/shell/main_form.h"
 
 namespace ui {
 
-FlawController::FlawController(TMainForm& form) : form_(form) { panel_ = new QWidget(); }
-FlawController::~FlawController() = default;
-QWidget* FlawController::panel() { return panel_; }
-void FlawController::load() {}
+namespace {
+
+// HDImage's design size; the bitmap grows beyond it when a zoomed picture needs more room.
+constexpr int kImageWidth = 2000;
+constexpr int kImageHeight = 994;
+// Tool-bar pictures of the zoom buttons: enabled and disabled.
+constexpr int kImgZoomOutEnabled = 24;
+constexpr int kImgZoomOutDisabled = 25;
+constexpr int kImgZoomInEnabled = 26;
+constexpr int kImgZoomInDisabled = 27;
+
+}  // namespace
+
+FlawController::FlawController(TMainForm& form) : form_(form) {
+  HDefPanel = new QWidget();
+  HDefPanel->setObjectName("HDefPanel");
+  auto* outer = new QVBoxLayout(HDefPanel);
+  outer->setContentsMargins(0, 0, 0, 0);
+  HDMainPanel = new QWidget(HDefPanel);
+  HDMainPanel->setObjectName("HDMainPanel");
+  outer->addWidget(HDMainPanel);
+  auto* layout = new QVBoxLayout(HDMainPanel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  // The view's own zoom bar exists but stays hidden: the main tool bar zooms.
+  HDToolBar = new QToolBar(HDMainPanel);
+  HDToolBar->setObjectName("HDToolBar");
+  HDToolBar->addAction(toolIcon(kImgZoomInEnabled), "Увеличить")->setObjectName("HDToolButton1");
+  HDToolBar->addAction(toolIcon(kImgZoomOutEnabled), "Уменьшить")->setObjectName("HDToolButton2");
+  HDToolBar->setVisible(false);
+  layout->addWidget(HDToolBar);
+
+  HDScrollBox = new QScrollArea(HDMainPanel);
+  HDScrollBox->setObjectName("HDScrollBox");
+  HDScrollBox->setFrameShape(QFrame::NoFrame);
+  HDScrollBox->setWidgetResizable(false);
+  HDImage = new QLabel();
+  HDImage->setObjectName("HDImage");
+  HDImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  HDImage->resize(kImageWidth, kImageHeight);
+  HDScrollBox->setWidget(HDImage);
+  layout->addWidget(HDScrollBox, 1);
+
+  HDLImage = new QLabel(HDMainPanel);
+  HDLImage->setObjectName("HDLImage");
+  HDLImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  HDLImage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  HDLImage->setFixedHeight(215);
+  layout->addWidget(HDLImage);
+
+  HDefPanel->installEventFilter(this);
+  HDMainPanel->installEventFilter(this);
+  HDLImage->installEventFilter(this);
+
+  screen_.colors = form_.appSettings().FlawColors;
+  screen_.LoadInstrumentFont();
+
+  connect(form_.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
+  connect(form_.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
+  // The colour menus are built after the views; their items are taken up once they exist.
+  connectColorItems();
+  connect(&form_, &TMainForm::fileShown, this, [this] { connectColorItems(); });
+}
+
+void FlawController::connectColorItems() {
+  if (colorItemsConnected_ || !form_.HDChnItems[0]) return;
+  for (int i = 0; i < 6; ++i) {
+    for (QAction* item : {form_.HDChnItems[std::size_t(i)], form_.HDPopupItems[std::size_t(i)]}) {
+      if (item) connect(item, &QAction::triggered, this, [this, i] { changeColor(i); });
+    }
+  }
+  colorItemsConnected_ = true;
+}
+
+FlawController::~FlawController() {
+  if (HDefPanel && !HDefPanel->parent()) delete HDefPanel.data();
+}
+
+QWidget* FlawController::panel() { return HDefPanel; }
+
+bool FlawController::shown() const {
+  return form_.file().isFlaw() && (form_.shownKind() == datafiles::FileKind::Dhn ||
+                                   form_.shownKind() == datafiles::FileKind::Dht);
+}
+
+void FlawController::syncColors() { screen_.colors = form_.appSettings().FlawColors; }
+
+void FlawController::ensurePictureSize() {
+  const int w = std::max(kImageWidth, screen_.marginX + screen_.width * screen_.zoomX + 20);
+  const int h = std::max(kImageHeight, screen_.topY + screen_.height * screen_.zoomY + 20);
+  if (picture_.width() == w && picture_.height() == h) return;
+  picture_ = QImage(w, h, QImage::Format_RGB32);
+  picture_.fill(qtx::toQColor(gfx::sys::kBtnFace));
+}
+
+template <typename F>
+void FlawController::draw(F&& step) {
+  ensurePictureSize();
+  if (textImage_.isNull()) {
+    textImage_ = QImage(std::max(1, HDLImage->width()), HDLImage->height(), QImage::Format_RGB32);
+    textImage_.fill(qtx::toQColor(gfx::sys::kAppWorkSpace));
+  }
+  {
+    qtx::QtCanvas pictureCanvas(picture_);
+    qtx::QtCanvas textCanvas(textImage_);
+    screen_.AttachCanvas(&pictureCanvas);
+    screen_.textCanvas = &textCanvas;
+    step();
+    screen_.pictureCanvas = nullptr;
+    screen_.textCanvas = nullptr;
+  }
+  showImages();
+}
+
+void FlawController::showImages() {
+  HDImage->setPixmap(QPixmap::fromImage(picture_));
+  HDImage->resize(picture_.size());
+  HDLImage->setPixmap(QPixmap::fromImage(textImage_));
+}
+
+void FlawController::load() {
+  connectColorItems();
+  shown_ = form_.file();
+  syncColors();
+  flaw::SetRecord(screen_, shown_, form_.appSettings().localeId);
+  // The TVG lines need a taller parameter panel.
+  HDLImage->setFixedHeight((shown_.flaw.Flags & datafiles::kFlagTvgMode) == 1 ? 230 : 160);
+  textImage_ = QImage(std::max(1, HDLImage->width()), HDLImage->height(), QImage::Format_RGB32);
+  textImage_.fill(qtx::toQColor(gfx::sys::kAppWorkSpace));
+  screen_.LoadInstrumentFont();
+  // Zoom is back at 3: both zoom buttons work again.
+  if (form_.ToolIncBttn) {
+    form_.ToolIncBttn->setEnabled(true);
+    form_.ToolIncBttn->setIcon(toolIcon(kImgZoomInEnabled));
+  }
+  if (form_.ToolDecBttn) {
+    form_.ToolDecBttn->setEnabled(true);
+    form_.ToolDecBttn->setIcon(toolIcon(kImgZoomOutEnabled));
+  }
+  bool sweepOk = true;
+  draw([&] {
+    screen_.textY = screen_.topY;
+    screen_.PaintBackground();
+    sweepOk = flaw::BuildScreen(screen_);
+  });
+  if (!sweepOk) form_.dialogs().message(QString::fromUtf8(flaw::kZeroSweepMessage), QString::fromUtf8(flaw::kZeroSweepCaption));
+}
+
+void FlawController::RedrawScreen() {
+  draw([&] {
+    screen_.textY = screen_.topY;
+    screen_.PaintBackground();
+    flaw::BuildScreen(screen_);
+  });
+}
+
+void FlawController::HDefPanelResize() {
+  if (firstResizePending_) {
+    ensurePictureSize();
+    picture_.fill(qtx::toQColor(gfx::sys::kBtnFace));
+    firstResizePending_ = false;
+  }
+  textImage_ = QImage(std::max(1, HDLImage->width()), HDLImage->height(), QImage::Format_RGB32);
+  textImage_.fill(qtx::toQColor(gfx::sys::kAppWorkSpace));
+  RedrawScreen();
+}
+
+bool FlawController::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize &&
+      (watched == HDefPanel.data() || watched == HDMainPanel || watched == HDLImage) && !form_.printing()) {
+    HDefPanelResize();
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+bool FlawController::ZoomInScreen() {
+  screen_.textY = screen_.topY;
+  if (screen_.zoomX < 10) ++screen_.zoomX;
+  if (screen_.zoomY < 10) ++screen_.zoomY;
+  draw([&] {
+    screen_.PaintBackground();
+    screen_.PaintRaster();
+  });
+  return screen_.zoomX >= 10 || screen_.zoomY >= 10;
+}
+
+bool FlawController::ZoomOutScreen() {
+  screen_.textY = screen_.topY;
+  if (screen_.zoomX > 1) --screen_.zoomX;
+  if (screen_.zoomY > 1) --screen_.zoomY;
+  draw([&] {
+    screen_.PaintBackground();
+    screen_.PaintRaster();
+  });
+  return screen_.zoomX <= 1 || screen_.zoomY <= 1;
+}
+
+void FlawController::AIncreaseExecute() {
+  if (!shown() || form_.printing()) return;
+  if (ZoomInScreen()) {
+    if (form_.ToolIncBttn) {
+      form_.ToolIncBttn->setEnabled(false);
+      form_.ToolIncBttn->setIcon(toolIcon(kImgZoomInDisabled));
+    }
+  } else if (form_.ToolDecBttn && !form_.ToolDecBttn->isEnabled()) {
+    form_.ToolDecBttn->setEnabled(true);
+    form_.ToolDecBttn->setIcon(toolIcon(kImgZoomOutEnabled));
+  }
+}
+
+void FlawController::ADecreaseExecute() {
+  if (!shown() || form_.printing()) return;
+  if (ZoomOutScreen()) {
+    if (form_.ToolDecBttn) {
+      form_.ToolDecBttn->setEnabled(false);
+      form_.ToolDecBttn->setIcon(toolIcon(kImgZoomOutDisabled));
+    }
+  } else if (form_.ToolIncBttn && !form_.ToolIncBttn->isEnabled()) {
+    form_.ToolIncBttn->setEnabled(true);
+    form_.ToolIncBttn->setIcon(toolIcon(kImgZoomInEnabled));
+  }
+}
+
+void FlawController::changeColor(int item) {
+  if (item < 0 || item >= 6 || form_.printing()) return;
+  const datafiles::FileKind kind = form_.file().kind;
+  // "График" and "Строб" change the flaw colours with a thickness file too; the other
+  // four belong to the thickness chart then.
+  const bool graphOrGate = item == settings::kFlawGraph || item == settings::kFlawGate;
+  if (!form_.file().isFlaw() && !(graphOrGate && kind == datafiles::FileKind::Dtm)) return;
+  auto& colors = form_.appSettings().FlawColors;
+  const std::optional<QColor> chosen = form_.dialogs().chooseColor(qtx::toQColor(colors[std::size_t(item)]));
+  if (!chosen) return;
+  colors[std::size_t(item)] = qtx::fromQColor(*chosen);
+  syncColors();
+  if (shown()) RedrawScreen();
+}
 
 }  // namespace ui

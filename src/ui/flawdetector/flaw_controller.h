@@ -1,8 +1,16 @@
 // The flaw-detector view (.DHN/.DHT): HDefPanel with the instrument screen, parameter panel and zoom.
 #pragma once
 
+#include <QImage>
 #include <QObject>
+#include <QPointer>
 
+#include "core/datafiles/loaded_file.h"
+#include "core/flawdetector/hd_screen.h"
+
+class QLabel;
+class QScrollArea;
+class QToolBar;
 class QWidget;
 
 namespace ui {
@@ -21,9 +29,60 @@ class FlawController : public QObject {
   // The drawing part of ShowRdefDat: the window state and header panel are already set.
   void load();
 
+  // Handlers and operations of the view; each does nothing while a print job runs.
+  void HDefPanelResize();
+  // Rebuilds the raster and repaints picture and parameter text (after colour changes and printing).
+  void RedrawScreen();
+  // True when the zoom limit (10 in, 1 out) has been reached.
+  bool ZoomInScreen();
+  bool ZoomOutScreen();
+  void AIncreaseExecute();
+  void ADecreaseExecute();
+  // Colour items in menu order 0..5: "Фон", "Сетка", "График", "Цифры", "Строб", "Текст".
+  void changeColor(int item);
+  void HDN1Click() { changeColor(0); }
+  void HDN5Click() { changeColor(1); }
+  void HDN2Click() { changeColor(2); }
+  void HDN4Click() { changeColor(3); }
+  void HDN3Click() { changeColor(4); }
+  void HDN6Click() { changeColor(5); }
+
+  // The view's parts, for tests and the print command.
+  const flaw::HDScreen& screen() const { return screen_; }
+  const datafiles::LoadedFile& shownFile() const { return shown_; }
+  QScrollArea* scrollBox() const { return HDScrollBox; }
+  QLabel* image() const { return HDImage; }
+  QLabel* textPanel() const { return HDLImage; }
+  const QImage& pictureImage() const { return picture_; }
+  const QImage& textImage() const { return textImage_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  bool shown() const;
+  void connectColorItems();
+  void syncColors();
+  void ensurePictureSize();
+  // Runs a drawing step with the canvases of HDImage and HDLImage attached, then shows the bitmaps.
+  template <typename F>
+  void draw(F&& step);
+  void showImages();
+
   TMainForm& form_;
-  QWidget* panel_ = nullptr;
+  datafiles::LoadedFile shown_;
+  flaw::HDScreen screen_;
+  QImage picture_;
+  QImage textImage_;
+  bool firstResizePending_ = true;
+  bool colorItemsConnected_ = false;
+
+  QPointer<QWidget> HDefPanel;
+  QWidget* HDMainPanel = nullptr;
+  QToolBar* HDToolBar = nullptr;
+  QScrollArea* HDScrollBox = nullptr;
+  QLabel* HDImage = nullptr;
+  QLabel* HDLImage = nullptr;
 };
 
 }  // namespace ui
