@@ -1,6 +1,26 @@
-// tervtool render for .DTM files (placeholder until the chart is built).
+// tervtool render for .DTM files: the thickness chart in its start position, as the view first shows it.
+#include <QImage>
+
 #include "cli/commands.h"
+#include "core/thickness/chart_build.h"
+#include "core/thickness/value_table.h"
+#include "qt/qt_canvas.h"
 
 namespace cli {
-QImage renderThickness(const Context&, const datafiles::LoadedFile&, QSize) { return {}; }
+
+QImage renderThickness(const Context& ctx, const datafiles::LoadedFile& file, QSize size) {
+  if (file.kind != datafiles::FileKind::Dtm || size.width() <= 0 || size.height() <= 0) return {};
+  QImage picture(size, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  thickness::Chart3D chart;
+  thickness::setupThicknessChart(chart);
+  const thickness::AllValues all = thickness::fillAllValues(file, ctx.nf);
+  thickness::buildThicknessChart(chart, file, all.extremes, ctx.settings.ThicknessColors, ctx.nf);
+  {
+    qtx::QtCanvas canvas(picture);
+    chart.draw(canvas, gfx::Rect{0, 0, size.width(), size.height()});
+  }
+  return picture;
+}
+
 }  // namespace cli

@@ -1,0 +1,68 @@
+// AutoChrt: back-buffered drawing of the thickness chart and its mouse events.
+#include "ui/thickness/chart_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "qt/qt_canvas.h"
+
+namespace ui {
+
+ChartWidget::ChartWidget(thickness::Chart3D& chart, QWidget* parent) : QWidget(parent), chart_(chart) {
+  setObjectName("AutoChrt");
+  setMinimumSize(kMinWidth, kMinHeight);
+  setMouseTracking(true);
+  setCursor(Qt::PointingHandCursor);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void ChartWidget::redraw() {
+  stale_ = true;
+  update();
+}
+
+void ChartWidget::redrawNow() {
+  if (image_.size() != size()) image_ = QImage(size(), QImage::Format_RGB32);
+  {
+    qtx::QtCanvas canvas(image_);
+    chart_.draw(canvas, gfx::Rect{0, 0, width(), height()});
+  }
+  stale_ = false;
+  update();
+  emit redrawn();
+}
+
+void ChartWidget::crossHair(int x, int y, gfx::Color color) {
+  if (stale_ || image_.isNull()) return;
+  {
+    qtx::QtCanvas canvas(image_);
+    thickness::drawCrossHair(canvas, chart_, x, y, color);
+  }
+  update();
+}
+
+void ChartWidget::paintEvent(QPaintEvent*) {
+  if (stale_ || image_.size() != size()) redrawNow();
+  QPainter p(this);
+  p.drawImage(0, 0, image_);
+}
+
+void ChartWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  stale_ = true;
+}
+
+void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  emit mouseMoved(p.x(), p.y());
+}
+
+void ChartWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  setFocus();
+  const QPoint p = event->position().toPoint();
+  emit clicked(p.x(), p.y());
+}
+
+}  // namespace ui
