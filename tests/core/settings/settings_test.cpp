@@ -104,3 +104,20 @@ TEST(Settings, StartDirectoryIsFixedAtLoad) {
 }
 
 }  // namespace
+
+#include "core/settings/chart_colors.h"
+
+namespace {
+
+TEST(ChartColors, PenIsEachByteMinusTwentyWrapping) {
+  EXPECT_EQ(settings::DarkenBy20(0xC5B4B1), 0xB1A09Du);
+  EXPECT_EQ(settings::DarkenBy20(0x100A14), 0xFCF600u);  // 0x10 -> 0xFC, 0x0A -> 0xF6, 0x14 -> 0x00
+  settings::Settings s = settings::SetDefaultSettings("/x");
+  s.ThicknessColors[settings::kGrid] = 0x123456;
+  const auto cc = settings::ApplyChartColors(s);
+  EXPECT_EQ(cc.band[3], 0xB6A7B5u);
+  EXPECT_EQ(cc.pen[3], 0xA293A1u);
+  EXPECT_EQ(cc.grid, 0x123456u);
+}
+
+}  // namespace
