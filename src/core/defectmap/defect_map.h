@@ -165,10 +165,12 @@ class DefectMap {
   // The last offset + 2 the body can serve, as an even byte count.
   std::int64_t bodyCellBytes() const { return std::int64_t(cellsSize & ~std::size_t(1)); }
   int bottomLine() const { return marginTop + layers() * rowHeight; }
-  RunBar barOf(int layer, std::int64_t s, std::int64_t e) const;
+  // The bar of a run of `count` cells from position `position` with these two bytes.
+  RunBar barOf(int layer, std::int64_t position, std::int64_t count, std::uint8_t size, std::uint8_t type) const;
   // Runs of one layer from offset first up to limit; composite merges the bars that
   // share pixel columns (far more runs than columns) into the same final pixels.
-  void scanRuns(int layer, std::int64_t first, std::int64_t limit, bool composite);
+  void scanRuns(int layer, std::int64_t first, std::int64_t limit, bool composite,
+                void (DefectMap::*draw)(int, std::int64_t, std::int64_t));
   int rulerStep() const;
   void newSheet();
 

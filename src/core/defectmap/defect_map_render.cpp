@@ -1,5 +1,6 @@
 // DefectMap on screen: rows, ruler, indication bars, the XOR marker window and the side panel.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -112,23 +113,25 @@ void DefectMap::DrawRuler() {
   }
 }
 
-RunBar DefectMap::barOf(int layer, std::int64_t s, std::int64_t e) const {
+RunBar DefectMap::barOf(int layer, std::int64_t position, std::int64_t count, std::uint8_t size,
+                        std::uint8_t type) const {
   RunBar bar;
-  const int n = layers();
-  const auto slot = colorSlot(cells[s + 1]);
+  const auto slot = colorSlot(type);
   if (!slot) return bar;  // classes outside the six are not drawn, as in print
   bar.color = DefectColors[*slot];
-  bar.d = std::min(truncToInt(cells[s] * double(sizeFactor)), rowHeight);
-  const std::int64_t position = (s - 2 * layer) / (2 * n);
+  bar.d = std::min(truncToInt(size * double(sizeFactor)), rowHeight);
   bar.x = truncToInt((double(position) - firstMm) * scale + marginLeft);
-  bar.width = truncToInt(std::ceil(double(e - s) * scale / (2 * n)));
+  bar.width = truncToInt(std::ceil(double(count) * scale));
   bar.yTop = (layer + 1) * rowHeight + marginTop - bar.d;
   bar.visible = true;
   return bar;
 }
 
 void DefectMap::DrawRun(int layer, std::int64_t s, std::int64_t e) {
-  const RunBar bar = barOf(layer, s, e);
+  const std::int64_t stride = 2LL * layers();
+  if (!cells || stride <= 0 || !cellPresent(s)) return;
+  // Whole cells between the offsets: (s - 2l) and (e - s) are multiples of the stride.
+  const RunBar bar = barOf(layer, (s - 2 * layer) / stride, (e - s) / stride, cells[s], cells[s + 1]);
   if (!bar.visible) return;
   canvas->fillRect(gfx::Rect{bar.x, bar.yTop + 1, bar.x + bar.width, bar.yTop + bar.d}, bar.color);
 }
@@ -139,41 +142,58 @@ void DefectMap::DrawLayerRuns(int layer) {
   const std::int64_t first = 2LL * n * firstMm + 2LL * layer;
   const std::int64_t limit =
       truncToInt64(std::ceil(double(canvas->width() - marginLeft) / scale) * 2.0 * n + double(first));
-  scanRuns(layer, first, limit, /*composite=*/scale < 1.0f);
+  scanRuns(layer, first, limit, /*composite=*/scale < 1.0f, &DefectMap::DrawRun);
 }
 
-void DefectMap::scanRuns(int layer, std::int64_t first, std::int64_t limit, bool composite) {
+void DefectMap::scanRuns(int layer, std::int64_t first, std::int64_t limit, bool composite,
+                         void (DefectMap::*draw)(int, std::int64_t, std::int64_t)) {
   const int n = layers();
   const std::int64_t stride = 2LL * n;
   // Cells the body does not hold are empty: the scan stops where the body ends.
   const std::int64_t total = std::min<std::int64_t>(2LL * n * length(), bodyCellBytes());
   if (first >= total) return;
 
-  ColumnCompositor* comp = nullptr;
   ColumnCompositor compositor;
+  if (composite) compositor.reset(canvas->width(), (layer + 1) * rowHeight + marginTop);
+  const std::int64_t firstPos = (first - 2LL * layer) / stride;
+  // Runs are emitted with their first position and cell count, so that the per-run
+  // work at low zoom (tens of runs per pixel column) has no division in it.
+  // Bar heights and colours by cell byte, computed once per layer as barOf would.
+  std::array<int, 256> heightOf{};
+  std::array<int, 256> slotOf{};
   if (composite) {
-    compositor.reset(canvas->width(), (layer + 1) * rowHeight + marginTop);
-    comp = &compositor;
+    for (int v = 0; v < 256; ++v) {
+      heightOf[std::size_t(v)] = std::min(truncToInt(v * double(sizeFactor)), rowHeight) - 1;
+      const auto slot = colorSlot(std::uint8_t(v));
+      slotOf[std::size_t(v)] = slot ? *slot : -1;
+    }
   }
-  const auto emit = [&](std::int64_t s, std::int64_t e) {
-    if (comp) {
-      const RunBar bar = barOf(layer, s, e);
-      if (bar.visible) comp->add(bar.x, bar.width, bar.d - 1, bar.color);
+  const auto emit = [&](std::int64_t s, std::int64_t e, std::int64_t pos, std::int64_t count) {
+    if (composite) {
+      // Below one pixel per millimetre every position and width is far inside the int range.
+      const int slot = slotOf[cells[s + 1]];
+      if (slot < 0) return;
+      const int x = int((double(pos) - firstMm) * scale + marginLeft);
+      const int width = int(std::ceil(double(count) * scale));
+      compositor.add(x, width, heightOf[cells[s]], DefectColors[std::size_t(slot)]);
     } else {
-      DrawRun(layer, s, e);
+      (this->*draw)(layer, s, e);
     }
   };
 
   std::int64_t runStart = first;
+  std::int64_t runPos = firstPos;
+  std::int64_t pos = firstPos;
   std::int64_t c = first;
-  for (; c < total && c < limit; c += stride) {
+  for (; c < total && c < limit; c += stride, ++pos) {
     if (cells[c] != cells[runStart] || cells[c + 1] != cells[runStart + 1]) {
-      if (cells[runStart] != 0) emit(runStart, c);
+      if (cells[runStart] != 0) emit(runStart, c, runPos, pos - runPos);
       runStart = c;
+      runPos = pos;
     }
   }
-  if (runStart < total && cells[runStart] != 0) emit(runStart, c);
-  if (comp) comp->paint(*canvas);
+  if (runStart < total && cells[runStart] != 0) emit(runStart, c, runPos, pos - runPos);
+  if (composite) compositor.paint(*canvas);
 }
 
 void DefectMap::DrawMarker() {

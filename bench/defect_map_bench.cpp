@@ -1,0 +1,81 @@
+// Full redraw of a dense 65 535 mm three-layer defect map on a 1920 x 1080 picture, at fit scale and zoomed.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <random>
+#include <vector>
+
+#include "core/datafiles/records.h"
+#include "core/defectmap/defect_map.h"
+#include "qt/qt_canvas.h"
+
+namespace {
+
+struct DenseMap {
+  DenseMap() : body(2 * 3 * 65535) {
+    hdr.Layers = 3;
+    hdr.Length = 65535;
+    std::mt19937 rng(1);
+    const std::uint8_t types[6] = {0, 1, 2, 3, 250, 251};
+    for (std::size_t i = 0; i < body.size(); i += 2) {
+      body[i] = std::uint8_t(1 + rng() % 9);
+      body[i + 1] = types[rng() % 6];
+    }
+  }
+  datafiles::DefectMapHeader hdr;
+  std::vector<std::uint8_t> body;
+};
+
+// Text needs a GUI application (fonts); one is made the first time a benchmark needs it.
+void ensureApp() {
+  if (QGuiApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "terv_bench";
+  static char* argv[] = {name, nullptr};
+  new QGuiApplication(argc, argv);
+}
+
+const DenseMap& dense() {
+  ensureApp();
+  static const DenseMap m;
+  return m;
+}
+
+// state.range(0): how many times the view is zoomed in from the fit scale.
+void BM_DefectMapRedraw(benchmark::State& state) {
+  QImage picture(1920, 1080, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  qtx::QtCanvas canvas(picture);
+  defectmap::DefectMap map;
+  map.SetHeader(&dense().hdr);
+  map.SetCells(dense().body.data(), dense().body.size());
+  map.SetCanvas(&canvas);
+  for (int i = 0; i < state.range(0); ++i) map.ZoomInH();
+  map.ScrollTo(0);
+  for (auto _ : state) {
+    map.Redraw();
+    benchmark::DoNotOptimize(picture.constBits());
+  }
+  state.counters["px_per_mm"] = map.scale;
+}
+BENCHMARK(BM_DefectMapRedraw)->DenseRange(0, 10, 1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A marker drag step: erase, draw, side panel.
+void BM_DefectMapMarkerMove(benchmark::State& state) {
+  QImage picture(1920, 1080, QImage::Format_RGB32);
+  qtx::QtCanvas canvas(picture);
+  defectmap::DefectMap map;
+  map.SetHeader(&dense().hdr);
+  map.SetCells(dense().body.data(), dense().body.size());
+  map.SetCanvas(&canvas);
+  map.Redraw();
+  int x = 100;
+  for (auto _ : state) {
+    map.MoveMarker(x);
+    x = x > 1800 ? 100 : x + 7;
+  }
+}
+BENCHMARK(BM_DefectMapMarkerMove)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
