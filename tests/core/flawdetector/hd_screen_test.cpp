@@ -242,11 +242,10 @@ TEST(HDScreenPainting, OneRectanglePerRunOfEqualColour) {
   s.marginX = 20;
   s.textY = 10;
   s.PaintRaster();
-  auto rects = canvas.ofKind(gfx::DrawOp::Rectangle);
+  auto rects = canvas.ofKind(gfx::DrawOp::FillRect);
   ASSERT_EQ(rects.size(), 3u);
   EXPECT_EQ(rects[0].rect, (gfx::Rect{28, 10 + 77 * 2, 32, 10 + 80 * 2}));
   EXPECT_EQ(rects[0].brush.color, 0x222222u);
-  EXPECT_EQ(rects[0].pen.color, 0x222222u);
   EXPECT_EQ(rects[1].rect, (gfx::Rect{28, 10 + 76 * 2, 32, 10 + 77 * 2}));
   EXPECT_EQ(rects[1].brush.color, 0x444444u);
   EXPECT_EQ(rects[2].rect, (gfx::Rect{28, 10, 32, 10 + 75 * 2}));
