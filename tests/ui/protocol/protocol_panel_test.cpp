@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/protocol/protocol_name.h"
 #include "core/text/cp1251.h"
 #include "support/file_builder.h"
 #include "ui/protocol/protocol_panel.h"
@@ -261,6 +262,43 @@ TEST_F(ProtocolPanelUi, ReloadForPrintingKeepsUnsavedTyping) {
   type(panel().ProtEdt, "2");
   EXPECT_TRUE(panel().LoadProtocol(q(dtmName())));
   EXPECT_EQ(panel().ProtEdt->text(), "12");
+}
+
+TEST_F(ProtocolPanelUi, EverySampleKeepsItsProtocolAcrossARestart) {
+  const fs::path samples = fs::path(TERV_SOURCE_DIR) / "samples";
+  int seen = 0;
+  for (const auto& entry : fs::directory_iterator(samples)) {
+    if (entry.path().extension() == ".cpp") continue;
+    const std::string copy = dir_ + "/" + entry.path().filename().string();
+    fs::copy_file(entry.path(), copy, fs::copy_options::overwrite_existing);
+    SCOPED_TRACE(copy);
+
+    form_ = makeForm();
+    ASSERT_TRUE(form_->openFile(q(copy)));
+    panel().ResToolBtnClick();
+    panel().ObjEdt->clear();
+    type(panel().ProtEdt, "№7");
+    type(panel().ObjEdt, "Объект " + QString::number(seen));
+    type(panel().DefEdt, "Сидоров");
+    panel().ZaklMem->insertPlainText("строка 1\nстрока 2");
+    dialogs_.answers = {true};
+    form_->FormClose();
+    EXPECT_TRUE(dialogs_.messages.empty());
+
+    form_ = makeForm();
+    ASSERT_TRUE(form_->openFile(q(copy)));
+    panel().ResToolBtnClick();
+    EXPECT_EQ(panel().ProtEdt->text(), "№7");
+    EXPECT_EQ(panel().ObjEdt->text(), "Объект " + QString::number(seen));
+    EXPECT_EQ(panel().DefEdt->text(), "Сидоров");
+    EXPECT_EQ(panel().ZaklMem->toPlainText(), "строка 1\nстрока 2");
+    const std::string bytes = readAll(protocol::protocolFileName(copy));
+    EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find(text::utf8ToCp1251("Сидоров")), std::string::npos);
+    EXPECT_EQ(readAll(copy), readAll(entry.path().string()));  // the data file untouched
+    ++seen;
+  }
+  EXPECT_GE(seen, 6);
 }
 
 }  // namespace
