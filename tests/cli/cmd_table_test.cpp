@@ -14,10 +14,10 @@ struct TableRun {
   std::string out, err;
 };
 
-// N = 100 (10.0 mm), length 7: 3 positions; factor 200 makes a raw value 5 um.
+// N = 120 (12.0 mm), length 7: 3 positions; factor 200 makes a raw value 5 um.
 datafiles::LoadedFile sampleFile() {
   testsupport::MapLikeSpec spec;
-  spec.nominal = 100;
+  spec.nominal = 120;
   spec.length = 7;
   spec.body = testsupport::thicknessBody({{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
   auto r = datafiles::LoadDataBytes("T.DTM", testsupport::buildMapLike(spec));
@@ -46,7 +46,7 @@ TEST(TervtoolTable, AllValuesTabSeparatedHeaderFirst) {
   EXPECT_EQ(r.code, cli::kOk);
   EXPECT_EQ(r.out,
             "Позиция мм\tДатчик1\tДатчик2\tДатчик3\tДатчик4\tMin.толщина\tMax.толщина\n"
-            "00000\t--\t--\tXX\t10,4\t10,4\t10,4\n"  // 11 040 um is above the nominal
+            "00000\t11,0\t--\tXX\t10,4\t10,4\t11,0\n"
             "00002\t9,5\t9,8\t10,0\t--\t9,5\t10,0\n"
             "00004\t0,5\t--\t--\t--\t,5\t,5\n");
   r = runTable(f, {}, ".");
@@ -71,7 +71,7 @@ TEST(TervtoolTable, ThresholdTable) {
 
 TEST(TervtoolTable, RejectedThresholdsAndUsage) {
   const auto f = sampleFile();
-  for (const char* v : {"10,0", "6553,6", "99999"}) {
+  for (const char* v : {"12,0", "6553,6", "99999"}) {
     TableRun r = runTable(f, {"--threshold", v});
     EXPECT_EQ(r.code, cli::kUsage) << v;
     EXPECT_EQ(r.out, "") << v;

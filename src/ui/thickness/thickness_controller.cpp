@@ -51,7 +51,9 @@ ThicknessController::~ThicknessController() {
 QWidget* ThicknessController::panel() { return panel_; }
 
 bool ThicknessController::active() const {
-  return form_.file().kind == datafiles::FileKind::Dtm && !form_.printing();
+  // The file stays loaded after the last one is closed; the shown kind tells whether it is on screen.
+  return form_.file().kind == datafiles::FileKind::Dtm && form_.shownKind() == datafiles::FileKind::Dtm &&
+         !form_.printing();
 }
 
 const thickness::ValueTable& ThicknessController::table() const { return sgTab_->table(); }

@@ -132,7 +132,7 @@ class TablesUi : public ::testing::Test {
   void SetUp() override {
     dir_ = testsupport::makeTempDir("tables_ui");
     testsupport::MapLikeSpec dtm;
-    dtm.nominal = 100;
+    dtm.nominal = 120;
     dtm.length = 7;  // odd: all three samples listed
     // Factor 200: a raw value reads as 5 um.
     dtm.body = testsupport::thicknessBody({{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
@@ -175,9 +175,9 @@ class TablesUi : public ::testing::Test {
 
 TEST_F(TablesUi, LoadFillsTheHiddenTableAndTheState) {
   EXPECT_FALSE(view().sgTab()->isVisible());
-  EXPECT_EQ(view().thresholdTenths(), 100);
+  EXPECT_EQ(view().thresholdTenths(), 120);
   EXPECT_EQ(view().tableRows(), 3);
-  EXPECT_FLOAT_EQ(view().extremes()[0], 10.4f);
+  EXPECT_FLOAT_EQ(view().extremes()[0], 11.04f);
   EXPECT_FLOAT_EQ(view().extremes()[1], 0.5f);
   EXPECT_EQ(view().table().rowCount(), 4u);
   EXPECT_EQ(cell(0, 0), "Позиция мм");
@@ -209,7 +209,7 @@ TEST_F(TablesUi, ShowTableThenThresholdQueries) {
   EXPECT_EQ(cell(2, 0), "00004");
   EXPECT_EQ(cell(2, 5), "0,5");
   // ThkExtremes are not touched by the threshold table.
-  EXPECT_FLOAT_EQ(view().extremes()[0], 10.4f);
+  EXPECT_FLOAT_EQ(view().extremes()[0], 11.04f);
 
   // A further query from the threshold table; nothing at or below 0.4 mm.
   porog("0,4");
@@ -222,16 +222,17 @@ TEST_F(TablesUi, ShowTableThenThresholdQueries) {
   // "Таблица значений" brings the all-values table back and resets the threshold to N.
   form_->AShowTable->trigger();
   EXPECT_EQ(view().table().form(), thickness::TableForm::AllValues);
-  EXPECT_EQ(view().thresholdTenths(), 100);
+  EXPECT_EQ(view().thresholdTenths(), 120);
   EXPECT_EQ(view().tableRows(), 3);
 }
 
 TEST_F(TablesUi, RejectedValueThenCloseBoxBuildsWithTheStoredValue) {
   form_->AShowTable->trigger();
-  // 10,0 is rejected (stays open); the runner then closes with the close box.
+  // 12,5 is rejected (stays open); the runner then closes with the close box.
   view().setDialogRunner([&](TForm2& d) {
+    EXPECT_EQ(d.PTolshEdt->text(), "12,0");
     d.setResult(0);
-    d.PTolshEdt->setText("10,0");
+    d.PTolshEdt->setText("12,5");
     d.Button1->click();
     EXPECT_EQ(d.result(), 0);
     d.close();
@@ -239,11 +240,18 @@ TEST_F(TablesUi, RejectedValueThenCloseBoxBuildsWithTheStoredValue) {
   });
   emit view().sgTab()->gridDoubleClicked();
   EXPECT_EQ(dialogs_.messages.size(), 1);
-  EXPECT_EQ(view().thresholdTenths(), 100);
-  // Threshold 100 lists every sample with a reading at or below 10.0 mm (the first: 10 460 um -> 104, 11 040 -> 110: no).
+  EXPECT_EQ(view().thresholdTenths(), 125);
+  // The table is built with the stored, rejected value: every sample has a reading at or below 12.5 mm.
   EXPECT_EQ(view().table().form(), thickness::TableForm::Threshold);
-  EXPECT_EQ(view().table().rowCount(), 3u);
-  EXPECT_EQ(cell(1, 0), "00002");
+  EXPECT_EQ(view().table().rowCount(), 4u);
+  EXPECT_EQ(cell(1, 0), "00000");
+  // The next query opens showing it.
+  view().setDialogRunner([&](TForm2& d) {
+    EXPECT_EQ(d.PTolshEdt->text(), "12,5");
+    d.close();
+    return d.result();
+  });
+  emit view().sgTab()->gridDoubleClicked();
 }
 
 TEST_F(TablesUi, ActionsDoNothingForOtherKinds) {
