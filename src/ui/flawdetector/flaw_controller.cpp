@@ -31,6 +31,14 @@ constexpr int kImgZoomOutDisabled = 25;
 constexpr int kImgZoomInEnabled = 26;
 constexpr int kImgZoomInDisabled = 27;
 
+// Gives a zoom button its tool-bar picture. The odd pictures are the greyed twins of the even
+// ones; Qt greys a disabled button's picture itself, so the even picture is drawn for both.
+void setButtonImage(QToolButton* button, int image) {
+  if (!button) return;
+  button->setProperty("imageIndex", image);
+  button->setIcon(toolIcon(image & ~1));
+}
+
 }  // namespace
 
 FlawController::FlawController(TMainForm& form) : form_(form) {
@@ -154,11 +162,11 @@ void FlawController::load() {
   // Zoom is back at 3: both zoom buttons work again.
   if (form_.ToolIncBttn) {
     form_.ToolIncBttn->setEnabled(true);
-    form_.ToolIncBttn->setIcon(toolIcon(kImgZoomInEnabled));
+    setButtonImage(form_.ToolIncBttn, kImgZoomInEnabled);
   }
   if (form_.ToolDecBttn) {
     form_.ToolDecBttn->setEnabled(true);
-    form_.ToolDecBttn->setIcon(toolIcon(kImgZoomOutEnabled));
+    setButtonImage(form_.ToolDecBttn, kImgZoomOutEnabled);
   }
   bool sweepOk = true;
   draw([&] {
@@ -223,11 +231,11 @@ void FlawController::AIncreaseExecute() {
   if (ZoomInScreen()) {
     if (form_.ToolIncBttn) {
       form_.ToolIncBttn->setEnabled(false);
-      form_.ToolIncBttn->setIcon(toolIcon(kImgZoomInDisabled));
+      setButtonImage(form_.ToolIncBttn, kImgZoomInDisabled);
     }
   } else if (form_.ToolDecBttn && !form_.ToolDecBttn->isEnabled()) {
     form_.ToolDecBttn->setEnabled(true);
-    form_.ToolDecBttn->setIcon(toolIcon(kImgZoomOutEnabled));
+    setButtonImage(form_.ToolDecBttn, kImgZoomOutEnabled);
   }
 }
 
@@ -236,11 +244,11 @@ void FlawController::ADecreaseExecute() {
   if (ZoomOutScreen()) {
     if (form_.ToolDecBttn) {
       form_.ToolDecBttn->setEnabled(false);
-      form_.ToolDecBttn->setIcon(toolIcon(kImgZoomOutDisabled));
+      setButtonImage(form_.ToolDecBttn, kImgZoomOutDisabled);
     }
   } else if (form_.ToolIncBttn && !form_.ToolIncBttn->isEnabled()) {
     form_.ToolIncBttn->setEnabled(true);
-    form_.ToolIncBttn->setIcon(toolIcon(kImgZoomInEnabled));
+    setButtonImage(form_.ToolIncBttn, kImgZoomInEnabled);
   }
 }
 

@@ -135,6 +135,7 @@ TEST_F(FlawView, ZoomStepsAndButtonStates) {
   form_->AIncrease->trigger();  // the seventh step reaches 10
   EXPECT_EQ(view().screen().zoomX, 10);
   EXPECT_FALSE(form_->ToolIncBttn->isEnabled());
+  EXPECT_EQ(form_->ToolIncBttn->property("imageIndex").toInt(), 27);
   form_->AIncrease->trigger();
   EXPECT_EQ(view().screen().zoomY, 10);
   // At zoom 10 the whole 240 x 126 screen fits the bitmap.
@@ -150,6 +151,8 @@ TEST_F(FlawView, ZoomStepsAndButtonStates) {
   for (int i = 0; i < 8; ++i) form_->ADecrease->trigger();
   EXPECT_EQ(view().screen().zoomX, 1);
   EXPECT_FALSE(form_->ToolDecBttn->isEnabled());
+  EXPECT_EQ(form_->ToolDecBttn->property("imageIndex").toInt(), 25);
+  EXPECT_EQ(form_->ToolIncBttn->property("imageIndex").toInt(), 26);
   form_->ADecrease->trigger();
   EXPECT_EQ(view().screen().zoomX, 1);
 
