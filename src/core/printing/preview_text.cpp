@@ -2,6 +2,7 @@
 #include "core/printing/preview_text.h"
 
 #include "core/defectmap/defect_map.h"
+#include "core/protocol/protocol_text.h"
 #include "core/text/messages.h"
 #include "core/thickness/value_table.h"
 
@@ -10,12 +11,6 @@ namespace {
 
 using text::msg;
 using text::Msg;
-
-// Memo lines loaded from a protocol file carry their line feed; a preview line does not.
-std::string withoutLineFeed(std::string line) {
-  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-  return line;
-}
 
 }  // namespace
 
@@ -52,9 +47,9 @@ std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, con
     s.map->BuildTextTable(lines);
   }
 
-  const auto& memo = s.protocol.conclusion;
-  lines.push_back(msg(Msg::zakl) + (memo.empty() ? std::string() : withoutLineFeed(memo.front())));
-  for (std::size_t i = 1; i < memo.size(); ++i) lines.push_back(withoutLineFeed(memo[i]));
+  const auto memo = protocol::conclusionLines(s.protocol);
+  lines.push_back(msg(Msg::zakl) + (memo.empty() ? std::string() : memo.front()));
+  for (std::size_t i = 1; i < memo.size(); ++i) lines.push_back(memo[i]);
 
   const unsigned length = file.DtmOpen() ? file.thk.Length : file.map.Length;
   lines.push_back(msg(Msg::control) + std::to_string(length) + msg(Msg::mm) + ".");

@@ -89,4 +89,15 @@ ProtocolFields parseProtocol(std::string_view fileBytes) {
   return fields;
 }
 
+std::vector<std::string> conclusionLines(const ProtocolFields& fields) {
+  std::vector<std::string> lines;
+  lines.reserve(fields.conclusion.size());
+  for (std::string line : fields.conclusion) {
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
 }  // namespace protocol

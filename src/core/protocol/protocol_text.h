@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/protocol/protocol_fields.h"
 
@@ -17,5 +18,9 @@ std::string composeProtocol(const ProtocolFields& fields);
 // lines loses as many leading characters as its caption has, without comparing them; the
 // conclusion lines keep their line feeds.
 ProtocolFields parseProtocol(std::string_view fileBytes);
+
+// The conclusion as the memo shows it and printouts write it: one entry per line, without
+// the line feeds that loaded lines carry.
+std::vector<std::string> conclusionLines(const ProtocolFields& fields);
 
 }  // namespace protocol

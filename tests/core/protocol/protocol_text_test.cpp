@@ -36,6 +36,8 @@ TEST(ProtocolText, WorkedExampleRoundTripsToTheSameFields) {
   EXPECT_EQ(loaded.conclusion[0], "Стенка в норме\n");
   EXPECT_EQ(loaded.conclusion[1], "Дефектов нет\n");
   EXPECT_EQ(composeProtocol(loaded), composeProtocol(workedExample()));
+  EXPECT_EQ(protocol::conclusionLines(loaded),
+            (std::vector<std::string>{"Стенка в норме", "Дефектов нет"}));
 }
 
 TEST(ProtocolText, LfAndCrLfFilesReadAlike) {
