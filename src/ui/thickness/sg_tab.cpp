@@ -21,11 +21,14 @@ SGTab::SGTab(QWidget* parent) : QTableView(parent) {
   model_ = new ValueTableModel(this);
   setModel(model_);
 
-  QFont font("PROMT Helv Cyr");
+  // The unit's Helvetica-like Cyrillic face, else one with Arial's metrics.
+  QFont font;
+  font.setFamilies({QStringLiteral("PROMT Helv Cyr"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
   font.setPixelSize(13);
   font.setBold(true);
   font.setItalic(true);
   setFont(font);
+  horizontalHeader()->setFont(font);
 
   QPalette pal = palette();
   pal.setColor(QPalette::Base, qtx::toQColor(thickness::kInactiveCaptionText));
@@ -40,6 +43,7 @@ SGTab::SGTab(QWidget* parent) : QTableView(parent) {
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setTabKeyNavigation(true);
   setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);  // a long text is cut at the cell edge, as the grid does
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -77,9 +81,11 @@ void SGTab::applyFixedRowColor() {
   // no-result form) is set by style so that every platform style honours it.
   const QColor c = qtx::toQColor(model_->table().fixedRowColor());
   horizontalHeader()->setStyleSheet(
-      QStringLiteral("QHeaderView::section { background-color: %1; color: black; border: none;"
-                     " padding-left: 2px; }")
-          .arg(c.name()));
+      QStringLiteral("QHeaderView { background-color: %2; }"
+                     " QHeaderView::section { background-color: %1; color: black; border: none;"
+                     " padding-left: 2px; font-family: \"PROMT Helv Cyr\", Arial, \"Liberation Sans\";"
+                     " font-size: 13px; font-weight: bold; font-style: italic; }")
+          .arg(c.name(), qtx::toQColor(thickness::kInactiveCaptionText).name()));
 }
 
 void SGTab::mouseDoubleClickEvent(QMouseEvent* event) {
