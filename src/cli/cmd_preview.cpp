@@ -1,11 +1,28 @@
-// tervtool preview (placeholder until the preview text is built).
+// tervtool preview: the text preview of a .DTM or .DAU file, with the protocol from its protocol file.
+#include <QFileInfo>
+#include <QString>
 #include <ostream>
 
 #include "cli/commands.h"
+#include "core/printing/fresh_views.h"
 
 namespace cli {
-int cmdPreview(const Context& ctx, const datafiles::LoadedFile&) {
-  *ctx.err << "tervtool preview: not available yet\n";
-  return kUsage;
+
+int cmdPreview(const Context& ctx, const datafiles::LoadedFile& file) {
+  if (!file.DtmOpen() && !file.DauOpen()) {
+    *ctx.err << "tervtool preview: only .DTM and .DAU files have a text preview\n";
+    return kUsage;
+  }
+  printing::FreshViews views(file, ctx.nf, ctx.settings.ThicknessColors, ctx.settings.DefectColors);
+  // The viewer shows the name the open dialog gave: the full path.
+  const std::string fullName = QFileInfo(QString::fromStdString(file.name)).absoluteFilePath().toStdString();
+  std::string text;
+  for (const std::string& line : views.previewLines(fullName)) {
+    text += line;
+    text += '\n';
+  }
+  if (!writeOutput(ctx, "", text)) return kWriteFailed;
+  return kOk;
 }
+
 }  // namespace cli

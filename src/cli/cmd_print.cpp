@@ -1,11 +1,86 @@
-// tervtool print (placeholder until the print routines are built).
+// tervtool print: the printout of one or more result files as PDF, graphic form or, with --text, text form.
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
 #include <ostream>
 
 #include "cli/commands.h"
+#include "core/datafiles/reader.h"
+#include "core/printing/fresh_views.h"
+#include "qt/qt_printer.h"
 
 namespace cli {
-int cmdPrint(const Context& ctx, const datafiles::LoadedFile&, const std::vector<std::string>&) {
-  *ctx.err << "tervtool print: not available yet\n";
-  return kUsage;
+namespace {
+
+struct PrintArgs {
+  std::vector<std::string> files;
+  std::string out;
+  bool text = false;
+};
+
+bool parse(const std::vector<std::string>& args, PrintArgs& a) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "-o") {
+      if (i + 1 >= args.size() || !a.out.empty()) return false;
+      a.out = args[++i];
+    } else if (args[i] == "--text") {
+      a.text = true;
+    } else if (args[i].size() > 1 && args[i][0] == '-') {
+      return false;
+    } else {
+      a.files.push_back(args[i]);
+    }
+  }
+  return !a.files.empty() && !a.out.empty();
 }
+
+// In a directory each file gets its own PDF named after it, extension kept so that a
+// .DTM and a .DAU of the same name do not overwrite each other.
+QString pdfNameIn(const QString& dir, const std::string& file) {
+  return QDir(dir).filePath(QFileInfo(QString::fromStdString(file)).fileName() + ".pdf");
+}
+
+int printOne(const Context& ctx, const std::string& name, const QString& pdf, bool text) {
+  const datafiles::OpenResult opened = datafiles::LoadDataFile(name);
+  if (!opened.ok) {
+    for (const std::string& m : opened.messages) *ctx.err << m << "\n";
+    *ctx.err << "   Файл: \n" << name << "\n Открыть невозможно\n";
+    return kRefused;
+  }
+  const datafiles::LoadedFile& file = opened.file;
+  printing::FreshViews views(file, ctx.nf, ctx.settings.ThicknessColors, ctx.settings.DefectColors);
+  qtx::QtPrinter printer(pdf);
+  const printing::PrintMode mode = text ? printing::PrintMode::Text : printing::PrintMode::Graphic;
+  const printing::PrintStatus status =
+      printing::PrintFile(printer, file, mode, views.printSources(ctx.settings.FlawColors, ctx.localeId));
+  if (status != printing::PrintStatus::Printed) {
+    *ctx.err << "tervtool: cannot write " << pdf.toStdString() << "\n";
+    return kWriteFailed;
+  }
+  return kOk;
+}
+
+}  // namespace
+
+int cmdPrint(const Context& ctx, const datafiles::LoadedFile&, const std::vector<std::string>& args) {
+  PrintArgs a;
+  if (!parse(args, a)) {
+    *ctx.err << "usage: tervtool print FILE... -o OUT.pdf|DIR [--text]\n";
+    return kUsage;
+  }
+  const QString out = QString::fromStdString(a.out);
+  const bool toDir = QFileInfo(out).isDir();
+  if (a.files.size() > 1 && !toDir) {
+    *ctx.err << "tervtool print: several files need -o to name a directory\n";
+    return kUsage;
+  }
+  // Every file is tried; the worst outcome decides the exit code (a refusal before a failed write).
+  int result = kOk;
+  for (const std::string& name : a.files) {
+    const int r = printOne(ctx, name, toDir ? pdfNameIn(out, name) : out, a.text);
+    if (r == kRefused || (r == kWriteFailed && result == kOk)) result = r;
+  }
+  return result;
+}
+
 }  // namespace cli

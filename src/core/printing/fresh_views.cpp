@@ -1,0 +1,52 @@
+// The views of a file as they stand right after opening it, for printing and previewing without a window.
+#include "core/printing/fresh_views.h"
+
+#include "core/protocol/protocol_file.h"
+#include "core/thickness/chart_build.h"
+
+namespace printing {
+
+FreshViews::FreshViews(const datafiles::LoadedFile& file, const text::NumberFormat& nf,
+                       const std::array<gfx::Color, 7>& thicknessColors,
+                       const std::array<gfx::Color, 6>& defectColors)
+    : file_(file), nf_(nf) {
+  if (auto loaded = protocol::loadProtocolFile(file.name)) protocol_ = std::move(*loaded);
+  if (file.DtmOpen()) {
+    all_ = thickness::fillAllValues(file, nf);
+    thickness::setupThicknessChart(chart_);
+    thickness::buildThicknessChart(chart_, file, all_.extremes, thicknessColors, nf);
+    thickness::setBeginPosition(chart_);
+  } else if (file.DauOpen()) {
+    map_.SetNumberFormat(nf);
+    map_.SetColors(defectColors);
+    map_.SetHeader(&file.map);
+    map_.SetCells(file.body.data(), file.body.size());
+  }
+}
+
+PrintSources FreshViews::printSources(const std::array<gfx::Color, 6>& flawColors, const std::string& localeId) {
+  PrintSources s;
+  s.protocol = protocol_;
+  s.nf = nf_;
+  s.flawColors = flawColors;
+  s.localeId = localeId;
+  if (file_.DtmOpen()) {
+    s.table = &all_.table;
+    s.chart = &chart_;
+  } else if (file_.DauOpen()) {
+    s.map = &map_;
+  }
+  return s;
+}
+
+std::vector<std::string> FreshViews::previewLines(const std::string& fileName) {
+  PreviewSources s;
+  s.fileName = fileName;
+  s.protocol = protocol_;
+  s.header = BuildReportHeader(file_, {protocol_.protocolNumber, protocol_.objectName}, 0, nf_);
+  if (file_.DtmOpen()) s.table = &all_.table;
+  if (file_.DauOpen()) s.map = &map_;
+  return BuildPreviewText(file_, s);
+}
+
+}  // namespace printing
