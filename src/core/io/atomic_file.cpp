@@ -26,22 +26,31 @@ std::optional<std::vector<unsigned char>> readFile(const std::string& path) {
 bool writeFileAtomic(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  const fs::path target(path);
-  if (fs::is_directory(target, ec)) return false;
+  if (fs::is_directory(path, ec)) return false;
+  // A new temporary file beside the target, never an existing one.
   std::random_device rd;
-  const fs::path temp = target.parent_path() / (target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
-  {
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool flushed = std::fflush(f) == 0;
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !flushed || !closed) {
-      fs::remove(temp, ec);
-      return false;
-    }
+  std::string temp;
+  std::FILE* f = nullptr;
+  for (int attempt = 0; attempt < 8 && !f; ++attempt) {
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, ".~%08x", static_cast<unsigned>(rd()));
+    temp = path + suffix;
+    f = std::fopen(temp.c_str(), "wbx");
+    if (!f && !fs::exists(temp, ec)) return false;
   }
-  fs::rename(temp, target, ec);
+  if (!f) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = std::fflush(f) == 0 && ok;
+  ok = std::fclose(f) == 0 && ok;
+  if (!ok) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  // Keep the access rights the old file had.
+  const auto old = fs::status(path, ec);
+  if (!ec && fs::is_regular_file(old)) fs::permissions(temp, old.permissions(), ec);
+  ec.clear();
+  fs::rename(temp, path, ec);
   if (ec) {
     fs::remove(temp, ec);
     return false;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 
+#include "core/io/atomic_file.h"
 #include "core/protocol/protocol_name.h"
 #include "core/protocol/protocol_text.h"
 #include "core/text/messages.h"
@@ -24,31 +25,6 @@ SaveOutcome failure(const std::string& protocolName) {
   return out;
 }
 
-// Creates a new file beside the target (never an existing one) and writes the bytes.
-bool writeTemporary(const std::string& target, const std::string& bytes, std::string& tmpName) {
-  std::random_device rd;
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, ".~%08x", static_cast<unsigned>(rd()));
-    tmpName = target + suffix;
-    std::FILE* f = std::fopen(tmpName.c_str(), "wbx");
-    if (!f) {
-      std::error_code ec;
-      if (fs::exists(tmpName, ec)) continue;  // a name clash: try another
-      return false;
-    }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok) {
-      std::error_code ec;
-      fs::remove(tmpName, ec);
-    }
-    return ok;
-  }
-  return false;
-}
-
 }  // namespace
 
 SaveOutcome saveProtocolFile(std::string_view dataFileName, const ProtocolFields& fields) {
@@ -56,19 +32,7 @@ SaveOutcome saveProtocolFile(std::string_view dataFileName, const ProtocolFields
   const std::string name = protocolFileName(dataFileName);
   if (name == dataFileName || looksLikeDataFile(name)) return failure(name);
 
-  std::string tmpName;
-  if (!writeTemporary(name, composeProtocol(fields), tmpName)) return failure(name);
-
-  std::error_code ec;
-  // Keep the access rights the old protocol file had.
-  const auto old = fs::status(name, ec);
-  if (!ec && fs::is_regular_file(old)) fs::permissions(tmpName, old.permissions(), ec);
-  ec.clear();
-  fs::rename(tmpName, name, ec);
-  if (ec) {
-    fs::remove(tmpName, ec);
-    return failure(name);
-  }
+  if (!io::writeFileAtomic(name, composeProtocol(fields))) return failure(name);
   SaveOutcome out;
   out.ok = true;
   out.protocolName = name;

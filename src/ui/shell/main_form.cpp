@@ -463,7 +463,7 @@ bool TMainForm::openFile(const QString& name) {
 void TMainForm::AFileOpenExecute() {
   if (protocol_->isOpen() &&
       dialogs_->askYesNo(m(Msg::savezakl), m(Msg::saving))) {
-    protocol_->SaveProtocol(FileNameBox->currentText());
+    protocol_->SaveProtocol(currentFileName_);
   }
   const QString filter =
       "Ручной дефектоскоп (*.dhn *.DHN);;Ручной толщиномер (*.dht *.DHT);;"
