@@ -121,10 +121,7 @@ DefectMapController::DefectMapController(TMainForm& form) : form_(form) {
   if (form_.AIncrease) connect(form_.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
   if (form_.ADecrease) connect(form_.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
   if (form_.AShowLegend) connect(form_.AShowLegend, &QAction::triggered, this, [this] { AShowLegendExecute(); });
-  for (int k = 0; k < 6; ++k) {
-    connectColorItem(form_.ADChItems[k], k);
-    connectColorItem(form_.ADPopupItems[k], k);
-  }
+  connectColorItems();
   // A body released by closing or replacing the file must never be read again.
   connect(&form_, &TMainForm::fileShown, this, [this] {
     if (form_.file().kind != datafiles::FileKind::Dau) follow();
@@ -139,8 +136,17 @@ DefectMapController::~DefectMapController() {
 
 QWidget* DefectMapController::panel() { return panel_; }
 
+// The colour menus may be built after the views; the items are connected as soon as they exist.
+void DefectMapController::connectColorItems() {
+  for (int k = 0; k < 6; ++k) {
+    connectColorItem(form_.ADChItems[k], k);
+    connectColorItem(form_.ADPopupItems[k], k);
+  }
+}
+
 void DefectMapController::connectColorItem(QAction* item, int fallbackSlot) {
-  if (!item) return;
+  if (!item || connectedItems_.contains(item)) return;
+  connectedItems_.insert(item);
   connect(item, &QAction::triggered, this, [this, item, fallbackSlot] {
     changeColor(slotOfCaption(item->text(), fallbackSlot));
   });
@@ -177,6 +183,7 @@ void DefectMapController::newPicture() {
 
 void DefectMapController::load() {
   if (form_.file().kind != datafiles::FileKind::Dau) return;
+  connectColorItems();
   follow();
   {
     const QSignalBlocker block(ADScrollBar1);

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <memory>
 
 #include "core/defectmap/defect_map.h"
@@ -70,6 +71,7 @@ class DefectMapController : public QObject {
   void follow();
   void newPicture();
   void repaint();
+  void connectColorItems();
   void connectColorItem(QAction* item, int fallbackSlot);
 
   TMainForm& form_;
@@ -88,6 +90,7 @@ class DefectMapController : public QObject {
   QPointer<TADLegendForm> legend_;
   // The shared colour dialog opens with the colour it last returned.
   QColor lastColor_ = Qt::black;
+  QSet<QAction*> connectedItems_;
 };
 
 }  // namespace ui
