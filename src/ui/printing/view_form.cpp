@@ -1,0 +1,93 @@
+// TViewForm: the "Предварительный просмотр" window with the report as text and its "Сохранить в файл" button.
+#include "ui/printing/view_form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/text/messages.h"
+#include "ui/shell/main_form.h"
+
+namespace ui {
+
+TViewForm::TViewForm(TMainForm& form)
+    : QWidget(&form, Qt::Window | Qt::WindowStaysOnTopHint), form_(form) {
+  setObjectName("ViewForm");
+  setWindowTitle("Предварительный просмотр");
+  resize(695, 466);
+  setMaximumHeight(473);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  ToolBar1 = new QToolBar(this);
+  ToolBar1->setObjectName("ToolBar1");
+  QAction* save = ToolBar1->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), "Сохранить в файл");
+  save->setToolTip("Сохранить в файл");
+  ToolButton1 = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(save));
+  if (ToolButton1) ToolButton1->setObjectName("ToolButton1");
+  connect(save, &QAction::triggered, this, [this] { ToolButton1Click(); });
+  layout->addWidget(ToolBar1);
+
+  Panel1 = new QWidget(this);
+  Panel1->setObjectName("Panel1");
+  auto* panelLayout = new QVBoxLayout(Panel1);
+  panelLayout->setContentsMargins(0, 0, 0, 0);
+  ViewEdit = new QPlainTextEdit(Panel1);
+  ViewEdit->setObjectName("ViewEdit");
+  ViewEdit->setReadOnly(true);
+  ViewEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+  ViewEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ViewEdit->setFrameShape(QFrame::NoFrame);
+  QFont courier("Courier New", 10);
+  courier.setStyleHint(QFont::TypeWriter);
+  ViewEdit->setFont(courier);
+  // Tab stops every eight characters, as a plain-text view shows them.
+  ViewEdit->setTabStopDistance(8 * QFontMetricsF(courier).horizontalAdvance(' '));
+  panelLayout->addWidget(ViewEdit);
+  layout->addWidget(Panel1, 1);
+}
+
+void TViewForm::setLines(const std::vector<std::string>& lines) {
+  QString text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i) text += '\n';
+    text += QString::fromStdString(lines[i]);
+  }
+  ViewEdit->setPlainText(text);
+}
+
+QStringList TViewForm::lines() const { return ViewEdit->toPlainText().split('\n'); }
+
+void TViewForm::ToolButton1Click() {
+  const QString name =
+      form_.dialogs().saveFile("Сохранить в файл", "Текстовый файл (*.txt)", QDir::currentPath(), "rtf");
+  if (!name.isEmpty()) {
+    QSaveFile file(name);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (ok) {
+      const QByteArray bytes = (ViewEdit->toPlainText() + '\n').toUtf8();
+      ok = file.write(bytes) == bytes.size() && file.commit();
+    }
+    if (!ok)
+      form_.dialogs().message(QString::fromStdString(text::msg(text::Msg::fil)) + name +
+                              QString::fromStdString(text::msg(text::Msg::notopen)));
+  }
+  close();
+}
+
+void TViewForm::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (!event->isAccepted()) return;
+  hide();  // hidden now, so that the button follows at once
+  emit closed();
+}
+
+}  // namespace ui
