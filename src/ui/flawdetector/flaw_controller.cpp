@@ -185,6 +185,14 @@ void FlawController::RedrawScreen() {
   });
 }
 
+flaw::PrintOutcome FlawController::printScreen(gfx::Printer& printer, const flaw::ProtocolFields& fields) {
+  syncColors();
+  const flaw::PrintOutcome outcome =
+      flaw::PrintScreen(printer, shown_, fields, screen_.colors, form_.appSettings().localeId);
+  if (shown()) RedrawScreen();
+  return outcome;
+}
+
 void FlawController::HDefPanelResize() {
   if (firstResizePending_) {
     ensurePictureSize();

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include "core/datafiles/loaded_file.h"
+#include "core/flawdetector/flaw_print.h"
 #include "core/flawdetector/hd_screen.h"
 
 class QLabel;
@@ -38,6 +39,10 @@ class FlawController : public QObject {
   bool ZoomOutScreen();
   void AIncreaseExecute();
   void ADecreaseExecute();
+  // PrintScreen for the print command: the shown record on one page with the protocol fields,
+  // then the screen picture redrawn.
+  flaw::PrintOutcome printScreen(gfx::Printer& printer, const flaw::ProtocolFields& fields);
+
   // Colour items in menu order 0..5: "Фон", "Сетка", "График", "Цифры", "Строб", "Текст".
   void changeColor(int item);
   void HDN1Click() { changeColor(0); }

@@ -10,6 +10,7 @@
 #include <deque>
 
 #include "core/flawdetector/flaw_picture.h"
+#include "core/gfx/recording_printer.h"
 #include "qt/convert.h"
 #include "support/file_builder.h"
 #include "ui/flawdetector/flaw_controller.h"
@@ -260,6 +261,24 @@ TEST_F(FlawView, Screenshots) {
   shot("flawdetector-extended-dht-zoom1.png");
   for (int i = 0; i < 9; ++i) form_->AIncrease->trigger();
   shot("flawdetector-extended-dht-zoom10.png");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FlawView, PrintingLeavesTheScreenAsItWas) {
+  ASSERT_TRUE(open(Plain(), "a.DHN"));
+  form_->AIncrease->trigger();
+  gfx::RecordingPrinter printer(4800, 6600);
+  const auto outcome = view().printScreen(printer, {"5", "Труба", {"Годен"}, "Иванов"});
+  EXPECT_EQ(outcome.zoom, 17);
+  EXPECT_TRUE(printer.ended());
+  EXPECT_NE(printer.pages()[0]->findText("Дефектоскопист: Иванов"), nullptr);
+  // The screen keeps its zoom and margins and is drawn again.
+  EXPECT_EQ(view().screen().zoomX, 4);
+  EXPECT_EQ(view().screen().marginX, 20);
+  EXPECT_EQ(view().screen().printing, 0);
 }
 
 }  // namespace
