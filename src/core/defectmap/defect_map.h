@@ -173,6 +173,7 @@ class DefectMap {
                 void (DefectMap::*draw)(int, std::int64_t, std::int64_t));
   int rulerStep() const;
   void newSheet();
+  void fitLine();
 
   gfx::Printer* printer_ = nullptr;
   const ProtocolText* protocol_ = nullptr;
