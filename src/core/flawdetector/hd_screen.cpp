@@ -141,6 +141,9 @@ void HDScreen::PaintBackground() {
 void HDScreen::PaintRaster() {
   if (!pictureCanvas) return;
   gfx::Canvas& c = *pictureCanvas;
+  // The text lines written after the picture keep the brush they had, not the last cell's colour.
+  const gfx::Pen savedPen = c.pen();
+  const gfx::Brush savedBrush = c.brush();
   originY = viewOffsetY * zoomY + textY;
   originX = viewOffsetX * zoomX + marginX;
   const int w = std::clamp(width, 0, kRasterColumns);
@@ -165,6 +168,8 @@ void HDScreen::PaintRaster() {
       r0 = r1 + 1;
     }
   }
+  c.setPen(savedPen);
+  c.setBrush(savedBrush);
   const gfx::Font f = c.font();
   const int fontHeight = f.pixelHeight > 0 ? f.pixelHeight : (f.pointSize * dpi + 36) / 72;
   textY += 2 * std::abs(fontHeight) + h * zoomY;

@@ -81,6 +81,7 @@ TEST(FlawPrint, HeaderLinesThenPictureThenParameters) {
   ASSERT_GE(texts.size(), 4u + 7u + 4u);
   EXPECT_EQ(texts[4].text.rfind("Усиление: 42 дБ", 0), 0u);
   EXPECT_EQ(texts[4].at, (gfx::Point{346, textTop}));
+  EXPECT_EQ(texts[4].brush.color, gfx::kWhite);  // on the page's white, not on a cell's colour
   EXPECT_EQ(texts[5].at.y, textTop + 128);
   const std::size_t n = texts.size();
   EXPECT_EQ(texts[n - 3].text, " Заключение:Годен");
