@@ -9,6 +9,7 @@
 #include "core/gfx/canvas.h"
 #include "core/text/numfmt.h"
 #include "core/thickness/chart3d_geometry.h"
+#include "core/thickness/chart3d_runs.h"
 
 namespace thickness {
 
@@ -57,7 +58,11 @@ class Chart3D {
   Chart3D();
 
   // Series by their own index (0 = Series1) and by place in the series order (1 = front).
-  ChartSeries& series(int index) { return series_[index]; }
+  // Changing a series goes through this accessor each time: it drops the series' drawn steps.
+  ChartSeries& series(int index) {
+    runCache_[index].valid = false;
+    return series_[index];
+  }
   const ChartSeries& series(int index) const { return series_[index]; }
   int seriesAtPlace(int place) const { return order_[place - 1]; }
   int placeOf(int index) const;
@@ -129,7 +134,19 @@ class Chart3D {
   void drawAxes(gfx::Canvas& c, const ChartLayout& l);
   void drawTitle(gfx::Canvas& c, const gfx::Rect& target) const;
 
+  // The steps of a series as last reduced for drawing; a repaint at the same size and
+  // ranges reuses them instead of walking every point again.
+  struct RunCache {
+    bool valid = false;
+    double xmin = 0;
+    double xmax = 0;
+    int columns = 0;
+    std::vector<BandRun> runs;
+  };
+  const std::vector<BandRun>& runsOf(int index, double xmin, double xmax, int columns) const;
+
   std::array<ChartSeries, kSeriesCount> series_;
+  mutable std::array<RunCache, kSeriesCount> runCache_;
   std::array<int, kSeriesCount> order_{0, 1, 2, 3};
   std::array<ChartAxis, kAxisCount> axes_;
   std::array<std::pair<double, double>, kAxisCount> unzoomed_{};

@@ -29,8 +29,26 @@ class ShapeFiller {
       if (r.width() > 0 && r.height() > 0) c_.fillRect(r);
       return;
     }
+    // A face at most two pixels wide with upright sides is drawn as a rectangle at
+    // its mean height: the same pixels to within a fraction, at a fraction of the cost.
+    const int w = std::abs(q.p[1].x - q.p[0].x);
+    if (q.p[0].x == q.p[3].x && q.p[1].x == q.p[2].x && w <= 2) {
+      if (w == 0) return;
+      const int top = (q.p[2].y + q.p[3].y) / 2;
+      const int bottom = (q.p[0].y + q.p[1].y) / 2;
+      c_.fillRect(gfx::Rect{std::min(q.p[0].x, q.p[1].x), std::min(top, bottom), std::max(q.p[0].x, q.p[1].x),
+                            std::max(top, bottom)});
+      return;
+    }
     pts_.assign(q.p.begin(), q.p.end());
     c_.polygon(pts_);
+  }
+  void fillRect(const gfx::Rect& r, gfx::Color color) {
+    if (brush_.color != color) {
+      brush_.color = color;
+      c_.setBrush(brush_);
+    }
+    c_.fillRect(r);
   }
 
  private:
@@ -83,28 +101,83 @@ void Chart3D::drawWalls(gfx::Canvas& c, const ChartLayout& l) const {
   }
 }
 
+const std::vector<BandRun>& Chart3D::runsOf(int index, double xmin, double xmax, int columns) const {
+  RunCache& c = runCache_[index];
+  if (!c.valid || c.xmin != xmin || c.xmax != xmax || c.columns != columns) {
+    c.runs = bandRuns(series_[index].points, xmin, xmax, columns);
+    c.xmin = xmin;
+    c.xmax = xmax;
+    c.columns = columns;
+    c.valid = true;
+  }
+  return c.runs;
+}
+
 void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
   const BoxProjection& p = l.projection;
   const ChartAxis& xa = axes_[kBottom];
   const ChartAxis& ya = axes_[kLeft];
   const double xspan = xa.maximum - xa.minimum;
   const double yspan = ya.maximum - ya.minimum;
+  for (auto& s : l.shapes) s.clear();
   if (!(xspan > 0) || !(yspan > 0)) return;
-  const int columns = std::max(1, int(std::lround(std::abs(p.eu.x))));
+  // One step per pixel column in the flat view; in 3-D, where every step costs a
+  // slanted top face and a step face besides its front, one per two columns.
+  const int columns = std::max(1, int(std::lround(std::abs(p.eu.x) / (view3D ? 2.0 : 1.0))));
   auto vOf = [&](double y) { return std::clamp((y - ya.minimum) / yspan, 0.0, 1.0); };
+  auto uOf = [&](double x) { return (x - xa.minimum) / xspan; };
   const double vb = vOf(0);
   ShapeFiller fill(c);
 
+  static const std::vector<BandRun> kNone;
+  std::array<const std::vector<BandRun>*, kSeriesCount> runsAt{};
+  bool aboveBase = true;  // every step stands on the base line (no value below 0)
+  for (int place = 1; place <= kSeriesCount; ++place) {
+    const int index = order_[place - 1];
+    runsAt[place - 1] = series_[index].active ? &runsOf(index, xa.minimum, xa.maximum, columns) : &kNone;
+    for (const BandRun& r : *runsAt[place - 1]) aboveBase = aboveBase && vOf(r.y) >= vb;
+  }
+  auto frontQuad = [&](const BandRun& r, double w0) {
+    const double u0 = uOf(r.x0), u1 = uOf(r.x1), v = vOf(r.y);
+    const double lo = std::min(v, vb), hi = std::max(v, vb);
+    return quadOf(p, Corners{{{u0, lo, w0}, {u1, lo, w0}, {u1, hi, w0}, {u0, hi, w0}}});
+  };
+
+  if (!view3D && aboveBase) {
+    // The flat view, front band first: each column is painted only above what the
+    // bands in front of it already cover (they all stand on the same base line).
+    const int left = l.target.left, right = l.target.right;
+    const int base = p.pixel(0, vb, 0).y;
+    std::vector<int> covered(std::size_t(std::max(0, right - left)), base);
+    for (int place = 1; place <= kSeriesCount; ++place) {
+      std::vector<Quad>& shapes = l.shapes[place - 1];
+      for (const BandRun& r : *runsAt[place - 1]) {
+        const Quad q = frontQuad(r, 0);
+        shapes.push_back(q);
+        gfx::Rect rect;
+        if (!q.asRect(rect)) continue;
+        const int x0 = std::max(rect.left, left), x1 = std::min(rect.right, right);
+        for (int x = x0; x < x1;) {
+          const int cov = covered[std::size_t(x - left)];
+          int xe = x + 1;
+          while (xe < x1 && covered[std::size_t(xe - left)] == cov) ++xe;
+          if (rect.top < cov) {
+            fill.fillRect(gfx::Rect{x, rect.top, xe, cov}, r.color);
+            for (int k = x; k < xe; ++k) covered[std::size_t(k - left)] = rect.top;
+          }
+          x = xe;
+        }
+      }
+    }
+    return;
+  }
+
   for (int place = kSeriesCount; place >= 1; --place) {
     std::vector<Quad>& shapes = l.shapes[place - 1];
-    shapes.clear();
-    const ChartSeries& s = series_[order_[place - 1]];
-    if (!s.active) continue;
+    const std::vector<BandRun>& runs = *runsAt[place - 1];
+    if (runs.empty()) continue;
     const double w0 = view3D ? (place - 1) / double(kSeriesCount) : 0;
     const double w1 = view3D ? place / double(kSeriesCount) : 0;
-    const std::vector<BandRun> runs = bandRuns(s.points, xa.minimum, xa.maximum, columns);
-    if (runs.empty()) continue;
-    auto uOf = [&](double x) { return (x - xa.minimum) / xspan; };
     auto put = [&](const Quad& q, gfx::Color color) {
       fill.fill(q, color);
       shapes.push_back(q);
@@ -117,9 +190,11 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
       }
     }
     if (view3D) {
-      // The step faces between neighbours and at the band's ends, on the side that faces the viewer.
+      // The step faces between neighbours and at the band's ends, on the side that
+      // faces the viewer; those less than a pixel high are not worth a shape.
+      const double minDv = 1.0 / std::max(1.0, std::abs(p.ev.y));
       auto riser = [&](double u, double lo, double hi, gfx::Color color) {
-        if (hi - lo <= 0) return;
+        if (hi - lo < minDv) return;
         put(quadOf(p, Corners{{{u, lo, w0}, {u, hi, w0}, {u, hi, w1}, {u, lo, w1}}}), shade(color, p.sideShade));
       };
       if (!p.rightSideVisible) riser(uOf(runs.front().x0), std::min(vb, vOf(runs.front().y)),
@@ -142,12 +217,7 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
                                     std::max(vb, vOf(runs.back().y)), runs.back().color);
     }
     if (!view3D || std::abs(p.ev.y) > 0.5) {
-      for (const BandRun& r : runs) {
-        const double u0 = uOf(r.x0), u1 = uOf(r.x1), v = vOf(r.y);
-        const double lo = std::min(v, vb), hi = std::max(v, vb);
-        put(quadOf(p, Corners{{{u0, lo, w0}, {u1, lo, w0}, {u1, hi, w0}, {u0, hi, w0}}}),
-            shade(r.color, view3D ? p.frontShade : 1.0));
-      }
+      for (const BandRun& r : runs) put(frontQuad(r, w0), shade(r.color, view3D ? p.frontShade : 1.0));
     }
   }
 }

@@ -12,21 +12,46 @@ std::vector<BandRun> bandRuns(const std::vector<ChartPoint>& points, double xmin
   std::vector<BandRun> runs;
   if (points.size() < 2 || !(xmax > xmin)) return runs;
   columns = std::max(columns, 1);
-  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-    const ChartPoint& p = points[i];
-    const double x0 = std::max(p.x, xmin);
-    const double x1 = std::min(points[i + 1].x, xmax);
-    if (!(x1 > x0)) continue;
-    if (!runs.empty()) {
-      BandRun& last = runs.back();
-      if (last.y == p.y && last.color == p.color && last.x1 == x0) {
-        last.x1 = x1;
-        continue;
-      }
+
+  // Visits the steps inside [xmin, xmax]: f(x0, x1, y, colour).
+  auto forEachStep = [&](auto&& f) {
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+      const ChartPoint& p = points[i];
+      const double x0 = std::max(p.x, xmin);
+      const double x1 = std::min(points[i + 1].x, xmax);
+      if (x1 > x0) f(x0, x1, p.y, p.color);
     }
-    runs.push_back({x0, x1, p.y, p.color});
+  };
+
+  // First count the joined steps without keeping them: a long file's steps are
+  // only ever kept per pixel column.
+  std::size_t joined = 0;
+  {
+    bool any = false;
+    double ly = 0, lx1 = 0;
+    gfx::Color lc = 0;
+    forEachStep([&](double x0, double x1, double y, gfx::Color c) {
+      if (!(any && ly == y && lc == c && lx1 == x0)) ++joined;
+      any = true;
+      ly = y;
+      lc = c;
+      lx1 = x1;
+    });
   }
-  if (int(runs.size()) <= columns) return runs;
+  if (joined <= std::size_t(columns)) {
+    runs.reserve(joined);
+    forEachStep([&](double x0, double x1, double y, gfx::Color c) {
+      if (!runs.empty()) {
+        BandRun& last = runs.back();
+        if (last.y == y && last.color == c && last.x1 == x0) {
+          last.x1 = x1;
+          return;
+        }
+      }
+      runs.push_back({x0, x1, y, c});
+    });
+    return runs;
+  }
 
   struct Column {
     bool set = false;
@@ -36,32 +61,36 @@ std::vector<BandRun> bandRuns(const std::vector<ChartPoint>& points, double xmin
   };
   std::vector<Column> cols(static_cast<std::size_t>(columns));
   const double scale = columns / (xmax - xmin);
-  for (const BandRun& r : runs) {
-    const int c0 = std::clamp(int(std::floor((r.x0 - xmin) * scale)), 0, columns - 1);
-    const int c1 = std::clamp(int(std::ceil((r.x1 - xmin) * scale)) - 1, c0, columns - 1);
+  forEachStep([&](double x0, double x1, double y, gfx::Color color) {
+    // x0 and x1 lie at or after xmin: truncation is the floor here.
+    const double f0 = (x0 - xmin) * scale, f1 = (x1 - xmin) * scale;
+    const int c0 = std::min(int(f0), columns - 1);
+    int c1 = int(f1);
+    if (double(c1) == f1) --c1;
+    c1 = std::clamp(c1, c0, columns - 1);
     for (int c = c0; c <= c1; ++c) {
       Column& col = cols[std::size_t(c)];
-      if (!col.set || r.y > col.maxY) col.maxY = r.y;
-      if (!col.set || r.y < col.minY) {
-        col.minY = r.y;
-        col.color = r.color;
+      if (!col.set || y > col.maxY) col.maxY = y;
+      if (!col.set || y < col.minY) {
+        col.minY = y;
+        col.color = color;
       }
       col.set = true;
     }
-  }
-  std::vector<BandRun> out;
+  });
+  runs.reserve(std::size_t(columns));
   for (int c = 0; c < columns; ++c) {
     const Column& col = cols[std::size_t(c)];
     if (!col.set) continue;
     const double x0 = xmin + c / scale;
     const double x1 = (c + 1 == columns) ? xmax : xmin + (c + 1) / scale;
-    if (!out.empty() && out.back().y == col.maxY && out.back().color == col.color && out.back().x1 == x0) {
-      out.back().x1 = x1;
+    if (!runs.empty() && runs.back().y == col.maxY && runs.back().color == col.color && runs.back().x1 == x0) {
+      runs.back().x1 = x1;
     } else {
-      out.push_back({x0, x1, col.maxY, col.color});
+      runs.push_back({x0, x1, col.maxY, col.color});
     }
   }
-  return out;
+  return runs;
 }
 
 }  // namespace thickness

@@ -1,0 +1,104 @@
+// The thickness chart on the longest legal .DTM file (65 535 mm) and on a 200 mm file: build, repaint in each position, open-and-show.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdlib>
+#include <random>
+
+#include "core/datafiles/reader.h"
+#include "core/thickness/chart_build.h"
+#include "core/thickness/value_table.h"
+#include "qt/qt_canvas.h"
+#include "support/file_builder.h"
+
+namespace {
+
+void ensureGuiApp() {
+  if (QCoreApplication::instance()) return;
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static int argc = 1;
+  static char name[] = "terv_bench";
+  static char* argv[] = {name, nullptr};
+  new QGuiApplication(argc, argv);
+}
+
+// Every sample different (the worst case for joining steps), a few markers.
+datafiles::LoadedFile makeFile(std::uint16_t length) {
+  testsupport::MapLikeSpec spec;
+  spec.nominal = 100;
+  spec.length = length;
+  std::vector<std::array<std::uint16_t, 4>> positions(length / 2);
+  std::mt19937 rng(7);
+  for (auto& p : positions)
+    for (auto& v : p) {
+      const unsigned k = rng() % 100;
+      v = k < 3 ? 0xFFFF : k < 5 ? 0xFFFE : std::uint16_t(1000 + rng() % 1200);
+    }
+  spec.body = testsupport::thicknessBody(positions);
+  return datafiles::LoadDataBytes("B.DTM", testsupport::buildMapLike(spec)).file;
+}
+
+const datafiles::LoadedFile& fileOf(int length) {
+  static const datafiles::LoadedFile longest = makeFile(65535);
+  static const datafiles::LoadedFile shortest = makeFile(200);
+  return length > 200 ? longest : shortest;
+}
+
+const std::array<gfx::Color, 7> kColors{0x800040, 0xC0BCBD, 0xC5ABB9, 0xB6A7B5, 0x800000, 0x000000, 0x0000FF};
+
+thickness::Chart3D builtChart(const datafiles::LoadedFile& f) {
+  thickness::Chart3D chart;
+  thickness::setupThicknessChart(chart);
+  const auto all = thickness::fillAllValues(f, text::NumberFormat{});
+  thickness::buildThicknessChart(chart, f, all.extremes, kColors, text::NumberFormat{});
+  return chart;
+}
+
+// The chart build of a load or a colour command: points of the four sensors, axes, title.
+void BM_ChartBuild(benchmark::State& state) {
+  const auto& f = fileOf(int(state.range(0)));
+  const auto all = thickness::fillAllValues(f, text::NumberFormat{});
+  thickness::Chart3D chart;
+  for (auto _ : state) {
+    thickness::buildThicknessChart(chart, f, all.extremes, kColors, text::NumberFormat{});
+    benchmark::DoNotOptimize(chart.series(0).points.data());
+  }
+}
+BENCHMARK(BM_ChartBuild)->Arg(200)->Arg(65535)->Unit(benchmark::kMillisecond);
+
+// One repaint of AutoChrt at 1280 x 720 in position 0 (start), 1 (front), 2 (top).
+void BM_ChartRepaint(benchmark::State& state) {
+  ensureGuiApp();
+  thickness::Chart3D chart = builtChart(fileOf(int(state.range(0))));
+  switch (state.range(1)) {
+    case 1: thickness::setFrontPosition(chart); break;
+    case 2: thickness::setUpPosition(chart); break;
+    default: thickness::setBeginPosition(chart); break;
+  }
+  QImage image(1280, 720, QImage::Format_RGB32);
+  qtx::QtCanvas canvas(image);
+  for (auto _ : state) {
+    chart.draw(canvas, gfx::Rect{0, 0, 1280, 720});
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_ChartRepaint)
+    ->ArgsProduct({{200, 65535}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
+
+// What a .DTM load costs the view: the hidden table fill, the chart build and the first paint.
+void BM_OpenAndShowChart(benchmark::State& state) {
+  ensureGuiApp();
+  const auto& f = fileOf(int(state.range(0)));
+  QImage image(1280, 720, QImage::Format_RGB32);
+  for (auto _ : state) {
+    thickness::Chart3D chart = builtChart(f);
+    qtx::QtCanvas canvas(image);
+    chart.draw(canvas, gfx::Rect{0, 0, 1280, 720});
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_OpenAndShowChart)->Arg(65535)->Unit(benchmark::kMillisecond);
+
+}  // namespace
