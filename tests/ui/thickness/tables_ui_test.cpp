@@ -218,10 +218,15 @@ TEST_F(TablesUi, ShowTableThenThresholdQueries) {
   EXPECT_EQ(cell(0, 0), "");
   EXPECT_EQ(cell(4, 1), "ТОЛЩИНЫ");
   EXPECT_EQ(cell(4, 4), "  НЕТ  ");
+  // The empty header row takes the cell colour so that it does not stand out.
+  auto* m = view().sgTab()->valueModel();
+  EXPECT_EQ(m->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(),
+            QColor(0xD4, 0xD0, 0xC8));
 
   // "Таблица значений" brings the all-values table back and resets the threshold to N.
   form_->AShowTable->trigger();
   EXPECT_EQ(view().table().form(), thickness::TableForm::AllValues);
+  EXPECT_EQ(m->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(), QColor(0xFF, 0xFF, 0xE1));
   EXPECT_EQ(view().thresholdTenths(), 120);
   EXPECT_EQ(view().tableRows(), 3);
 }
