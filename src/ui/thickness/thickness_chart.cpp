@@ -82,13 +82,7 @@ ThicknessChart::ThicknessChart(TMainForm& form) : form_(form) {
   on(form_.AShowSech, &ThicknessChart::AShowSechExecute);
   on(form_.AShowLegend, &ThicknessChart::AShowLegendExecute);
   if (form_.FrPosBtn) connect(form_.FrPosBtn, &QToolButton::clicked, this, [this] { FrPosBtnClick(); });
-  // Colour items: "Сетка" (1), "Цифры" (3), "Текст" (5) of the flaw-detector colour menus.
-  const std::pair<int, int> items[] = {{3, settings::kMarks}, {5, settings::kText}, {1, settings::kGrid}};
-  for (const auto& [item, slot] : items) {
-    for (QAction* a : {form_.HDChnItems[std::size_t(item)], form_.HDPopupItems[std::size_t(item)]}) {
-      if (a) connect(a, &QAction::triggered, this, [this, slot = slot] { chooseColor(slot); });
-    }
-  }
+  connectColorItems();
 }
 
 ThicknessChart::~ThicknessChart() {
@@ -146,8 +140,22 @@ void ThicknessChart::buildChart() {
   autoChrt_->redraw();
 }
 
+void ThicknessChart::connectColorItems() {
+  // The colour menus may be built after the views: connect once they exist.
+  if (colorItemsConnected_ || !form_.HDChnItems[1]) return;
+  colorItemsConnected_ = true;
+  // "Сетка" (1), "Цифры" (3), "Текст" (5) of the flaw-detector colour menus.
+  const std::pair<int, int> items[] = {{3, settings::kMarks}, {5, settings::kText}, {1, settings::kGrid}};
+  for (const auto& [item, slot] : items) {
+    for (QAction* a : {form_.HDChnItems[std::size_t(item)], form_.HDPopupItems[std::size_t(item)]}) {
+      if (a) connect(a, &QAction::triggered, this, [this, slot = slot] { chooseColor(slot); });
+    }
+  }
+}
+
 void ThicknessChart::load() {
   if (form_.file().kind != datafiles::FileKind::Dtm) return;
+  connectColorItems();
   setReadoutLabelsVisible(frPosDown());
   if (form_.DViewMn) form_.DViewMn->setEnabled(true);
   buildChart();

@@ -80,6 +80,7 @@ class ThicknessChart : public QObject {
   void scaleChart(int num, int den);
   void setReadoutLabelsVisible(bool visible);
   void fitToViewport();
+  void connectColorItems();
 
   TMainForm& form_;
   thickness::Chart3D chart_;
@@ -89,7 +90,8 @@ class ThicknessChart : public QObject {
   TLegendForm* legend_ = nullptr;   // owned
   std::function<int(TForm1&)> runSensorDialog_;
   bool zoomedOut_ = false;  // ThkAxesZoomedOut
-  bool scaled_ = false;     // the chart has its own size since the first zoom step
+  bool scaled_ = false;
+  bool colorItemsConnected_ = false;     // the chart has its own size since the first zoom step
   int cursorX_ = -1;
   int cursorY_ = -1;
   gfx::Color cursorColor_ = gfx::kBlack;
