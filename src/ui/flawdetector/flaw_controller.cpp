@@ -205,10 +205,11 @@ void FlawController::HDefPanelResize() {
 }
 
 bool FlawController::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Resize &&
-      (watched == HDefPanel.data() || watched == HDMainPanel || watched == HDLImage) && !form_.printing()) {
-    HDefPanelResize();
-  }
+  // A hidden panel (another kind on screen) costs nothing; it catches up when shown again.
+  const bool ours = watched == HDefPanel.data() || watched == HDMainPanel || watched == HDLImage;
+  const bool resized = event->type() == QEvent::Resize && HDefPanel && HDefPanel->isVisible();
+  const bool shownAgain = event->type() == QEvent::Show && watched == HDefPanel.data();
+  if (ours && (resized || shownAgain) && !form_.printing()) HDefPanelResize();
   return QObject::eventFilter(watched, event);
 }
 

@@ -282,3 +282,20 @@ TEST_F(FlawView, PrintingLeavesTheScreenAsItWas) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FlawView, ResizingFollowsTheParameterPanel) {
+  form_->show();
+  ASSERT_TRUE(open(Plain(), "a.DHN"));
+  QApplication::processEvents();
+  form_->resize(1400, 950);
+  QApplication::processEvents();
+  EXPECT_EQ(view().textImage().width(), view().textPanel()->width());
+  EXPECT_EQ(view().textImage().height(), 160);
+  // The picture is drawn again with the record after the resize.
+  EXPECT_EQ(qtx::fromQColor(view().pictureImage().pixelColor(600, 600)), form_->appSettings().FlawColors[0]);
+  form_->hide();
+}
+
+}  // namespace
