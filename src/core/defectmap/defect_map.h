@@ -172,9 +172,11 @@ class DefectMap {
   void scanRuns(int layer, std::int64_t first, std::int64_t limit, bool composite,
                 void (DefectMap::*draw)(int, std::int64_t, std::int64_t));
   int rulerStep() const;
+  void compositeRuns(int layer, std::int64_t first, std::int64_t stop);
   void newSheet();
   void fitLine();
 
+  ColumnCompositor compositor_;  // reused between layers and redraws
   gfx::Printer* printer_ = nullptr;
   const ProtocolText* protocol_ = nullptr;
 };

@@ -152,48 +152,63 @@ void DefectMap::scanRuns(int layer, std::int64_t first, std::int64_t limit, bool
   // Cells the body does not hold are empty: the scan stops where the body ends.
   const std::int64_t total = std::min<std::int64_t>(2LL * n * length(), bodyCellBytes());
   if (first >= total) return;
+  if (composite) {
+    compositeRuns(layer, first, std::min(total, limit));
+    return;
+  }
+  std::int64_t runStart = first;
+  std::int64_t c = first;
+  for (; c < total && c < limit; c += stride) {
+    if (cells[c] != cells[runStart] || cells[c + 1] != cells[runStart + 1]) {
+      if (cells[runStart] != 0) (this->*draw)(layer, runStart, c);
+      runStart = c;
+    }
+  }
+  if (runStart < total && cells[runStart] != 0) (this->*draw)(layer, runStart, c);
+}
 
-  ColumnCompositor compositor;
-  if (composite) compositor.reset(canvas->width(), (layer + 1) * rowHeight + marginTop);
-  const std::int64_t firstPos = (first - 2LL * layer) / stride;
-  // Runs are emitted with their first position and cell count, so that the per-run
-  // work at low zoom (tens of runs per pixel column) has no division in it.
-  // Bar heights and colours by cell byte, computed once per layer as barOf would.
+// The same runs as the forward scan over [first, stop), met from the last one back, each
+// given to the compositor only where it can still show. Every run's geometry is the one
+// DrawRun gives it, so the pixels are those of painting the runs one by one.
+void DefectMap::compositeRuns(int layer, std::int64_t first, std::int64_t stop) {
+  const int n = layers();
+  const std::int64_t stride = 2LL * n;
+  if (stop <= first) return;
+  const std::int64_t steps = (stop - first + stride - 1) / stride;
   std::array<int, 256> heightOf{};
   std::array<int, 256> slotOf{};
-  if (composite) {
-    for (int v = 0; v < 256; ++v) {
-      heightOf[std::size_t(v)] = std::min(truncToInt(v * double(sizeFactor)), rowHeight) - 1;
-      const auto slot = colorSlot(std::uint8_t(v));
-      slotOf[std::size_t(v)] = slot ? *slot : -1;
-    }
+  for (int v = 0; v < 256; ++v) {
+    heightOf[std::size_t(v)] = std::min(truncToInt(v * double(sizeFactor)), rowHeight) - 1;
+    const auto slot = colorSlot(std::uint8_t(v));
+    slotOf[std::size_t(v)] = slot ? *slot : -1;
   }
-  const auto emit = [&](std::int64_t s, std::int64_t e, std::int64_t pos, std::int64_t count) {
-    if (composite) {
+  compositor_.reset(canvas->width(), (layer + 1) * rowHeight + marginTop, rowHeight - 1);
+  const std::int64_t firstPos = (first - 2LL * layer) / stride;
+  std::int64_t e = first + steps * stride;  // one past the run's last cell
+  std::int64_t endPos = firstPos + steps;
+  while (e > first) {
+    std::int64_t s = e - stride;
+    const std::uint8_t size = cells[s];
+    const std::uint8_t type = cells[s + 1];
+    std::int64_t count = 1;
+    while (s - stride >= first && cells[s - stride] == size && cells[s - stride + 1] == type) {
+      s -= stride;
+      ++count;
+    }
+    const std::int64_t pos = endPos - count;
+    const int slot = slotOf[type];
+    if (size != 0 && slot >= 0) {
       // Below one pixel per millimetre every position and width is far inside the int range.
-      const int slot = slotOf[cells[s + 1]];
-      if (slot < 0) return;
       const int x = int((double(pos) - firstMm) * scale + marginLeft);
-      const int width = int(std::ceil(double(count) * scale));
-      compositor.add(x, width, heightOf[cells[s]], DefectColors[std::size_t(slot)]);
-    } else {
-      (this->*draw)(layer, s, e);
+      if (!compositor_.saturated(x) || count > 1) {
+        const int width = int(std::ceil(double(count) * scale));
+        compositor_.addBehind(x, width, heightOf[size], DefectColors[std::size_t(slot)]);
+      }
     }
-  };
-
-  std::int64_t runStart = first;
-  std::int64_t runPos = firstPos;
-  std::int64_t pos = firstPos;
-  std::int64_t c = first;
-  for (; c < total && c < limit; c += stride, ++pos) {
-    if (cells[c] != cells[runStart] || cells[c + 1] != cells[runStart + 1]) {
-      if (cells[runStart] != 0) emit(runStart, c, runPos, pos - runPos);
-      runStart = c;
-      runPos = pos;
-    }
+    e = s;
+    endPos = pos;
   }
-  if (runStart < total && cells[runStart] != 0) emit(runStart, c, runPos, pos - runPos);
-  if (composite) compositor.paint(*canvas);
+  compositor_.paint(*canvas);
 }
 
 void DefectMap::DrawMarker() {

@@ -33,37 +33,47 @@ struct RunBar {
   gfx::Color color = 0;
 };
 
-// Bars of one layer all stand on the same bottom line, so the pixels that many bars
-// painted one after another leave in a column are a few stacked segments. This keeps
-// those segments per column and paints each distinct stack once, for the zooms at
-// which tens of runs fall into one pixel column.
+// Bars of one layer all stand on the same bottom line, so what many bars painted one
+// after another leave in a pixel column is a few stacked segments. The compositor is
+// given the bars LAST-DRAWN FIRST: a bar shows only where it rises above everything
+// drawn after it, and a column whose top is already at full height takes nothing more.
+// Each distinct column is then painted once, for the zooms at which tens of runs fall
+// into one pixel column.
 class ColumnCompositor {
  public:
-  void reset(int width, int bottom) {
-    cols_.assign(width > 0 ? std::size_t(width) : 0, {});
+  // fullHeight: the tallest bar possible; a column that high is final.
+  void reset(int width, int bottom, int fullHeight) {
+    const std::size_t n = width > 0 ? std::size_t(width) : 0;
+    if (cols_.size() < n) cols_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) cols_[i].clear();
+    top_.assign(n, 0);
+    width_ = int(n);
     bottom_ = bottom;
+    full_ = fullHeight;
   }
-  // A bar `height` pixels tall (above the bottom line) over columns [x, x + width).
-  void add(int x, int width, int height, gfx::Color color) {
-    if (height <= 0) return;
+  bool saturated(int col) const { return col >= 0 && col < width_ && top_[std::size_t(col)] >= full_; }
+  // A bar `height` pixels tall (above the bottom line) over columns [x, x + width),
+  // drawn before every bar added so far.
+  void addBehind(int x, int width, int height, gfx::Color color) {
     const int from = x < 0 ? 0 : x;
     const long long toLong = static_cast<long long>(x) + width;
-    const int to = toLong > static_cast<long long>(cols_.size()) ? int(cols_.size()) : int(toLong);
+    const int to = toLong > width_ ? width_ : int(toLong);
     for (int col = from; col < to; ++col) {
-      std::vector<Seg>& st = cols_[std::size_t(col)];
-      while (!st.empty() && st.back().top <= height) st.pop_back();
-      st.push_back(Seg{height, color});
+      int& top = top_[std::size_t(col)];
+      if (height <= top) continue;
+      cols_[std::size_t(col)].push_back(Seg{height, color});
+      top = height;
     }
   }
   void paint(gfx::Canvas& c) const {
-    const int n = int(cols_.size());
     int col = 0;
-    while (col < n) {
+    while (col < width_) {
       const std::vector<Seg>& st = cols_[std::size_t(col)];
       int end = col + 1;
-      while (end < n && cols_[std::size_t(end)] == st) ++end;
+      while (end < width_ && cols_[std::size_t(end)] == st) ++end;
+      // Segments from the bottom up: segment i covers heights above segment i - 1.
       for (std::size_t i = 0; i < st.size(); ++i) {
-        const int below = i + 1 < st.size() ? st[i + 1].top : 0;
+        const int below = i > 0 ? st[i - 1].top : 0;
         c.fillRect(gfx::Rect{col, bottom_ - st[i].top, end, bottom_ - below}, st[i].color);
       }
       col = end;
@@ -77,7 +87,10 @@ class ColumnCompositor {
     bool operator==(const Seg&) const = default;
   };
   std::vector<std::vector<Seg>> cols_;
+  std::vector<int> top_;
+  int width_ = 0;
   int bottom_ = 0;
+  int full_ = 0;
 };
 
 }  // namespace defectmap
