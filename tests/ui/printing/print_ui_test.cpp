@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPrinter>
 #include <QPushButton>
 #include <QFile>
 #include <QMouseEvent>
@@ -49,6 +50,18 @@ class WatchingPrinter : public gfx::RecordingPrinter {
 
  private:
   const TMainForm& form_;
+};
+
+// The print dialog as an operator uses it to print into a file: PDF output, a file name.
+class PrintToFileDialogs : public testsupport::ScriptedDialogs {
+ public:
+  bool print(QPrinter& printer) override {
+    if (outputFile.isEmpty()) return ScriptedDialogs::print(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(outputFile);
+    return true;
+  }
+  QString outputFile;
 };
 
 bool printed(const gfx::RecordingPrinter& p, const std::string& text) {
@@ -102,7 +115,7 @@ class PrintUi : public ::testing::Test {
   PrintController& print() { return *form_->printer(); }
 
   std::string dir_;
-  testsupport::ScriptedDialogs dialogs_;
+  PrintToFileDialogs dialogs_;
   std::unique_ptr<TMainForm> form_;
   std::unique_ptr<WatchingPrinter> printer_;
   int modeAnswer_ = TForm4::kGraphic;
@@ -220,6 +233,19 @@ TEST_F(PrintUi, PdfExportWritesTheChosenFileAndNothingOnCancel) {
   print().APdfExecute();
   ASSERT_EQ(dialogs_.messages.size(), 1);
   EXPECT_TRUE(dialogs_.messages[0].contains("Открыть невозможно"));
+}
+
+TEST_F(PrintUi, PrintDialogPrintingIntoAFileWritesEveryKind) {
+  print().setPrinterOverride(nullptr);
+  int n = 0;
+  for (const std::string& name : {dtmName(), dauName(), dhnName()}) {
+    ASSERT_TRUE(form_->openFile(q(name)));
+    const std::string pdf = dir_ + "/printed" + std::to_string(n++) + ".pdf";
+    dialogs_.outputFile = q(pdf);
+    print().APrntExecute();
+    EXPECT_EQ(readAll(pdf).substr(0, 5), "%PDF-") << name;
+  }
+  EXPECT_EQ(modeAsked_, 2);
 }
 
 TEST_F(PrintUi, PreviewToggleFollowsTheWindowAndRebuildsOnlyWhenShown) {
