@@ -119,6 +119,12 @@ ChartLayout Chart3D::computeLayout(gfx::Canvas& c, const gfx::Rect& target) cons
     leftW = w + 12;
   }
   int rightW = 12;
+  // Room for half of the last bottom or top label, centred on the box's right edge.
+  for (const ChartAxis* a : {&axes_[kBottom], &axes_[kTop]}) {
+    if (!a->visible) continue;
+    const auto labels = axisLabels(*a);
+    if (!labels.empty()) rightW = std::max(rightW, c.textWidth(labels.back().second) / 2 + 6);
+  }
   if (view3D && axes_[kDepth].visible) {
     int w = 0;
     for (const ChartSeries& s : series_) w = std::max(w, c.textWidth(s.title));

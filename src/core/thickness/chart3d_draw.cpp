@@ -121,9 +121,10 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
   const double yspan = ya.maximum - ya.minimum;
   for (auto& s : l.shapes) s.clear();
   if (!(xspan > 0) || !(yspan > 0)) return;
-  // One step per pixel column in the flat view; in 3-D, where every step costs a
+  // One step per pixel column; when the depth runs aslant, so that every step costs a
   // slanted top face and a step face besides its front, one per two columns.
-  const int columns = std::max(1, int(std::lround(std::abs(p.eu.x) / (view3D ? 2.0 : 1.0))));
+  const bool aslant = view3D && std::abs(p.ew.x) >= 0.5;
+  const int columns = std::max(1, int(std::lround(std::abs(p.eu.x) / (aslant ? 2.0 : 1.0))));
   auto vOf = [&](double y) { return std::clamp((y - ya.minimum) / yspan, 0.0, 1.0); };
   auto uOf = [&](double x) { return (x - xa.minimum) / xspan; };
   const double vb = vOf(0);
