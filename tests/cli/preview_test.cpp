@@ -68,8 +68,8 @@ TEST_F(TervtoolPreview, ThicknessSampleWithItsProtocol) {
   EXPECT_EQ(r.lines[2], "УИУ\"ВЕРТАН\"№ 00117 \tДата:14-03-2007 \tНачало:09:12:05 \tОкончание:09:31:40");
   EXPECT_EQ(r.lines[3], "Объект:Труба 3");
   EXPECT_EQ(r.lines[4], "Участок:Участок 4, км 12   Изделие:Труба 325x8 ст.20");
-  // The threshold is 0 until a threshold query: the pattern "##.0" leaves ",0".
-  EXPECT_EQ(r.lines[5], "Диаметр:325 мм \tТолщина обзора:,0 мм\tБлок:2\tТемпература:-8C");
+  // A load sets the threshold to the nominal thickness.
+  EXPECT_EQ(r.lines[5], "Диаметр:325 мм \tТолщина обзора:8,0 мм\tБлок:2\tТемпература:-8C");
   EXPECT_EQ(r.lines[6], "Позиция мм\tДатчик1\tДатчик2\tДатчик3\tДатчик4\t");
   EXPECT_EQ(r.lines[7], "00000\t\t7,9\t\t7,9\t\t7,9\t\t7,9\t\t");
   EXPECT_EQ(r.lines[8], "00002\t\t7,9\t\t7,9\t\t7,9\t\t7,9\t\t");

@@ -29,6 +29,7 @@ PrintSources FreshViews::printSources(const std::array<gfx::Color, 6>& flawColor
   s.protocol = protocol_;
   s.nf = nf_;
   s.flawColors = flawColors;
+  s.thkThreshold = threshold();
   s.localeId = localeId;
   if (file_.DtmOpen()) {
     s.table = &all_.table;
@@ -43,7 +44,7 @@ std::vector<std::string> FreshViews::previewLines(const std::string& fileName) {
   PreviewSources s;
   s.fileName = fileName;
   s.protocol = protocol_;
-  s.header = BuildReportHeader(file_, {protocol_.protocolNumber, protocol_.objectName}, 0, nf_);
+  s.header = BuildReportHeader(file_, {protocol_.protocolNumber, protocol_.objectName}, threshold(), nf_);
   if (file_.DtmOpen()) s.table = &all_.table;
   if (file_.DauOpen()) s.map = &map_;
   return BuildPreviewText(file_, s);

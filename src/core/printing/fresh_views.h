@@ -31,6 +31,9 @@ class FreshViews {
   const protocol::ProtocolFields& protocol() const { return protocol_; }
 
  private:
+  // ThkThreshold as a load leaves it: the nominal thickness, until a threshold query.
+  std::uint16_t threshold() const { return file_.DtmOpen() ? file_.thk.NominalThickness : 0; }
+
   const datafiles::LoadedFile& file_;
   text::NumberFormat nf_;
   protocol::ProtocolFields protocol_;
