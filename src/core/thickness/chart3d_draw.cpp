@@ -231,6 +231,8 @@ void Chart3D::drawAxes(gfx::Canvas& c, const ChartLayout& l) {
   const int th = c.textHeight("0");
   auto uOf = [](const ChartAxis& a, double v) { return (v - a.minimum) / (a.maximum - a.minimum); };
   gfx::Font f = labelFont;
+  // Tick marks are one-pixel rectangles: the same pixels as short lines, far cheaper.
+  auto tick = [&](const gfx::Rect& r) { c.fillRect(r, gfx::kBlack); };
 
   // Labels along a horizontal axis at box height v and depth w, below (dir 1) or above (dir -1) it.
   auto horizontal = [&](const ChartAxis& a, double v, double w, int dir, int gap) {
@@ -239,9 +241,19 @@ void Chart3D::drawAxes(gfx::Canvas& c, const ChartLayout& l) {
     f.color = a.labelColor;
     c.setFont(f);
     int lastRight = -1000000;
-    for (const auto& [value, text] : axisLabels(a)) {
+    const auto labels = axisLabels(a);
+    // The bottom axis carries five minor ticks between its labels.
+    if (&a == &axes_[kBottom] && labels.size() >= 2) {
+      const double step = (labels[1].first - labels[0].first) / 6.0;
+      for (double mv = labels[0].first - 5 * step; mv <= a.maximum; mv += step) {
+        if (mv < a.minimum) continue;
+        const gfx::Point at = p.pixel(uOf(a, mv), v, w);
+        tick(dir > 0 ? gfx::Rect{at.x, at.y, at.x + 1, at.y + 2} : gfx::Rect{at.x, at.y - 1, at.x + 1, at.y + 1});
+      }
+    }
+    for (const auto& [value, text] : labels) {
       const gfx::Point at = p.pixel(uOf(a, value), v, w);
-      c.line(at.x, at.y, at.x, at.y + dir * 4);
+      tick(dir > 0 ? gfx::Rect{at.x, at.y, at.x + 1, at.y + 4} : gfx::Rect{at.x, at.y - 3, at.x + 1, at.y + 1});
       const int tw = c.textWidth(text);
       const int x = at.x - tw / 2;
       if (x < lastRight + 4) continue;
@@ -263,7 +275,7 @@ void Chart3D::drawAxes(gfx::Canvas& c, const ChartLayout& l) {
     int lastTop = 1000000;
     for (const auto& [value, text] : axisLabels(la)) {
       const gfx::Point at = p.pixel(0, uOf(la, value), 0);
-      c.line(at.x - wall, at.y, at.x - wall - 4, at.y);
+      tick(gfx::Rect{at.x - wall - 3, at.y, at.x - wall + 1, at.y + 1});
       const int y = at.y - th / 2;
       if (y + th > lastTop) continue;
       c.textOut(at.x - wall - 6 - c.textWidth(text), y, text);
