@@ -235,6 +235,27 @@ TEST(Chart3DDraw, StartPositionShowsTheBackUpAndToTheRightAndTheTopViewStraightU
   EXPECT_TRUE(c.layout().projection.topVisible);
 }
 
+TEST(Chart3DDraw, DegenerateTargetsAndRangesDrawNothingHarmful) {
+  Chart3D c;
+  c.series(0).points = steps({{5, 1}, {-3, 2}, {1e9, 3}});
+  for (bool view3D : {true, false}) {
+    c.view3D = view3D;
+    for (const gfx::Rect& target : {gfx::Rect{0, 0, 0, 0}, gfx::Rect{0, 0, 3, 2}, gfx::Rect{10, 10, 5, 5}}) {
+      gfx::RecordingCanvas canvas(10, 10);
+      c.draw(canvas, target);
+      EXPECT_EQ(c.seriesAt(1, 1) >= -1, true);
+    }
+    c.bottomAxis().maximum = c.bottomAxis().minimum;  // no span: no bands, no labels
+    gfx::RecordingCanvas canvas(400, 300);
+    c.draw(canvas, {0, 0, 400, 300});
+    EXPECT_TRUE(c.layout().shapes[0].empty());
+    c.bottomAxis().maximum = 10;
+    c.draw(canvas, {0, 0, 400, 300});
+    EXPECT_FALSE(c.layout().shapes[0].empty());  // values below 0 and far above the axis are cut to the box
+  }
+  EXPECT_TRUE(c.axisLabels(ChartAxis{0, 1e12, 1e-6}).size() <= 1001u);
+}
+
 TEST(Chart3DDraw, TitleLinesAreRightAlignedInTheTitleFont) {
   Chart3D c = flatChart();
   c.titleLines = {"first", "second line"};
