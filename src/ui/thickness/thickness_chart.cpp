@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QRect>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -169,6 +170,12 @@ void ThicknessChart::load() {
 void ThicknessChart::setLegendVisible(bool visible) {
   if (!legend_) return;
   if (visible) {
+    if (!legendPlaced_) {
+      // First showing: beside the right edge of the work area, clear of the chart's middle.
+      legendPlaced_ = true;
+      const QRect g = form_.geometry();
+      legend_->move(g.right() - legend_->width() - 24, g.top() + 120);
+    }
     legend_->show();
     legend_->PaletImg->update();
   } else {

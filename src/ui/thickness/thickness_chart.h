@@ -91,7 +91,8 @@ class ThicknessChart : public QObject {
   std::function<int(TForm1&)> runSensorDialog_;
   bool zoomedOut_ = false;  // ThkAxesZoomedOut
   bool scaled_ = false;
-  bool colorItemsConnected_ = false;     // the chart has its own size since the first zoom step
+  bool colorItemsConnected_ = false;
+  bool legendPlaced_ = false;     // the chart has its own size since the first zoom step
   int cursorX_ = -1;
   int cursorY_ = -1;
   gfx::Color cursorColor_ = gfx::kBlack;
