@@ -1,0 +1,127 @@
+// PrintFile: one print routine by kind and mode, the protocol's texts on the page, and printer failures.
+#include <gtest/gtest.h>
+
+#include "core/datafiles/reader.h"
+#include "core/defectmap/defect_map.h"
+#include "core/gfx/recording_printer.h"
+#include "core/printing/print_file.h"
+#include "core/thickness/value_table.h"
+#include "support/file_builder.h"
+
+namespace {
+
+using printing::PrintFile;
+using printing::PrintMode;
+using printing::PrintStatus;
+
+bool printed(const gfx::RecordingPrinter& p, const std::string& text) {
+  for (const auto& page : p.pages())
+    if (page->findText(text)) return true;
+  return false;
+}
+
+datafiles::LoadedFile load(const testsupport::Bytes& bytes, const std::string& name) {
+  auto r = datafiles::LoadDataBytes(name, bytes);
+  EXPECT_TRUE(r.ok) << name;
+  return r.file;
+}
+
+printing::PrintSources sources() {
+  printing::PrintSources s;
+  s.protocol.protocolNumber = "5";
+  s.protocol.objectName = "Труба 3";
+  s.protocol.operatorName = "Иванов";
+  s.protocol.conclusion = {"Годен\r\n", "к эксплуатации"};
+  s.nf.decimal = ",";
+  return s;
+}
+
+// A printer whose device cannot be opened, or whose document cannot be completed.
+class FailingPrinter : public gfx::RecordingPrinter {
+ public:
+  FailingPrinter(bool opens) : RecordingPrinter(4800, 6600), opens_(opens) {}
+  bool beginDoc(const std::string& t) override { return opens_ && RecordingPrinter::beginDoc(t); }
+  bool endDoc() override {
+    RecordingPrinter::endDoc();
+    return false;
+  }
+
+ private:
+  bool opens_;
+};
+
+TEST(PrintFileDispatch, ThicknessModesShareTheReportAndTheProtocol) {
+  testsupport::MapLikeSpec spec;
+  spec.nominal = 125;  // 12.5 mm: the legend scale takes 12 whole millimetres
+  spec.length = 6;
+  spec.body = testsupport::thicknessBody({{900, 900, 900, 900}, {880, 870, 860, 850}});
+  const auto file = load(testsupport::buildMapLike(spec), "T.DTM");
+  auto s = sources();
+  s.thkThreshold = 95;
+  const auto all = thickness::fillAllValues(file, s.nf);
+  s.table = &all.table;
+
+  const printing::ThicknessReport r = printing::MakeThicknessReport(file, s);
+  EXPECT_EQ(r.nominalMm, 12);
+  EXPECT_EQ(r.lengthMm, 6u);
+  EXPECT_EQ(r.header[0], "Протокол №: 5");
+  EXPECT_EQ(r.header[8], "Толщина обзора:9,5 мм");
+
+  gfx::RecordingPrinter graphic(4800, 6600);
+  ASSERT_EQ(PrintFile(graphic, file, PrintMode::Graphic, s), PrintStatus::Printed);
+  EXPECT_TRUE(printed(graphic, "Условные обозначения"));
+  EXPECT_TRUE(printed(graphic, " 2,2мм"));  // (12 - 1) x 0.2 with the offset 0.22 below it
+  EXPECT_TRUE(printed(graphic, "Годен"));   // the memo line without its line feed
+  EXPECT_TRUE(printed(graphic, "к эксплуатации"));
+  EXPECT_FALSE(printed(graphic, "00000"));
+
+  gfx::RecordingPrinter text(4800, 6600);
+  ASSERT_EQ(PrintFile(text, file, PrintMode::Text, s), PrintStatus::Printed);
+  EXPECT_TRUE(printed(text, "00000"));
+  EXPECT_FALSE(printed(text, "Условные обозначения"));
+  EXPECT_TRUE(printed(text, "Дефектоскопист: Иванов"));
+}
+
+TEST(PrintFileDispatch, DefectMapByModeAndFlawRecordOnOnePage) {
+  testsupport::MapLikeSpec dau;
+  dau.type = 2;
+  dau.channels = 1;
+  dau.length = 4;
+  dau.body = testsupport::mapBody({{0, 0}, {5, 1}, {0, 0}, {0, 0}});
+  const auto map = load(testsupport::buildMapLike(dau), "M.DAU");
+  defectmap::DefectMap dm;
+  dm.SetHeader(&map.map);
+  dm.SetCells(map.body.data(), map.body.size());
+  auto s = sources();
+  gfx::RecordingPrinter none(4800, 6600);
+  EXPECT_EQ(PrintFile(none, map, PrintMode::Graphic, s), PrintStatus::NotStarted);  // no map object
+  s.map = &dm;
+  gfx::RecordingPrinter text(4800, 6600);
+  ASSERT_EQ(PrintFile(text, map, PrintMode::Text, s), PrintStatus::Printed);
+  EXPECT_TRUE(printed(text, "00002"));  // the group of the indication at the second millimetre
+  EXPECT_TRUE(printed(text, "Годен"));
+
+  testsupport::FlawSpec dhn;
+  const auto flaw = load(testsupport::buildFlaw(dhn), "F.DHN");
+  gfx::RecordingPrinter page(4800, 6600);
+  ASSERT_EQ(PrintFile(page, flaw, PrintMode::Text, s), PrintStatus::Printed);
+  EXPECT_EQ(page.pages().size(), 1u);
+  EXPECT_TRUE(printed(page, "Протокол №: 5"));
+}
+
+TEST(PrintFileDispatch, PrinterFailuresAreTold) {
+  testsupport::MapLikeSpec spec;
+  spec.body = testsupport::thicknessBody({{900, 900, 900, 900}});
+  const auto file = load(testsupport::buildMapLike(spec), "T.DTM");
+  FailingPrinter closed(false);
+  EXPECT_EQ(PrintFile(closed, file, PrintMode::Graphic, sources()), PrintStatus::NotStarted);
+  EXPECT_TRUE(closed.pages().empty());
+  FailingPrinter broken(true);
+  EXPECT_EQ(PrintFile(broken, file, PrintMode::Text, sources()), PrintStatus::WriteFailed);
+  datafiles::LoadedFile nothing;
+  gfx::RecordingPrinter idle(4800, 6600);
+  EXPECT_EQ(PrintFile(idle, nothing, PrintMode::Graphic, sources()), PrintStatus::NotStarted);
+  EXPECT_TRUE(idle.pages().empty());
+}
+
+}  // namespace
