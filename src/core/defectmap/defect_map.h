@@ -173,10 +173,18 @@ class DefectMap {
                 void (DefectMap::*draw)(int, std::int64_t, std::int64_t));
   int rulerStep() const;
   void compositeRuns(int layer, std::int64_t first, std::int64_t stop);
+  void queueText(std::size_t row, const std::string& text, bool joinable);
+  void flushRow(std::size_t row);
+  void flushText();
   void newSheet();
   void fitLine();
 
   ColumnCompositor compositor_;  // reused between layers and redraws
+  struct PendingText {
+    int x = 0;
+    std::string text;
+  };
+  std::vector<PendingText> pendingRows_;  // text table rows waiting to be printed
   gfx::Printer* printer_ = nullptr;
   const ProtocolText* protocol_ = nullptr;
 };

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "core/defectmap/defect_codes.h"
 #include "core/defectmap/defect_map.h"
@@ -28,23 +29,56 @@ std::size_t codePoints(const std::string& s) {
 
 }  // namespace
 
+// Texts of the table rows wait here while they continue column by column: the font is
+// fixed-pitch, so neighbouring one-character texts of a row print as one string with every
+// character in its column. A text of several characters (a size of two or three digits,
+// which overlaps the next columns) is output on its own, in the cell-by-cell order, so
+// that what overlaps comes out as it would cell by cell. Row 0 holds the group labels.
+void DefectMap::queueText(std::size_t row, const std::string& text, bool joinable) {
+  if (pendingRows_.size() <= row) pendingRows_.resize(row + 1);
+  PendingText& p = pendingRows_[row];
+  const int y = printY + int(row) * lineStep;
+  if (joinable && !p.text.empty() && p.x + int(codePoints(p.text)) * charWidth == printX) {
+    p.text += text;
+    return;
+  }
+  flushRow(row);
+  if (joinable) {
+    p.x = printX;
+    p.text = text;
+  } else {
+    printCanvas->textOut(printX, y, text);
+  }
+}
+
+void DefectMap::flushRow(std::size_t row) {
+  if (row >= pendingRows_.size() || pendingRows_[row].text.empty()) return;
+  printCanvas->textOut(pendingRows_[row].x, printY + int(row) * lineStep, pendingRows_[row].text);
+  pendingRows_[row].text.clear();
+}
+
+void DefectMap::flushText() {
+  for (std::size_t r = 0; r < pendingRows_.size(); ++r) flushRow(r);
+}
+
 void DefectMap::PrintTextGroup() {
-  gfx::Canvas* c = printCanvas;
   const int n = layers();
   const std::string label = groupLabel(printPos);
   if (printer_->pageWidth() - pageMarginRight - charWidth < printX + groupWidth) {
+    flushText();
     printX = pageMarginLeft;
     printY += blockHeight;
   }
   if (printer_->pageHeight() - pageMarginBottom - lineStep < printY + blockHeight) {
+    flushText();
     newSheet();
-    c = printCanvas;
     ++pageNo;
     printX = pageMarginLeft;
     printY = pageMarginTop;
     PrintHeaderBlock();
     PrintSheetNumber();
   }
+  gfx::Canvas* c = printCanvas;
   if (printX == pageMarginLeft) {
     c->textOut(printX, printY, kPositionRowTitle);
     for (int i = 1; i <= n; ++i) {
@@ -53,13 +87,25 @@ void DefectMap::PrintTextGroup() {
     }
     printX += 7 * charWidth;
   }
-  c->textOut(printX, printY, label);
+  // A label fills five of its six columns and nothing else is written in that row, so
+  // labels of adjacent groups print as one text with the blank between them.
+  if (!pendingRows_.empty() && !pendingRows_[0].text.empty() &&
+      pendingRows_[0].x + int(codePoints(pendingRows_[0].text)) * charWidth + charWidth == printX) {
+    pendingRows_[0].text += " " + label;
+  } else {
+    queueText(0, label, true);
+  }
   for (int k = 0; k < 6; ++k) {
     for (int i = 1; i <= n; ++i) {
       const CellTextResult t = CellText(printPos, i);
-      if (!t.found) continue;
-      c->textOut(printX, printY + (2 * i - 1) * lineStep, t.type);
-      c->textOut(printX, printY + 2 * i * lineStep, t.size);
+      const std::size_t typeRow = std::size_t(2 * i - 1);
+      if (!t.found) {
+        flushRow(typeRow);
+        flushRow(typeRow + 1);
+        continue;
+      }
+      queueText(typeRow, t.type, codePoints(t.type) == 1);
+      queueText(typeRow + 1, t.size, codePoints(t.size) == 1);
     }
     ++printPos;
     printX += charWidth;
@@ -85,6 +131,7 @@ bool DefectMap::PrintText(gfx::Printer& printer, const ProtocolText& protocol) {
   pageNo = 1;
   PrintSheetNumber();
 
+  pendingRows_.clear();
   bool gap = true;
   printPos = 0;
   while (printPos < length()) {
@@ -100,6 +147,7 @@ bool DefectMap::PrintText(gfx::Printer& printer, const ProtocolText& protocol) {
       }
     }
   }
+  flushText();
   printY += blockHeight + lineStep;
   PrintFooter();
   const bool ok = printer.endDoc();

@@ -116,25 +116,5 @@ TEST(DefectMapFit, EmptyObjectHasNoScale) {
   EXPECT_EQ(bar.max, 0);
 }
 
-TEST(DefectMapFit, CanvasWithoutHeaderIsOnlyStored) {
-  DefectMap m;
-  gfx::RecordingCanvas c(800, 600);
-  m.SetCanvas(&c);
-  EXPECT_EQ(m.canvas, &c);
-  EXPECT_EQ(m.scale, 0.0f);
-  EXPECT_EQ(m.rowHeight, 0);
-  EXPECT_EQ(m.markerX, 92);
-  EXPECT_EQ(m.markerWidth, 6);
-}
-
-TEST(DefectMapClear, FillsThePictureWhite) {
-  MapFixture f(1, 10, 300, 200);
-  f.canvas.clear();
-  f.map.ClearCanvas();
-  ASSERT_EQ(f.canvas.ops().size(), 1u);
-  EXPECT_EQ(f.canvas.ops()[0].rect, (gfx::Rect{0, 0, 300, 200}));
-  EXPECT_EQ(f.canvas.ops()[0].brush.color, gfx::kWhite);
-}
-
 }  // namespace
 }  // namespace defectmap

@@ -252,14 +252,35 @@ TEST(DefectMapPrintText, GroupsWithABlankColumnBetweenNonAdjacentOnes) {
   EXPECT_EQ(page.findText("КООР:  ")->at, (gfx::Point{200, top}));
   EXPECT_EQ(page.findText("В ТИП: ")->at, (gfx::Point{200, top + lineStep}));
   EXPECT_EQ(page.findText("Н ТИП: ")->at, (gfx::Point{200, top + 3 * lineStep}));
-  EXPECT_EQ(page.findText("00001")->at, (gfx::Point{480, top}));
+  // Adjacent groups' labels share one text, each label over its own six columns.
+  ASSERT_NE(page.findText("00001 00007"), nullptr);
+  EXPECT_EQ(page.findText("00001 00007")->at, (gfx::Point{480, top}));
   EXPECT_EQ(page.findText("O")->at, (gfx::Point{480, top + lineStep}));
   EXPECT_EQ(page.findText("4")->at, (gfx::Point{480, top + 2 * lineStep}));
-  EXPECT_EQ(page.findText("00007")->at, (gfx::Point{480 + 240, top}));
   EXPECT_EQ(page.findText("A")->at, (gfx::Point{720, top + 3 * lineStep}));
   EXPECT_EQ(page.findText("K")->at, (gfx::Point{720, top + 4 * lineStep}));
+  ASSERT_NE(page.findText("00021"), nullptr);
   EXPECT_EQ(page.findText("00021")->at, (gfx::Point{480 + 480 + 40, top}));
   EXPECT_TRUE(f.printed("Всего листов:1"));
+}
+
+TEST(DefectMapPrintText, NeighbouringCharactersShareOneTextAndLongSizesStandAlone) {
+  PrintFixture f(1, 100);
+  f.set(0, 0, 4, 0);
+  f.set(1, 0, 12, 0);
+  f.set(2, 0, 5, 0);
+  f.set(4, 0, 1, 3);  // after a blank column
+  f.map.PrintText(f.printer, f.protocol);
+  const auto& page = *f.printer.pages()[0];
+  const int lineStep = int(1.9 * 80);
+  const int top = 100 + 7 * lineStep;
+  EXPECT_EQ(page.findText("OOO")->at, (gfx::Point{480, top + lineStep}));
+  EXPECT_EQ(page.findText("-")->at, (gfx::Point{480 + 4 * 40, top + lineStep}));
+  // The size row keeps the cell-by-cell order: "12" overlaps the next column, "5" comes after it.
+  std::vector<std::pair<std::string, int>> sizes;
+  for (const auto& op : page.ofKind(gfx::DrawOp::Text))
+    if (op.at.y == top + 2 * lineStep && op.at.x >= 480) sizes.emplace_back(op.text, op.at.x);
+  EXPECT_EQ(sizes, (std::vector<std::pair<std::string, int>>{{"4", 480}, {"12", 520}, {"5", 560}, {"1", 640}}));
 }
 
 TEST(DefectMapPrintText, BlockRowsWrapAndSheetsFollow) {

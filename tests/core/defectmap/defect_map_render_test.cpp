@@ -330,24 +330,5 @@ TEST(DefectMapSidePanel, StopsAtTheEndOfTheObject) {
   EXPECT_EQ(f.canvas.texts().size(), 3u);
 }
 
-TEST(DefectMapRedraw, OrderOfTheParts) {
-  MapFixture f(1, 100, 1090);
-  f.map.SetColors(kColors);
-  f.set(5, 0, 2, 0);
-  const auto& ops = f.redraw();
-  ASSERT_FALSE(ops.empty());
-  // Background first, then the ruler band, the bar, the marker's XOR lines, and the side panel last.
-  EXPECT_EQ(ops.front().brush.color, gfx::sys::kBtnFace);
-  EXPECT_EQ(ops.front().rect, (gfx::Rect{90, 90, 1090, 170}));
-  std::size_t bar = 0, xorLine = 0, panel = 0;
-  for (std::size_t i = 0; i < ops.size(); ++i) {
-    if (ops[i].kind == gfx::DrawOp::FillRect && ops[i].brush.color == kColors[0]) bar = i;
-    if (ops[i].kind == gfx::DrawOp::Line && ops[i].pen.mode == gfx::PenMode::Xor && !xorLine) xorLine = i;
-    if (ops[i].kind == gfx::DrawOp::FillRect && ops[i].rect == gfx::Rect{0, 0, 70, 170}) panel = i;
-  }
-  EXPECT_LT(bar, xorLine);
-  EXPECT_LT(xorLine, panel);
-}
-
 }  // namespace
 }  // namespace defectmap
