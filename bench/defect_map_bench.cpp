@@ -1,7 +1,8 @@
-// Defect map costs on the densest legal map (65 535 mm, three layers): full redraw at 1920 x 1080, preview table.
+// Defect map costs on the densest legal map (65 535 mm, three layers): redraw at 1920 x 1080, preview table, PDF prints.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <QDir>
 #include <QImage>
 #include <random>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/datafiles/records.h"
 #include "core/defectmap/defect_map.h"
 #include "qt/qt_canvas.h"
+#include "qt/qt_printer.h"
 
 namespace {
 
@@ -90,5 +92,22 @@ void BM_DefectMapTextTable(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DefectMapTextTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The text printout and the graphic printout of the densest map to a PDF file (600 dpi, A4).
+void BM_DefectMapPrintPdf(benchmark::State& state) {
+  defectmap::DefectMap map;
+  map.SetHeader(&dense().hdr);
+  map.SetCells(dense().body.data(), dense().body.size());
+  const defectmap::ProtocolText protocol{"Протокол №", "1", "Объект:", "Газопровод", "Иванов", {"Годен."}};
+  const QString path = QDir::tempPath() + "/terv_bench_defect_map.pdf";
+  for (auto _ : state) {
+    qtx::QtPrinter printer(path);
+    if (state.range(0) == 0) map.PrintText(printer, protocol);
+    else map.PrintGraphic(printer, protocol);
+  }
+  QFile::remove(path);
+}
+BENCHMARK(BM_DefectMapPrintPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
