@@ -23,13 +23,17 @@ void ChartWidget::redraw() {
 }
 
 void ChartWidget::redrawNow() {
+  render();
+  update();
+}
+
+void ChartWidget::render() {
   if (image_.size() != size()) image_ = QImage(size(), QImage::Format_RGB32);
   {
     qtx::QtCanvas canvas(image_);
     chart_.draw(canvas, gfx::Rect{0, 0, width(), height()});
   }
   stale_ = false;
-  update();
   emit redrawn();
 }
 
@@ -43,7 +47,7 @@ void ChartWidget::crossHair(int x, int y, gfx::Color color) {
 }
 
 void ChartWidget::paintEvent(QPaintEvent*) {
-  if (stale_ || image_.size() != size()) redrawNow();
+  if (stale_ || image_.size() != size()) render();
   QPainter p(this);
   p.drawImage(0, 0, image_);
 }

@@ -41,6 +41,8 @@ class ChartWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  void render();
+
   thickness::Chart3D& chart_;
   QImage image_;
   bool stale_ = true;
