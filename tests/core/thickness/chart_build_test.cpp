@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/gfx/recording_canvas.h"
 #include "core/text/messages.h"
 #include "support/file_builder.h"
 
@@ -121,6 +122,24 @@ TEST(ChartBuild, PlacesGetTheSensorsAndEveryBandBecomesActiveAgain) {
   EXPECT_NEAR(c.series(0).points[0].y, 6.0, 1e-6);
   EXPECT_EQ(c.series(0).color, 0x22u);
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(c.series(i).active);
+}
+
+TEST(ChartBuild, ASensorOfLostContactLiesAsABlackRibbonOnTheFloorIn3D) {
+  const auto f = dtm(40, 100, std::vector<std::array<std::uint16_t, 4>>(20, {65535, 1600, 1600, 1600}));
+  Chart3D c;
+  setupThicknessChart(c);
+  buildThicknessChart(c, f, {8.0f, 8.0f}, kColors, kNf);
+  gfx::RecordingCanvas canvas(800, 500);
+  c.draw(canvas, {0, 0, 800, 500});
+  int black = 0;
+  for (const gfx::DrawOp& op : canvas.ops()) {
+    if ((op.kind == gfx::DrawOp::Polygon || op.kind == gfx::DrawOp::FillRect) && op.brush.color == 0) ++black;
+  }
+  EXPECT_GT(black, 0);
+  // Its shapes cover the floor of the front slot along the whole length.
+  ASSERT_FALSE(c.layout().shapes[0].empty());
+  const gfx::Point mid = c.layout().projection.pixel(0.5 * 40 / 50, 0, 0.125);
+  EXPECT_EQ(c.seriesAt(mid.x, mid.y), 0);
 }
 
 TEST(ChartPositions, BeginFrontAndUpSetTheirAnglesAndAxes) {
