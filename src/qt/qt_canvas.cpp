@@ -33,8 +33,16 @@ QtCanvas::QtCanvas(QPainter& painter, int width, int height) : painter_(&painter
 QtCanvas::~QtCanvas() = default;
 
 void QtCanvas::setFont(const gfx::Font& font) {
+  if (metrics_ && font == font_) return;
   font_ = font;
   qfont_ = toQFont(font);
+  metrics_.reset();
+}
+
+const QFontMetrics& QtCanvas::metrics() {
+  // Measuring is the dear part of text output: once per font, not once per text.
+  if (!metrics_) metrics_ = std::make_unique<QFontMetrics>(qfont_, painter_->device());
+  return *metrics_;
 }
 
 void QtCanvas::applyMode() {
@@ -151,7 +159,7 @@ void QtCanvas::polygon(const std::vector<gfx::Point>& points) {
 void QtCanvas::textOut(int x, int y, const std::string& text) {
   const QString s = QString::fromStdString(text);
   painter_->setFont(qfont_);
-  const QFontMetrics fm(qfont_, painter_->device());
+  const QFontMetrics& fm = metrics();
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (brush_.style == gfx::BrushStyle::Solid) {
     painter_->fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), toQColor(brush_.color));
@@ -160,15 +168,9 @@ void QtCanvas::textOut(int x, int y, const std::string& text) {
   painter_->drawText(QPoint(x, y + fm.ascent()), s);
 }
 
-int QtCanvas::textWidth(const std::string& text) {
-  const QFontMetrics fm(qfont_, painter_->device());
-  return fm.horizontalAdvance(QString::fromStdString(text));
-}
+int QtCanvas::textWidth(const std::string& text) { return metrics().horizontalAdvance(QString::fromStdString(text)); }
 
-int QtCanvas::textHeight(const std::string&) {
-  const QFontMetrics fm(qfont_, painter_->device());
-  return fm.height();
-}
+int QtCanvas::textHeight(const std::string&) { return metrics().height(); }
 
 void QtCanvas::setClip(std::optional<gfx::Rect> clip) {
   clip_ = clip;

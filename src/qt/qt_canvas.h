@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -47,6 +48,7 @@ class QtCanvas : public gfx::Canvas {
   void applyMode();
   void plot(int x, int y);
   bool inClip(int x, int y) const;
+  const QFontMetrics& metrics();
 
   QImage* image_ = nullptr;
   std::unique_ptr<QPainter> ownPainter_;
@@ -57,6 +59,7 @@ class QtCanvas : public gfx::Canvas {
   gfx::Brush brush_;
   gfx::Font font_;
   QFont qfont_;
+  std::unique_ptr<QFontMetrics> metrics_;
   gfx::Point pos_;
   std::optional<gfx::Rect> clip_;
 };

@@ -23,11 +23,12 @@ QtPrinter::~QtPrinter() {
   if (printing_) endDoc();
 }
 
-int QtPrinter::pageWidth() const { return device_->width(); }
-int QtPrinter::pageHeight() const { return device_->height(); }
-int QtPrinter::dpi() const { return device_->logicalDpiX(); }
+int QtPrinter::pageWidth() const { return device_ ? device_->width() : width_; }
+int QtPrinter::pageHeight() const { return device_ ? device_->height() : height_; }
+int QtPrinter::dpi() const { return device_ ? device_->logicalDpiX() : dpi_; }
 
 bool QtPrinter::beginDoc(const std::string& title) {
+  if (!device_) return false;
   if (printer_) printer_->setDocName(QString::fromStdString(title));
   if (pdf_) pdf_->setTitle(QString::fromStdString(title));
   if (!painter_.begin(device_)) return false;
@@ -38,7 +39,7 @@ bool QtPrinter::beginDoc(const std::string& title) {
 }
 
 void QtPrinter::newPage() {
-  if (!printing_) return;
+  if (!printing_ || !device_) return;
   device_->newPage();
   ++page_;
 }
@@ -49,6 +50,11 @@ bool QtPrinter::endDoc() {
   canvas_.reset();
   const bool ok = painter_.end();
   if (pdf_) {
+    // The page geometry stays readable after the writer is gone.
+    width_ = device_->width();
+    height_ = device_->height();
+    dpi_ = device_->logicalDpiX();
+    device_ = nullptr;
     pdf_.reset();  // flushes the file
     return ok && QFile::exists(pdfPath_) && QFile(pdfPath_).size() > 0;
   }

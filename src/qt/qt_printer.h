@@ -39,6 +39,9 @@ class QtPrinter : public gfx::Printer {
   QString pdfPath_;
   QPainter painter_;
   std::unique_ptr<QtCanvas> canvas_;
+  int width_ = 0;
+  int height_ = 0;
+  int dpi_ = 0;
   bool printing_ = false;
   int page_ = 0;
 };

@@ -77,8 +77,9 @@ TMainForm::TMainForm(const StartUp& startUp, QWidget* parent) : QMainWindow(pare
 
   buildActions();
   buildToolBar();
-  buildCentral();
+  // The menus exist before the views, so each view can connect its colour items at once.
   buildMenus();
+  buildCentral();
   ApplyChartColors();
   ResetView();
 }
@@ -352,6 +353,8 @@ void TMainForm::ResetView() {
   // A view's zoom may have disabled the zoom buttons.
   AIncrease->setEnabled(true);
   ADecrease->setEnabled(true);
+  ToolIncBttn->setEnabled(true);
+  ToolDecBttn->setEnabled(true);
   shownKind_ = FileKind::None;
 }
 
