@@ -181,6 +181,16 @@ TEST(DefectMapBars, ManyLayersAreAllDrawn) {
   EXPECT_EQ(f.fillsOf(kColors[0])[0].rect.bottom, 490);
 }
 
+TEST(DefectMapBars, NoLayersDrawsTheFrameAndNothingElse) {
+  MapFixture f(0, 100, 1090);
+  f.redraw();
+  EXPECT_TRUE(f.hasLine(0, 90, 1090, 90));
+  EXPECT_TRUE(f.hasFill({0, 91, 1090, 121}));
+  f.map.MoveMarker(300);
+  f.map.ShowDistance(200);
+  EXPECT_FALSE(f.map.HasIndicationAt(5));
+}
+
 // A canvas that keeps the pixels fills leave, to compare two ways of painting.
 class PixelCanvas : public gfx::RecordingCanvas {
  public:
