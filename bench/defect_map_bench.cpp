@@ -1,8 +1,9 @@
-// Defect map costs on the densest legal map (65 535 mm, three layers): redraw at 1920 x 1080, preview table, PDF prints.
+// Defect map costs on the densest legal map (65 535 mm, three layers): redraw at 1920 x 1080, preview table, PDF
+// prints.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <random>
 #include <vector>
@@ -61,7 +62,11 @@ void BM_DefectMapRedraw(benchmark::State& state) {
   }
   state.counters["px_per_mm"] = map.scale;
 }
-BENCHMARK(BM_DefectMapRedraw)->DenseRange(0, 10, 1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DefectMapRedraw)
+    ->DenseRange(0, 10, 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // A marker drag step: erase, draw, side panel.
 void BM_DefectMapMarkerMove(benchmark::State& state) {
@@ -102,12 +107,19 @@ void BM_DefectMapPrintPdf(benchmark::State& state) {
   const QString path = QDir::tempPath() + "/terv_bench_defect_map.pdf";
   for (auto _ : state) {
     qtx::QtPrinter printer(path);
-    if (state.range(0) == 0) map.PrintText(printer, protocol);
-    else map.PrintGraphic(printer, protocol);
+    if (state.range(0) == 0)
+      map.PrintText(printer, protocol);
+    else
+      map.PrintGraphic(printer, protocol);
   }
   QFile::remove(path);
 }
-BENCHMARK(BM_DefectMapPrintPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)
+BENCHMARK(BM_DefectMapPrintPdf)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -14,13 +14,20 @@ namespace {
 
 CellSymbols symbols(std::uint8_t size, std::uint8_t type, const char* volumeSymbol) {
   switch (type) {
-    case kVolume: return {volumeSymbol, std::to_string(size)};
-    case kVolumePlanar: return {"#", std::to_string(size)};
-    case kPlanarAcross: return {"|", std::to_string(size)};
-    case kPlanarAlong: return {"-", std::to_string(size)};
-    case kContactLost: return {"A", "K"};
-    case kExcessSpeed: return {"X", "X"};
-    default: return {};
+    case kVolume:
+      return {volumeSymbol, std::to_string(size)};
+    case kVolumePlanar:
+      return {"#", std::to_string(size)};
+    case kPlanarAcross:
+      return {"|", std::to_string(size)};
+    case kPlanarAlong:
+      return {"-", std::to_string(size)};
+    case kContactLost:
+      return {"A", "K"};
+    case kExcessSpeed:
+      return {"X", "X"};
+    default:
+      return {};
   }
 }
 

@@ -35,11 +35,11 @@ struct CellTextResult {
 
 // What a printout needs besides the map: the protocol fields of the main window.
 struct ProtocolText {
-  std::string protCaption;  // caption of ProtLb
-  std::string protText;     // ProtEdt
-  std::string objCaption;   // caption of ObjLb
-  std::string objText;      // ObjEdt
-  std::string inspector;    // DefEdt
+  std::string protCaption;              // caption of ProtLb
+  std::string protText;                 // ProtEdt
+  std::string objCaption;               // caption of ObjLb
+  std::string objText;                  // ObjEdt
+  std::string inspector;                // DefEdt
   std::vector<std::string> conclusion;  // lines of ZaklMem
 };
 

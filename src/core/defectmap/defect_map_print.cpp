@@ -66,9 +66,9 @@ void DefectMap::PrintHeaderBlock() {
   PrintLine(p.objCaption + p.objText);
   PrintLine("Шов:" + h.Weld + "  " + "Изделие:" + h.Product);
   const int t = h.RawTemperature < 128 ? h.RawTemperature : h.RawTemperature - 255;
-  PrintLine("Диаметр:" + std::to_string(h.Diameter) + " мм Толщина:" +
-            text::formatScaled(h.NominalThickness, 1, "##.0", numberFormat) + " мм  Блок:" + std::to_string(h.Block) +
-            "  Температура:" + (t > 0 ? "+" : "") + std::to_string(t) + "C");
+  PrintLine("Диаметр:" + std::to_string(h.Diameter) +
+            " мм Толщина:" + text::formatScaled(h.NominalThickness, 1, "##.0", numberFormat) +
+            " мм  Блок:" + std::to_string(h.Block) + "  Температура:" + (t > 0 ? "+" : "") + std::to_string(t) + "C");
   PrintLine(" ");
 }
 

@@ -35,7 +35,7 @@ TADLegendForm::TADLegendForm(const std::array<gfx::Color, 6>& colors, QWidget* p
   setFixedSize(281, 154);
   move(553, 359);
 
-  static const char* kTexts[6] = {"Объемный ",          "Объемно-плоскостной ", "Плоскостной поперек",
+  static const char* kTexts[6] = {"Объемный ",         "Объемно-плоскостной ", "Плоскостной поперек",
                                   "Плоскостной вдоль", "Превышение скорости",  "Нарушение контакта"};
   for (int k = 0; k < 6; ++k) {
     Shapes[k] = new LegendSwatch(this);

@@ -147,14 +147,11 @@ void DefectMapController::connectColorItems() {
 void DefectMapController::connectColorItem(QAction* item, int fallbackSlot) {
   if (!item || connectedItems_.contains(item)) return;
   connectedItems_.insert(item);
-  connect(item, &QAction::triggered, this, [this, item, fallbackSlot] {
-    changeColor(slotOfCaption(item->text(), fallbackSlot));
-  });
+  connect(item, &QAction::triggered, this,
+          [this, item, fallbackSlot] { changeColor(slotOfCaption(item->text(), fallbackSlot)); });
 }
 
-bool DefectMapController::active() const {
-  return form_.file().kind == datafiles::FileKind::Dau && !form_.printing();
-}
+bool DefectMapController::active() const { return form_.file().kind == datafiles::FileKind::Dau && !form_.printing(); }
 
 void DefectMapController::follow() {
   const datafiles::LoadedFile& f = form_.file();
@@ -191,8 +188,10 @@ void DefectMapController::load() {
   }
   map_.SetScrollBar(scrollAdapter_.get());
   // SetCanvas with the picture's canvas fits the map to the picture's width.
-  if (!canvas_ || ADImage->picture().size() != ADImage->size().expandedTo(QSize(1, 1))) newPicture();
-  else map_.SetCanvas(canvas_.get());
+  if (!canvas_ || ADImage->picture().size() != ADImage->size().expandedTo(QSize(1, 1)))
+    newPicture();
+  else
+    map_.SetCanvas(canvas_.get());
   map_.ClearCanvas();
   map_.ScrollTo(0);
   map_.Redraw();
@@ -272,8 +271,10 @@ void DefectMapController::ADImageMouseDown(int x) {
 void DefectMapController::ADImageMouseMove(int x) {
   if (!active()) return;
   follow();
-  if (ADImage->Tag < 0) map_.ShowDistance(x);
-  else map_.MoveMarker(x - ADImage->Tag);
+  if (ADImage->Tag < 0)
+    map_.ShowDistance(x);
+  else
+    map_.MoveMarker(x - ADImage->Tag);
   repaint();
 }
 

@@ -28,11 +28,11 @@ TEST(DefectMapFormatPosition, MillimetresMetresKilometres) {
 
 TEST(DefectMapCellText, IndicationKindsAndRejections) {
   MapFixture f(2, 10);
-  f.set(0, 0, 0, 3);     // size 0: no indication whatever the type
-  f.set(1, 1, 5, 250);   // contact lost: A over K, never the size
-  f.set(2, 0, 12, 0);    // volumetric prints the letter O
-  f.set(3, 0, 7, 251);   // speed exceeded
-  f.set(4, 0, 9, 77);    // a class outside the six
+  f.set(0, 0, 0, 3);    // size 0: no indication whatever the type
+  f.set(1, 1, 5, 250);  // contact lost: A over K, never the size
+  f.set(2, 0, 12, 0);   // volumetric prints the letter O
+  f.set(3, 0, 7, 251);  // speed exceeded
+  f.set(4, 0, 9, 77);   // a class outside the six
   f.set(5, 1, 3, 2);
 
   CellTextResult none = f.map.CellText(0, 1);
@@ -101,8 +101,8 @@ TEST(DefectMapFit, ScaleScrollRangeAndResets) {
   EXPECT_FLOAT_EQ(f.map.sizeFactor, 10.0f);
   EXPECT_EQ(f.map.scrollUnit, 20);
   EXPECT_EQ(bar.min, 0);
-  EXPECT_EQ(bar.max, 49);        // 500 x 2 / 20 - 1
-  EXPECT_EQ(bar.largeStep, 49);  // 1000 div 20 - 1
+  EXPECT_EQ(bar.max, 49);         // 500 x 2 / 20 - 1
+  EXPECT_EQ(bar.largeStep, 49);   // 1000 div 20 - 1
   EXPECT_EQ(f.map.markerX, 300);  // the marker keeps its place
   EXPECT_EQ(f.map.markerMm, 17);
 }

@@ -41,8 +41,8 @@ TEST(DefectMapZoomH, InDoublesUpToTwentyPixelsThenReportsTheLimit) {
   for (int i = 0; i < 5; ++i) limits.push_back(f.map.ZoomInH());
   EXPECT_EQ(limits, (std::vector<bool>{false, false, false, false, true}));
   EXPECT_FLOAT_EQ(f.map.scale, 32.0f);
-  EXPECT_EQ(bar.max, 1599);  // 1000 x 32 / 20 - 1
-  EXPECT_EQ(bar.pos, 48);    // 30 x 32 / 20
+  EXPECT_EQ(bar.max, 1599);       // 1000 x 32 / 20 - 1
+  EXPECT_EQ(bar.pos, 48);         // 30 x 32 / 20
   EXPECT_EQ(f.map.markerMm, 30);  // 20 px / 32 + 30
   EXPECT_EQ(f.map.firstMm, 30);
   // At the limit nothing changes any more.

@@ -210,12 +210,25 @@ TEST(DefectMapTextTable, GroupsOfSixAndRowTitlesByLayerCount) {
   f.map.BuildTextTable(lines);
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[0], "КООР:  00021 00031 ");
-  EXPECT_EQ(lines[1], "В ТИП: #     " "      ");
-  EXPECT_EQ(lines[2], "РАЗМ:  1     " "      ");
-  EXPECT_EQ(lines[3], "С ТИП:       " "|     ");
-  EXPECT_EQ(lines[4], "РАЗМ:  " "      " "12     ");
-  EXPECT_EQ(lines[5], "Н ТИП:    A  " "      ");
-  EXPECT_EQ(lines[6], "РАЗМ:     K  " "      ");
+  EXPECT_EQ(lines[1],
+            "В ТИП: #     "
+            "      ");
+  EXPECT_EQ(lines[2],
+            "РАЗМ:  1     "
+            "      ");
+  EXPECT_EQ(lines[3],
+            "С ТИП:       "
+            "|     ");
+  EXPECT_EQ(lines[4],
+            "РАЗМ:  "
+            "      "
+            "12     ");
+  EXPECT_EQ(lines[5],
+            "Н ТИП:    A  "
+            "      ");
+  EXPECT_EQ(lines[6],
+            "РАЗМ:     K  "
+            "      ");
 }
 
 TEST(DefectMapTextTable, BlockRowClosesAfterElevenGroups) {

@@ -56,8 +56,8 @@ TEST(DefectMapRuler, OnePixelPerMillimetreStepsByHundred) {
   EXPECT_EQ(f.map.rulerTarget, 100);
   EXPECT_EQ(f.map.majorTick, 30);
   EXPECT_EQ(f.map.minorTick, 15);
-  EXPECT_TRUE(f.hasFill({0, 0, 1090, 90}));    // ruler band
-  EXPECT_TRUE(f.hasLine(90, 90, 1090, 90));    // base line
+  EXPECT_TRUE(f.hasFill({0, 0, 1090, 90}));  // ruler band
+  EXPECT_TRUE(f.hasLine(90, 90, 1090, 90));  // base line
   // Majors at 0, 100, ... 900 with their labels centred above (8 px a character, 16 high).
   for (int pos = 0; pos < 1000; pos += 100) {
     const int x = pos + 90;
