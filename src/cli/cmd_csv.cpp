@@ -1,11 +1,33 @@
-// tervtool csv: dispatches by kind (placeholder until the exports are built).
+// tervtool csv: readings, indication runs or A-scan samples of the file, as CSV.
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/dispatch.h"
+#include "core/printing/csv_export.h"
 
 namespace cli {
-int cmdCsv(const Context& ctx, const datafiles::LoadedFile&, const std::vector<std::string>&) {
-  *ctx.err << "tervtool csv: not available yet\n";
-  return kUsage;
+
+int cmdCsv(const Context& ctx, const datafiles::LoadedFile& file, const std::vector<std::string>& args) {
+  std::string out;
+  if (args.size() == 2 && args[0] == "-o") {
+    out = args[1];
+  } else if (!args.empty()) {
+    *ctx.err << usage();
+    return kUsage;
+  }
+  std::string csv;
+  switch (file.kind) {
+    case datafiles::FileKind::Dtm: csv = printing::CsvThickness(file, ctx.nf); break;
+    case datafiles::FileKind::Dau: csv = printing::CsvDefectMap(file); break;
+    case datafiles::FileKind::Dhn:
+    case datafiles::FileKind::Dht: csv = printing::CsvFlaw(file); break;
+    case datafiles::FileKind::None: break;
+  }
+  if (!writeOutput(ctx, out, csv)) {
+    *ctx.err << "tervtool: cannot write " << out << "\n";
+    return kWriteFailed;
+  }
+  return kOk;
 }
+
 }  // namespace cli

@@ -1,0 +1,21 @@
+// CSV exports of the three kinds: thickness readings, indication runs of a map, A-scan samples.
+#pragma once
+
+#include <string>
+
+#include "core/datafiles/loaded_file.h"
+#include "core/text/numfmt.h"
+
+namespace printing {
+
+// Fields are separated by ";" so that a decimal comma needs no quoting; UTF-8, LF lines,
+// a header row first. Nothing past the body is read.
+
+// .DTM: the position of each sample in mm and the four readings in mm, class words for markers.
+std::string CsvThickness(const datafiles::LoadedFile& file, const text::NumberFormat& nf);
+// .DAU: one row per run of equal indication in one layer: start and end mm, layer, class, size.
+std::string CsvDefectMap(const datafiles::LoadedFile& file);
+// .DHN/.DHT: sample number and amplitude.
+std::string CsvFlaw(const datafiles::LoadedFile& file);
+
+}  // namespace printing

@@ -1,0 +1,60 @@
+// CSV exports: markers as words, runs of equal indications, short bodies.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/datafiles/reader.h"
+#include "core/printing/csv_export.h"
+#include "support/file_builder.h"
+
+namespace {
+
+using testsupport::Bytes;
+
+datafiles::LoadedFile load(const std::string& name, const Bytes& b) {
+  auto r = datafiles::LoadDataBytes(name, b);
+  EXPECT_TRUE(r.ok);
+  return r.file;
+}
+
+TEST(CsvExport, ThicknessReadingsWithMarkerWords) {
+  testsupport::MapLikeSpec s;
+  s.length = 4;
+  s.body = testsupport::thicknessBody({{2090, 0xFFFF, 0xFFFE, 1}, {10, 20, 30, 40}});
+  s.body.push_back(7);  // half a value: not read
+  const std::string csv = printing::CsvThickness(load("a.dtm", testsupport::buildMapLike(s)), {",", " "});
+  EXPECT_EQ(csv,
+            "Позиция мм;Датчик1;Датчик2;Датчик3;Датчик4\n"
+            "0;10,450;Нарушение контакта;Превышение скорости;0,005\n"
+            "2;0,050;0,100;0,150;0,200\n");
+}
+
+TEST(CsvExport, DefectMapRunsPerLayerOnlyOfTheSixCodes) {
+  testsupport::MapLikeSpec s;
+  s.type = 2;
+  s.channels = 2;
+  s.length = 6;
+  // mm-major cells: {size, type} for layer 0 then layer 1.
+  s.body = testsupport::mapBody({{3, 1}, {0, 0},     // mm 0
+                                 {3, 1}, {5, 250},   // mm 1
+                                 {4, 1}, {5, 250},   // mm 2: size changes in layer 0
+                                 {2, 77}, {0, 0},    // mm 3: an unknown code is no indication
+                                 {0, 0}, {9, 3}});   // mm 4; mm 5 is missing from the body
+  const std::string csv = printing::CsvDefectMap(load("m.dau", testsupport::buildMapLike(s)));
+  EXPECT_EQ(csv,
+            "Начало мм;Конец мм;Слой;Класс;Размер\n"
+            "0;1;1;Объемно-плоскостной;3\n"
+            "1;2;2;Нарушение контакта;5\n"
+            "2;2;1;Объемно-плоскостной;4\n"
+            "4;4;2;Плоскостной вдоль;9\n");
+}
+
+TEST(CsvExport, FlawSamples) {
+  testsupport::FlawSpec f;
+  f.aScan = {0, 255, 17};
+  const std::string csv = printing::CsvFlaw(load("r.dhn", testsupport::buildFlaw(f)));
+  EXPECT_EQ(csv.substr(0, 40), std::string("Отсчет;Амплитуда\n0;0\n1;255\n2;17\n3;0\n").substr(0, 40));
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 141);
+}
+
+}  // namespace
