@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <algorithm>
 #include <cstdlib>
 
 #include "qt/convert.h"
@@ -75,32 +76,30 @@ bool QtCanvas::inClip(int x, int y) const {
   return true;
 }
 
-void QtCanvas::plot(int x, int y) {
-  if (!inClip(x, y)) return;
-  const QRgb src = toQColor(pen_.color).rgb() & 0xFFFFFF;
-  const QRgb dst = image_->pixel(x, y) & 0xFFFFFF;
-  QRgb out = src;
-  if (pen_.mode == gfx::PenMode::Xor) out = src ^ dst;
-  else if (pen_.mode == gfx::PenMode::NotXor) out = ~(src ^ dst) & 0xFFFFFF;
-  image_->setPixel(x, y, 0xFF000000u | out);
-}
-
 void QtCanvas::lineTo(int x, int y) {
   const gfx::Point from = pos_;
   pos_ = {x, y};
   if (pen_.style == gfx::PenStyle::Clear) return;
-  if (image_ && pen_.width <= 1 && pen_.style == gfx::PenStyle::Solid) {
-    // Bresenham without the end pixel, as the platform draws lines; exact under XOR.
+  applyPen();
+  applyMode();
+  if (pen_.width <= 1 && pen_.style == gfx::PenStyle::Solid) {
+    // The platform's line: Bresenham without the end pixel, each pixel once, so that
+    // an XOR line drawn twice leaves the picture as it was.
     int x0 = from.x, y0 = from.y;
     const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
     const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
-    if (dx > 4 * (width_ + height_) || -dy > 4 * (width_ + height_)) {
-      // Far outside the picture: let the painter clip it.
-    } else {
-      painter_->end();
+    if (dx == 0 && dy == 0) return;
+    if (dy == 0 || dx == 0) {
+      // Straight lines, the most common: one shape, end pixel excluded.
+      painter_->drawLine(x0, y0, dx == 0 ? x0 : x - sx, dy == 0 ? y0 : y - sy);
+      return;
+    }
+    if (dx <= 4 * (width_ + height_) && -dy <= 4 * (width_ + height_)) {
+      QPolygon points;
+      points.reserve(std::max(dx, -dy));
       int err = dx + dy;
       while (!(x0 == x && y0 == y)) {
-        plot(x0, y0);
+        points << QPoint(x0, y0);
         const int e2 = 2 * err;
         if (e2 >= dy) {
           err += dy;
@@ -111,13 +110,10 @@ void QtCanvas::lineTo(int x, int y) {
           y0 += sy;
         }
       }
-      painter_->begin(image_);
-      if (clip_) setClip(clip_);
+      painter_->drawPoints(points);
       return;
     }
   }
-  applyPen();
-  applyMode();
   painter_->drawLine(from.x, from.y, x, y);
 }
 
@@ -179,15 +175,9 @@ void QtCanvas::setClip(std::optional<gfx::Rect> clip) {
 }
 
 void QtCanvas::setPixel(int x, int y, gfx::Color c) {
-  if (image_) {
-    if (!inClip(x, y)) return;
-    painter_->end();
-    image_->setPixel(x, y, toQColor(c).rgb());
-    painter_->begin(image_);
-    if (clip_) setClip(clip_);
-    return;
-  }
-  painter_->setPen(toQColor(c));
+  if (!inClip(x, y)) return;
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_->setPen(QPen(toQColor(c), 0));
   painter_->drawPoint(x, y);
 }
 

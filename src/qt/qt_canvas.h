@@ -46,7 +46,6 @@ class QtCanvas : public gfx::Canvas {
  private:
   void applyPen();
   void applyMode();
-  void plot(int x, int y);
   bool inClip(int x, int y) const;
   const QFontMetrics& metrics();
 
