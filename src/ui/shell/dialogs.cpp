@@ -11,7 +11,7 @@
 namespace ui {
 
 void QtDialogs::message(const QString& text, const QString& title) {
-  QMessageBox::information(parent(), title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
+  QMessageBox::information(parent(), title.isEmpty() ? QApplication::applicationName() : title, text,
                            QMessageBox::Ok);
 }
 
