@@ -11,7 +11,9 @@ namespace {
 
 const gfx::Pen kNoPen{gfx::kBlack, 1, gfx::PenStyle::Clear, gfx::PenMode::Copy};
 
-// Fills a shape in one colour: a rectangle where it is one, else a polygon without outline.
+// Fills shapes in one colour each: rectangles where they are ones, else polygons without
+// outline. Rectangles of one colour following each other edge to edge on the same rows
+// are joined into one before they reach the canvas.
 class ShapeFiller {
  public:
   explicit ShapeFiller(gfx::Canvas& c) : c_(c) {
@@ -19,14 +21,14 @@ class ShapeFiller {
     brush_ = gfx::Brush{gfx::kWhite, gfx::BrushStyle::Solid};
     c_.setBrush(brush_);
   }
+  ~ShapeFiller() { flush(); }
+  ShapeFiller(const ShapeFiller&) = delete;
+  ShapeFiller& operator=(const ShapeFiller&) = delete;
+
   void fill(const Quad& q, gfx::Color color) {
-    if (brush_.color != color) {
-      brush_.color = color;
-      c_.setBrush(brush_);
-    }
     gfx::Rect r;
     if (q.asRect(r)) {
-      if (r.width() > 0 && r.height() > 0) c_.fillRect(r);
+      if (r.width() > 0 && r.height() > 0) fillRect(r, color);
       return;
     }
     // A face at most two pixels wide with upright sides is drawn as a rectangle at
@@ -36,25 +38,51 @@ class ShapeFiller {
       if (w == 0) return;
       const int top = (q.p[2].y + q.p[3].y) / 2;
       const int bottom = (q.p[0].y + q.p[1].y) / 2;
-      c_.fillRect(gfx::Rect{std::min(q.p[0].x, q.p[1].x), std::min(top, bottom), std::max(q.p[0].x, q.p[1].x),
-                            std::max(top, bottom)});
+      const gfx::Rect n{std::min(q.p[0].x, q.p[1].x), std::min(top, bottom), std::max(q.p[0].x, q.p[1].x),
+                        std::max(top, bottom)};
+      if (n.width() > 0 && n.height() > 0) fillRect(n, color);
       return;
     }
     pts_.assign(q.p.begin(), q.p.end());
-    c_.polygon(pts_);
+    polygon(pts_, color);
   }
   void fillRect(const gfx::Rect& r, gfx::Color color) {
+    if (pending_ && pendingColor_ == color && pendingRect_.top == r.top && pendingRect_.bottom == r.bottom &&
+        pendingRect_.right == r.left) {
+      pendingRect_.right = r.right;
+      return;
+    }
+    flush();
+    pending_ = true;
+    pendingRect_ = r;
+    pendingColor_ = color;
+  }
+  // A simple polygon (or one whose edges cancel in pairs) in one colour.
+  void polygon(const std::vector<gfx::Point>& pts, gfx::Color color) {
+    flush();
+    useColor(color);
+    c_.polygon(pts);
+  }
+  void flush() {
+    if (!pending_) return;
+    pending_ = false;
+    useColor(pendingColor_);
+    c_.fillRect(pendingRect_);
+  }
+
+ private:
+  void useColor(gfx::Color color) {
     if (brush_.color != color) {
       brush_.color = color;
       c_.setBrush(brush_);
     }
-    c_.fillRect(r);
   }
-
- private:
   gfx::Canvas& c_;
   gfx::Brush brush_;
   std::vector<gfx::Point> pts_;
+  bool pending_ = false;
+  gfx::Rect pendingRect_;
+  gfx::Color pendingColor_ = 0;
 };
 
 using Corners = std::array<std::array<double, 3>, 4>;
@@ -82,6 +110,7 @@ void Chart3D::drawWalls(gfx::Canvas& c, const ChartLayout& l) const {
     return;
   }
   fill.fill(quadOf(p, Corners{{{0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}}}), backWallColor);
+  fill.flush();
   // The side walls with a thin outline, each with its thickness shown at its front edge.
   c.setPen(gfx::Pen{0x808080, 1, gfx::PenStyle::Solid, gfx::PenMode::Copy});
   c.setBrush(gfx::Brush{sideWallColor, gfx::BrushStyle::Solid});
