@@ -214,9 +214,26 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
     };
 
     if (view3D && p.topVisible) {
-      for (const BandRun& r : runs) {
+      for (std::size_t i = 0; i < runs.size(); ++i) {
+        const BandRun& r = runs[i];
         const double u0 = uOf(r.x0), u1 = uOf(r.x1), v = vOf(r.y);
-        put(quadOf(p, Corners{{{u0, v, w0}, {u1, v, w0}, {u1, v, w1}, {u0, v, w1}}}), shade(r.color, p.topShade));
+        Quad q = quadOf(p, Corners{{{u0, v, w0}, {u1, v, w0}, {u1, v, w1}, {u0, v, w1}}});
+        shapes.push_back(q);
+        // Slanted faces of neighbouring steps a fraction of a pixel apart in height leave
+        // pinholes between them: each reaches one pixel under the next one instead.
+        gfx::Rect rect;
+        // Likewise one pixel down over the front face drawn later, where the depth runs upwards.
+        if (!q.asRect(rect)) {
+          if (i + 1 < runs.size() && runs[i + 1].x0 == r.x1) {
+            q.p[1].x += 1;
+            q.p[2].x += 1;
+          }
+          if (p.ew.y < 0) {
+            q.p[0].y += 1;
+            q.p[1].y += 1;
+          }
+        }
+        fill.fill(q, shade(r.color, p.topShade));
       }
     }
     if (view3D) {
@@ -247,7 +264,37 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
                                     std::max(vb, vOf(runs.back().y)), runs.back().color);
     }
     if (!view3D || std::abs(p.ev.y) > 0.5) {
-      for (const BandRun& r : runs) put(frontQuad(r, w0), shade(r.color, view3D ? p.frontShade : 1.0));
+      // Seen from above, the band in front hides this band's front face up to its own
+      // value (its steps fill the box whose back face that is): only the part above it
+      // is painted, and nothing where it is not higher. The click test keeps whole faces.
+      const std::vector<BandRun>* near = view3D && p.topVisible && aboveBase && place > 1 ? runsAt[place - 2] : nullptr;
+      std::size_t j = 0;
+      for (const BandRun& r : runs) {
+        const Quad whole = frontQuad(r, w0);
+        const gfx::Color color = shade(r.color, view3D ? p.frontShade : 1.0);
+        if (near == nullptr || near->empty()) {
+          put(whole, color);
+          continue;
+        }
+        // The lowest value of the band in front across this step; none where it has a gap.
+        while (j < near->size() && (*near)[j].x1 <= r.x0) ++j;
+        double lowest = r.y;
+        double reached = r.x0;
+        for (std::size_t k = j; k < near->size() && (*near)[k].x0 < r.x1; ++k) {
+          if ((*near)[k].x0 > reached) break;
+          lowest = std::min(lowest, (*near)[k].y);
+          reached = (*near)[k].x1;
+        }
+        shapes.push_back(whole);
+        if (reached < r.x1) {
+          fill.fill(whole, color);
+        } else if (lowest < r.y) {
+          const double u0 = uOf(r.x0), u1 = uOf(r.x1), hi = vOf(r.y);
+          // One pixel further down, so that the seam against the band in front stays closed.
+          const double lo = std::max(vOf(lowest) - 1.0 / std::abs(p.ev.y), vb);
+          fill.fill(quadOf(p, Corners{{{u0, lo, w0}, {u1, lo, w0}, {u1, hi, w0}, {u0, hi, w0}}}), color);
+        }
+      }
     }
   }
 }
