@@ -214,26 +214,64 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
     };
 
     if (view3D && p.topVisible) {
-      for (std::size_t i = 0; i < runs.size(); ++i) {
+      // Seen in the plane of the top faces, with coordinates alpha along eu and beta
+      // along ew, each top face is an upright rectangle: the value only moves it by
+      // (a v, b v), where ev = a eu + b ew. Neighbouring faces of one colour are then
+      // one stepped polygon, each owning alpha up to where the next one starts (the
+      // later face wins where they overlap, as when painted one by one, and no
+      // pinhole opens where they part by a fraction of a pixel).
+      const double det = p.eu.x * p.ew.y - p.eu.y * p.ew.x;
+      const bool skewed = std::abs(det) > 1e-9 && std::abs(p.ew.x) >= 0.5;
+      const double a = skewed ? (p.ev.x * p.ew.y - p.ev.y * p.ew.x) / det : 0;
+      const double b = skewed ? (p.eu.x * p.ev.y - p.eu.y * p.ev.x) / det : 0;
+      auto at = [&](double alpha, double beta) {
+        const Vec2 s = p.at(alpha, 0, beta);
+        return gfx::Point{int(std::floor(s.x + 0.5)), int(std::floor(s.y + 0.5))};
+      };
+      // Where the depth runs upwards, the lower edge reaches one pixel under the front face drawn later.
+      const int under = p.ew.y < 0 ? 1 : 0;
+      std::vector<gfx::Point> lower, upper;
+      for (std::size_t i = 0; i < runs.size();) {
         const BandRun& r = runs[i];
-        const double u0 = uOf(r.x0), u1 = uOf(r.x1), v = vOf(r.y);
-        Quad q = quadOf(p, Corners{{{u0, v, w0}, {u1, v, w0}, {u1, v, w1}, {u0, v, w1}}});
-        shapes.push_back(q);
-        // Slanted faces of neighbouring steps a fraction of a pixel apart in height leave
-        // pinholes between them: each reaches one pixel under the next one instead.
-        gfx::Rect rect;
-        // Likewise one pixel down over the front face drawn later, where the depth runs upwards.
-        if (!q.asRect(rect)) {
-          if (i + 1 < runs.size() && runs[i + 1].x0 == r.x1) {
-            q.p[1].x += 1;
-            q.p[2].x += 1;
-          }
-          if (p.ew.y < 0) {
-            q.p[0].y += 1;
-            q.p[1].y += 1;
-          }
+        const gfx::Color color = shade(r.color, p.topShade);
+        std::size_t e = i + 1;
+        while (e < runs.size() && runs[e].x0 == runs[e - 1].x1 && runs[e].color == r.color) ++e;
+        for (std::size_t k = i; k < e; ++k) {
+          const double u0 = uOf(runs[k].x0), u1 = uOf(runs[k].x1), v = vOf(runs[k].y);
+          shapes.push_back(quadOf(p, Corners{{{u0, v, w0}, {u1, v, w0}, {u1, v, w1}, {u0, v, w1}}}));
         }
-        fill.fill(q, shade(r.color, p.topShade));
+        if (!skewed) {
+          for (std::size_t k = i; k < e; ++k) fill.fill(shapes[shapes.size() - (e - k)], color);
+          i = e;
+          continue;
+        }
+        lower.clear();
+        upper.clear();
+        for (std::size_t k = i; k < e; ++k) {
+          const double v = vOf(runs[k].y);
+          const double s0 = uOf(runs[k].x0) + a * v;
+          double s1 = uOf(runs[k].x1) + a * v;
+          if (k + 1 < runs.size() && runs[k + 1].x0 == runs[k].x1) {
+            const double next = uOf(runs[k + 1].x0) + a * vOf(runs[k + 1].y);
+            s1 = k + 1 < e ? next : std::max(s1, next);
+          }
+          const double b0 = w0 + b * v, b1 = w1 + b * v;
+          gfx::Point l0 = at(s0, b0), l1 = at(s1, b0), u1 = at(s1, b1);
+          l0.y += under;
+          l1.y += under;
+          if (k + 1 == e && e < runs.size() && runs[e].x0 == runs[k].x1) {
+            // One pixel under the next face, whose edge is rounded on its own.
+            l1.x += 1;
+            u1.x += 1;
+          }
+          lower.push_back(l0);
+          lower.push_back(l1);
+          upper.push_back(at(s0, b1));
+          upper.push_back(u1);
+        }
+        lower.insert(lower.end(), upper.rbegin(), upper.rend());
+        fill.polygon(lower, color);
+        i = e;
       }
     }
     if (view3D) {
