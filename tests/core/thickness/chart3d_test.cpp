@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/gfx/recording_canvas.h"
@@ -233,6 +234,73 @@ TEST(Chart3DDraw, StartPositionShowsTheBackUpAndToTheRightAndTheTopViewStraightU
   EXPECT_GT(c.h3d(), 100);
   EXPECT_FALSE(c.layout().projection.rightSideVisible);
   EXPECT_TRUE(c.layout().projection.topVisible);
+}
+
+// The fills of one colour, rectangles and polygons alike, with their vertical extent.
+std::vector<std::pair<int, int>> fillsIn(const gfx::RecordingCanvas& canvas, gfx::Color color) {
+  std::vector<std::pair<int, int>> out;
+  for (const DrawOp& op : canvas.ofKind(DrawOp::FillRect)) {
+    if (op.brush.color == color) out.emplace_back(op.rect.top, op.rect.bottom);
+  }
+  for (const DrawOp& op : canvas.ofKind(DrawOp::Polygon)) {
+    if (op.brush.color != color || op.points.empty()) continue;
+    int top = op.points[0].y, bottom = top;
+    for (const gfx::Point& pt : op.points) {
+      top = std::min(top, pt.y);
+      bottom = std::max(bottom, pt.y);
+    }
+    out.emplace_back(top, bottom);
+  }
+  return out;
+}
+
+TEST(Chart3DDraw, FromAboveABandBehindPaintsOnlyTheFrontFacePartAboveTheBandInFront) {
+  Chart3D c;
+  c.bottomAxis().maximum = 10;
+  c.leftAxis().maximum = 10;
+  const gfx::Color back = 0x808080;
+  c.series(0).points = steps({{8, 0x404040}, {8, 0x404040}});
+  c.series(1).points = steps({{5, back}, {5, back}});
+  gfx::RecordingCanvas canvas(1000, 600);
+  c.draw(canvas, {0, 0, 1000, 600});
+  const BoxProjection& p = c.layout().projection;
+  ASSERT_TRUE(p.topVisible);
+  ASSERT_NE(shade(back, p.frontShade), shade(back, p.topShade));
+  EXPECT_TRUE(fillsIn(canvas, shade(back, p.frontShade)).empty());
+  // The click test still knows the whole face.
+  const gfx::Point hidden = p.pixel(0.2, 0.2, 0.25);
+  EXPECT_TRUE(std::any_of(c.layout().shapes[1].begin(), c.layout().shapes[1].end(),
+                          [&](const Quad& q) { return q.contains(hidden.x, hidden.y); }));
+
+  // Higher than the band in front: from its value (less a pixel for the seam) up to its own.
+  c.series(1).points = steps({{9, back}, {9, back}});
+  gfx::RecordingCanvas again(1000, 600);
+  c.draw(again, {0, 0, 1000, 600});
+  const auto fronts = fillsIn(again, shade(back, p.frontShade));
+  ASSERT_EQ(fronts.size(), 1u);
+  // A tenth of the height, plus the slant of the lower and upper edges across the step.
+  const double expected = std::abs(p.ev.y) / 10 + std::abs(p.eu.y) * 0.4;
+  EXPECT_LE(fronts[0].second - fronts[0].first, int(expected + 3));
+  EXPECT_GE(fronts[0].second - fronts[0].first, int(expected - 2));
+}
+
+TEST(Chart3DDraw, NeighbouringTopFacesOfOneColourAreOnePolygon) {
+  Chart3D c;
+  c.bottomAxis().maximum = 10;
+  c.leftAxis().maximum = 10;
+  c.series(0).points = steps({{5, 0x00A000}, {6, 0x00A000}, {4, 0x00A000}, {4, 0x0000A0}});
+  gfx::RecordingCanvas canvas(1000, 600);
+  c.draw(canvas, {0, 0, 1000, 600});
+  const BoxProjection& p = c.layout().projection;
+  int green = 0, red = 0;
+  for (const DrawOp& op : canvas.ofKind(DrawOp::Polygon)) {
+    green += op.brush.color == shade(0x00A000, p.topShade);
+    red += op.brush.color == shade(0x0000A0, p.topShade);
+  }
+  EXPECT_EQ(green, 1);
+  EXPECT_EQ(red, 1);
+  // Each step keeps its own face for the click test: 4 tops, their front faces, step faces.
+  EXPECT_GE(c.layout().shapes[0].size(), 8u);
 }
 
 TEST(Chart3DDraw, DegenerateTargetsAndRangesDrawNothingHarmful) {
