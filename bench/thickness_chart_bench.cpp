@@ -101,6 +101,9 @@ void BM_ChartRepaint(benchmark::State& state) {
     chart.draw(canvas, gfx::Rect{0, 0, 1280, 720});
     benchmark::DoNotOptimize(image.constBits());
   }
+  // CHART_PNG_DIR=dir keeps the last picture of each case, to compare before and after a change.
+  if (const char* dir = std::getenv("CHART_PNG_DIR"))
+    image.save(QString("%1/chart_%2_%3.png").arg(dir).arg(state.range(0)).arg(state.range(1)));
   const double n = double(std::max<std::int64_t>(1, state.iterations()));
   state.counters["rects"] = double(canvas.rects) / n;
   state.counters["polygons"] = double(canvas.polygons) / n;

@@ -179,6 +179,43 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
     const int left = l.target.left, right = l.target.right;
     const int base = p.pixel(0, vb, 0).y;
     std::vector<int> covered(std::size_t(std::max(0, right - left)), base);
+    // The front band has the base to itself. When its steps are narrow (a long file),
+    // stretches of adjacent steps are first painted in its commonest colour up to their
+    // lowest top, one shape each, so that a step in that colour only adds its bit
+    // above: the dear part of a fill is the number of its rows, not its width.
+    if (runsAt[0]->size() * 4 > std::size_t(std::max(1, l.plot.width()))) {
+      std::vector<std::pair<gfx::Rect, gfx::Color>> cols;
+      std::vector<std::pair<gfx::Color, long>> widths;
+      for (const BandRun& r : *runsAt[0]) {
+        gfx::Rect rect;
+        if (!frontQuad(r, 0).asRect(rect)) continue;
+        rect.left = std::max(rect.left, left);
+        rect.right = std::min(rect.right, right);
+        if (rect.right <= rect.left || rect.top >= base) continue;
+        cols.emplace_back(rect, r.color);
+        auto it = std::find_if(widths.begin(), widths.end(), [&](const auto& w) { return w.first == r.color; });
+        if (it == widths.end()) widths.emplace_back(r.color, rect.width());
+        else it->second += rect.width();
+      }
+      if (!cols.empty()) {
+        const gfx::Color common = std::max_element(widths.begin(), widths.end(), [](const auto& a, const auto& b) {
+                                    return a.second < b.second;
+                                  })->first;
+        for (std::size_t i = 0; i < cols.size();) {
+          std::size_t e = i + 1;
+          int low = cols[i].first.top;
+          while (e < cols.size() && cols[e].first.left == cols[e - 1].first.right) low = std::max(low, cols[e++].first.top);
+          fill.fillRect(gfx::Rect{cols[i].first.left, low, cols[e - 1].first.right, base}, common);
+          for (std::size_t k = i; k < e; ++k) {
+            const auto& [rect, color] = cols[k];
+            const int bottom = color == common ? low : base;
+            if (rect.top < bottom) fill.fillRect(gfx::Rect{rect.left, rect.top, rect.right, bottom}, color);
+            for (int x = rect.left; x < rect.right; ++x) covered[std::size_t(x - left)] = rect.top;
+          }
+          i = e;
+        }
+      }
+    }
     for (int place = 1; place <= kSeriesCount; ++place) {
       std::vector<Quad>& shapes = l.shapes[place - 1];
       for (const BandRun& r : *runsAt[place - 1]) {
