@@ -268,7 +268,46 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
       // Where the depth runs upwards, the lower edge reaches one pixel under the front face drawn later.
       const int under = p.ew.y < 0 ? 1 : 0;
       std::vector<gfx::Point> lower, upper;
-      for (std::size_t i = 0; i < runs.size();) {
+      if (!skewed) {
+        // Faces seen square on: rectangles. Where they all share their rows (from straight
+        // above) and are narrow, the band is first one rectangle per stretch in its
+        // commonest colour and then only the steps in other colours: a fill costs by its rows.
+        std::vector<gfx::Rect> rects;
+        bool level = true;
+        for (const BandRun& r : runs) {
+          const double u0 = uOf(r.x0), u1 = uOf(r.x1), v = vOf(r.y);
+          shapes.push_back(quadOf(p, Corners{{{u0, v, w0}, {u1, v, w0}, {u1, v, w1}, {u0, v, w1}}}));
+          gfx::Rect rect;
+          level = level && shapes.back().asRect(rect) &&
+                  (rects.empty() || (rect.top == rects[0].top && rect.bottom == rects[0].bottom));
+          rects.push_back(rect);
+        }
+        const Quad* q = shapes.data() + (shapes.size() - runs.size());
+        if (!level || runs.size() * 4 <= std::size_t(std::max(1, l.plot.width()))) {
+          for (std::size_t i = 0; i < runs.size(); ++i) fill.fill(q[i], shade(runs[i].color, p.topShade));
+        } else {
+          std::vector<std::pair<gfx::Color, long>> widths;
+          for (std::size_t i = 0; i < runs.size(); ++i) {
+            auto it = std::find_if(widths.begin(), widths.end(), [&](const auto& w) { return w.first == runs[i].color; });
+            if (it == widths.end()) widths.emplace_back(runs[i].color, rects[i].width());
+            else it->second += rects[i].width();
+          }
+          const gfx::Color common = std::max_element(widths.begin(), widths.end(), [](const auto& a, const auto& b) {
+                                      return a.second < b.second;
+                                    })->first;
+          for (std::size_t i = 0; i < rects.size();) {
+            std::size_t e = i + 1;
+            while (e < rects.size() && rects[e].left == rects[e - 1].right) ++e;
+            const gfx::Rect all{rects[i].left, rects[i].top, rects[e - 1].right, rects[i].bottom};
+            if (all.width() > 0 && all.height() > 0) fill.fillRect(all, shade(common, p.topShade));
+            i = e;
+          }
+          for (std::size_t i = 0; i < runs.size(); ++i) {
+            if (runs[i].color != common) fill.fill(q[i], shade(runs[i].color, p.topShade));
+          }
+        }
+      }
+      for (std::size_t i = 0; skewed && i < runs.size();) {
         const BandRun& r = runs[i];
         const gfx::Color color = shade(r.color, p.topShade);
         std::size_t e = i + 1;
@@ -276,11 +315,6 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
         for (std::size_t k = i; k < e; ++k) {
           const double u0 = uOf(runs[k].x0), u1 = uOf(runs[k].x1), v = vOf(runs[k].y);
           shapes.push_back(quadOf(p, Corners{{{u0, v, w0}, {u1, v, w0}, {u1, v, w1}, {u0, v, w1}}}));
-        }
-        if (!skewed) {
-          for (std::size_t k = i; k < e; ++k) fill.fill(shapes[shapes.size() - (e - k)], color);
-          i = e;
-          continue;
         }
         lower.clear();
         upper.clear();
