@@ -377,10 +377,50 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
       // value (its steps fill the box whose back face that is): only the part above it
       // is painted, and nothing where it is not higher. The click test keeps whole faces.
       const std::vector<BandRun>* near = view3D && p.topVisible && aboveBase && place > 1 ? runsAt[place - 2] : nullptr;
+      // A front face nobody hides, of narrow steps: each stretch of adjacent steps first
+      // as one face in the band's commonest colour up to its lowest value, then the steps
+      // in that colour only from there (less a pixel, for the seam) up: a fill costs by its rows.
+      std::vector<double> floorOf;  // per step the value its stretch is painted up to
+      gfx::Color common = 0;
+      if (view3D && (near == nullptr || near->empty()) && aboveBase &&
+          runs.size() * 4 > std::size_t(std::max(1, l.plot.width()))) {
+        std::vector<std::pair<gfx::Color, double>> widths;
+        for (const BandRun& r : runs) {
+          auto it = std::find_if(widths.begin(), widths.end(), [&](const auto& w) { return w.first == r.color; });
+          if (it == widths.end()) widths.emplace_back(r.color, r.x1 - r.x0);
+          else it->second += r.x1 - r.x0;
+        }
+        common = std::max_element(widths.begin(), widths.end(), [](const auto& a, const auto& b) {
+                   return a.second < b.second;
+                 })->first;
+        floorOf.resize(runs.size());
+        for (std::size_t i = 0; i < runs.size();) {
+          std::size_t e = i + 1;
+          double low = runs[i].y;
+          while (e < runs.size() && runs[e].x0 == runs[e - 1].x1) low = std::min(low, runs[e++].y);
+          const double u0 = uOf(runs[i].x0), u1 = uOf(runs[e - 1].x1), v = vOf(low);
+          if (v > vb) {
+            fill.fill(quadOf(p, Corners{{{u0, vb, w0}, {u1, vb, w0}, {u1, v, w0}, {u0, v, w0}}}),
+                      shade(common, p.frontShade));
+          }
+          for (std::size_t k = i; k < e; ++k) floorOf[k] = v;
+          i = e;
+        }
+      }
       std::size_t j = 0;
-      for (const BandRun& r : runs) {
+      for (std::size_t i = 0; i < runs.size(); ++i) {
+        const BandRun& r = runs[i];
         const Quad whole = frontQuad(r, w0);
         const gfx::Color color = shade(r.color, view3D ? p.frontShade : 1.0);
+        if (!floorOf.empty() && r.color == common) {
+          shapes.push_back(whole);
+          const double u0 = uOf(r.x0), u1 = uOf(r.x1), hi = vOf(r.y);
+          const double lo = std::max(floorOf[i] - 1.0 / std::abs(p.ev.y), vb);
+          if (hi - floorOf[i] >= 0.5 / std::abs(p.ev.y)) {
+            fill.fill(quadOf(p, Corners{{{u0, lo, w0}, {u1, lo, w0}, {u1, hi, w0}, {u0, hi, w0}}}), color);
+          }
+          continue;
+        }
         if (near == nullptr || near->empty()) {
           put(whole, color);
           continue;
