@@ -255,8 +255,8 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
       // along ew, each top face is an upright rectangle: the value only moves it by
       // (a v, b v), where ev = a eu + b ew. Neighbouring faces of one colour are then
       // one stepped polygon, each owning alpha up to where the next one starts (the
-      // later face wins where they overlap, as when painted one by one, and no
-      // pinhole opens where they part by a fraction of a pixel).
+      // later face wins where they overlap by a pixel at most, as when painted one by
+      // one, and no pinhole opens where they part by a fraction of a pixel).
       const double det = p.eu.x * p.ew.y - p.eu.y * p.ew.x;
       const bool skewed = std::abs(det) > 1e-9 && std::abs(p.ew.x) >= 0.5;
       const double a = skewed ? (p.ev.x * p.ew.y - p.ev.y * p.ew.x) / det : 0;
@@ -267,6 +267,7 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
       };
       // Where the depth runs upwards, the lower edge reaches one pixel under the front face drawn later.
       const int under = p.ew.y < 0 ? 1 : 0;
+      const double pxPerU = std::hypot(p.eu.x, p.eu.y);
       std::vector<gfx::Point> lower, upper;
       if (!skewed) {
         // Faces seen square on: rectangles. Where they all share their rows (from straight
@@ -311,7 +312,12 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
         const BandRun& r = runs[i];
         const gfx::Color color = shade(r.color, p.topShade);
         std::size_t e = i + 1;
-        while (e < runs.size() && runs[e].x0 == runs[e - 1].x1 && runs[e].color == r.color) ++e;
+        // Only while neighbours part or overlap by at most a pixel: a larger step keeps
+        // the faces apart, as their own shapes.
+        while (e < runs.size() && runs[e].x0 == runs[e - 1].x1 && runs[e].color == r.color &&
+               std::abs(a * (vOf(runs[e].y) - vOf(runs[e - 1].y))) * pxPerU <= 1.0) {
+          ++e;
+        }
         for (std::size_t k = i; k < e; ++k) {
           const double u0 = uOf(runs[k].x0), u1 = uOf(runs[k].x1), v = vOf(runs[k].y);
           shapes.push_back(quadOf(p, Corners{{{u0, v, w0}, {u1, v, w0}, {u1, v, w1}, {u0, v, w1}}}));
@@ -322,10 +328,7 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
           const double v = vOf(runs[k].y);
           const double s0 = uOf(runs[k].x0) + a * v;
           double s1 = uOf(runs[k].x1) + a * v;
-          if (k + 1 < runs.size() && runs[k + 1].x0 == runs[k].x1) {
-            const double next = uOf(runs[k + 1].x0) + a * vOf(runs[k + 1].y);
-            s1 = k + 1 < e ? next : std::max(s1, next);
-          }
+          if (k + 1 < e) s1 = uOf(runs[k + 1].x0) + a * vOf(runs[k + 1].y);
           const double b0 = w0 + b * v, b1 = w1 + b * v;
           gfx::Point l0 = at(s0, b0), l1 = at(s1, b0), u1 = at(s1, b1);
           l0.y += under;
