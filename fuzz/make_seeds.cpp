@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   int n = 0;
   auto out = [&](const Bytes& b) { writeBytes(dir + "/seed" + std::to_string(n++), b); };
   for (int header : {96, 128}) {
-    MapLikeSpec s;
+    MapLikeFields s;
     s.headerSize = header;
     s.length = 16;
     s.body = thicknessBody({{1000, 2000, 0xFFFF, 0xFFFE}, {1, 2, 3, 4}});
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     s.body = mapBody({{3, 0}, {0, 0}, {5, 251}, {9, 250}});
     out(buildMapLike(s));
   }
-  FlawSpec f;
+  FlawFields f;
   out(buildFlaw(f));
   f.objectFlag = 1;
   f.tvgCountByte = 0;

@@ -12,7 +12,7 @@ namespace {
 
 // A pipe of 3 m: gradual thinning towards 1.8 m, a local pit on sensor 2, a few marker runs.
 Bytes thicknessRun() {
-  MapLikeSpec s;
+  MapLikeFields s;
   s.type = 1;
   s.day = 14;
   s.month = 3;
@@ -61,7 +61,7 @@ void put(std::vector<std::array<std::uint8_t, 2>>& cells, int layers, int layer,
 }
 
 Bytes weldMap(int layers, int length, bool dense) {
-  MapLikeSpec s;
+  MapLikeFields s;
   s.type = 2;
   s.day = 2;
   s.month = 11;
@@ -123,7 +123,7 @@ std::vector<std::uint8_t> aScan(int n, int echoAt, int echoHeight) {
 }
 
 Bytes plainRecord() {
-  FlawSpec s;
+  FlawFields s;
   s.type = 3;
   s.day = 17;
   s.month = 6;
@@ -158,7 +158,7 @@ Bytes plainRecord() {
 }
 
 Bytes extendedRecord() {
-  FlawSpec s = {};
+  FlawFields s = {};
   s.type = 3;
   s.day = 3;
   s.month = 9;
@@ -207,7 +207,7 @@ Bytes extendedRecord() {
 }
 
 Bytes gaugeRecord() {
-  FlawSpec s;
+  FlawFields s;
   s.type = 4;
   s.day = 21;
   s.month = 4;

@@ -16,11 +16,11 @@ struct TableRun {
 
 // N = 120 (12.0 mm), length 7: 3 positions; factor 200 makes a raw value 5 um.
 datafiles::LoadedFile sampleFile() {
-  testsupport::MapLikeSpec spec;
-  spec.nominal = 120;
-  spec.length = 7;
-  spec.body = testsupport::thicknessBody({{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
-  auto r = datafiles::LoadDataBytes("T.DTM", testsupport::buildMapLike(spec));
+  testsupport::MapLikeFields fields;
+  fields.nominal = 120;
+  fields.length = 7;
+  fields.body = testsupport::thicknessBody({{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
+  auto r = datafiles::LoadDataBytes("T.DTM", testsupport::buildMapLike(fields));
   EXPECT_TRUE(r.ok);
   return r.file;
 }

@@ -31,7 +31,7 @@ void fixChecksum(Bytes& bytes, int length, int position) {
   bytes[position - 1] = sum;
 }
 
-Bytes buildMapLike(const MapLikeSpec& s) {
+Bytes buildMapLike(const MapLikeFields& s) {
   Bytes b(s.headerSize, 0);
   b[0] = 0x55;
   b[1] = 0xAA;
@@ -68,11 +68,11 @@ Bytes buildMapLike(const MapLikeSpec& s) {
   return b;
 }
 
-int flawHeaderSize(const FlawSpec& s) {
+int flawHeaderSize(const FlawFields& s) {
   return s.tvgCountByte == 0 ? 64 : 80;
 }
 
-Bytes buildFlaw(const FlawSpec& s) {
+Bytes buildFlaw(const FlawFields& s) {
   const int base = (s.flags & 0x40) ? 42 : 50;
   const int headerSize = flawHeaderSize(s);
   Bytes h(256, 0);

@@ -11,7 +11,7 @@ namespace testsupport {
 using Bytes = std::vector<std::uint8_t>;
 
 // Header of a thickness (.DTM) or defect-map (.DAU) file.
-struct MapLikeSpec {
+struct MapLikeFields {
   std::uint8_t type = 1;  // 1 thickness, 2 defect map
   int headerSize = 128;   // 96 or 128
   std::uint8_t day = 15, month = 6, year = 7;
@@ -34,7 +34,7 @@ struct MapLikeSpec {
 };
 
 // Header and body of a flaw-detector (.DHN, type 3) or thickness-gauge (.DHT, type 4) record.
-struct FlawSpec {
+struct FlawFields {
   std::uint8_t type = 3;
   std::uint8_t day = 5, month = 6, year = 2;
   std::uint8_t hour = 14, minute = 30, second = 15;
@@ -67,11 +67,11 @@ struct FlawSpec {
   Bytes aScan;             // padded or cut to the A-scan length
 };
 
-Bytes buildMapLike(const MapLikeSpec& spec);
-Bytes buildFlaw(const FlawSpec& spec);
+Bytes buildMapLike(const MapLikeFields& fields);
+Bytes buildFlaw(const FlawFields& fields);
 
-// Header size (64/80) and extension byte count of a flaw spec, as the reader computes them.
-int flawHeaderSize(const FlawSpec& spec);
+// Header size (64 or 80) of a flaw record, as the reader computes it.
+int flawHeaderSize(const FlawFields& fields);
 
 // Recomputes the checksum byte at position - 1 over length bytes.
 void fixChecksum(Bytes& bytes, int length, int position);

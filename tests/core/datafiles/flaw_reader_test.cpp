@@ -9,10 +9,10 @@ namespace {
 
 using datafiles::LoadDataBytes;
 using testsupport::Bytes;
-using testsupport::FlawSpec;
+using testsupport::FlawFields;
 
 TEST(FlawRecord, PlainFormLengths) {
-  FlawSpec s;
+  FlawFields s;
   s.objectFlag = 1;
   s.objectName = "Труба 3";
   Bytes b = testsupport::buildFlaw(s);
@@ -36,7 +36,7 @@ TEST(FlawRecord, PlainFormLengths) {
 }
 
 TEST(FlawRecord, LengthMustMatch) {
-  FlawSpec s;
+  FlawFields s;
   Bytes b = testsupport::buildFlaw(s);
   b.push_back(0);
   auto r = LoadDataBytes("r.dhn", b);
@@ -47,7 +47,7 @@ TEST(FlawRecord, LengthMustMatch) {
 }
 
 TEST(FlawRecord, ExtendedFormsAndChecksumOverTheExtension) {
-  FlawSpec s;
+  FlawFields s;
   s.objectFlag = 1;
   s.aScanCode = 9;
   s.extraGateStart = 300;
@@ -81,7 +81,7 @@ TEST(FlawRecord, ExtendedFormsAndChecksumOverTheExtension) {
 
 TEST(FlawRecord, OutsideTheFormatIsRefusedWithTheFormatMessage) {
   const std::vector<std::string> form{"Неверный  формат файла\nr.dhn"};
-  FlawSpec s;
+  FlawFields s;
   s.objectFlag = 1;
   s.aScanCode = 5;  // no length of that code
   EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
@@ -93,7 +93,7 @@ TEST(FlawRecord, OutsideTheFormatIsRefusedWithTheFormatMessage) {
   s.extensionCount = 12;
   s.objectFlag = 0;  // extended without its object block
   EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
-  FlawSpec t;
+  FlawFields t;
   t.tvgCountByte = 8;  // nine points do not fit
   EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(t)).messages, form);
   t.tvgCountByte = 7;
@@ -101,7 +101,7 @@ TEST(FlawRecord, OutsideTheFormatIsRefusedWithTheFormatMessage) {
 }
 
 TEST(FlawRecord, TvgAndDerivedValues) {
-  FlawSpec s;
+  FlawFields s;
   s.tvgCountByte = 2;
   s.tvgGainStored = {61, 30, 9};
   s.tvgTime = {100, 200, 300};

@@ -11,7 +11,7 @@ using datafiles::LoadDataBytes;
 using testsupport::Bytes;
 
 Bytes thicknessFile(int headerSize = 128, std::uint16_t length = 8) {
-  testsupport::MapLikeSpec s;
+  testsupport::MapLikeFields s;
   s.headerSize = headerSize;
   s.length = length;
   s.body = testsupport::thicknessBody({{1000, 1001, 1002, 1003}, {2000, 0xFFFF, 0xFFFE, 5}});
@@ -88,7 +88,7 @@ TEST(Reader, ThicknessBodyIsEverythingAfterTheHeader) {
 }
 
 TEST(Reader, DefectMapLayoutAndByteCount) {
-  testsupport::MapLikeSpec s;
+  testsupport::MapLikeFields s;
   s.type = 2;
   s.channels = 3;
   s.length = 1000;
@@ -106,7 +106,7 @@ TEST(Reader, DefectMapLayoutAndByteCount) {
 }
 
 TEST(Reader, TextFieldsAndOption) {
-  testsupport::MapLikeSpec s;
+  testsupport::MapLikeFields s;
   s.section = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";  // exactly 32, no zero byte
   s.product = "Изделие";
   s.optionFlag = 0;

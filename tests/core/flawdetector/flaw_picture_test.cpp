@@ -15,21 +15,21 @@
 namespace flaw {
 namespace {
 
-using testsupport::FlawSpec;
+using testsupport::FlawFields;
 
 const std::string kRussian = "00000419";
 const std::string kEnglish = "00000409";
 
-datafiles::LoadedFile Load(const FlawSpec& spec) {
-  const auto bytes = testsupport::buildFlaw(spec);
-  auto result = datafiles::LoadDataBytes(spec.type == 4 ? "rec.DHT" : "rec.DHN", bytes);
+datafiles::LoadedFile Load(const FlawFields& fields) {
+  const auto bytes = testsupport::buildFlaw(fields);
+  auto result = datafiles::LoadDataBytes(fields.type == 4 ? "rec.DHT" : "rec.DHN", bytes);
   EXPECT_TRUE(result.ok) << (result.messages.empty() ? "" : result.messages.front());
   return result.file;
 }
 
 // A quiet record: no TVG, nothing on the trace, the gate in the middle of the sweep.
-FlawSpec QuietSpec() {
-  FlawSpec s;
+FlawFields QuietFields() {
+  FlawFields s;
   s.flags = 0x00;
   s.gain = 42;
   s.aScan.assign(140, 0);
@@ -78,11 +78,11 @@ TEST(FlawPictureSize, ByFormAndLength) {
 
 TEST(FlawPictureTrace, PlainRecordClampsTheTopAmplitude) {
   Built b;
-  FlawSpec spec = QuietSpec();
-  spec.gateLevel = 0;
-  spec.aScan[10] = 255;
-  spec.aScan[11] = 32;  // 10 rows
-  b.file = Load(spec);
+  FlawFields fields = QuietFields();
+  fields.gateLevel = 0;
+  fields.aScan[10] = 255;
+  fields.aScan[11] = 32;  // 10 rows
+  b.file = Load(fields);
   Build(b);
   EXPECT_EQ(b.screen.width, 160);
   EXPECT_EQ(b.screen.height, 80);
@@ -98,16 +98,16 @@ TEST(FlawPictureTrace, PlainRecordClampsTheTopAmplitude) {
 
 TEST(FlawPictureTrace, ExtendedThicknessRecordWith220Samples) {
   Built b;
-  FlawSpec spec = QuietSpec();
-  spec.type = 4;
-  spec.tvgCountByte = 3;
-  spec.aScanCode = 220;
-  spec.extensionCount = 12;
-  spec.objectFlag = 1;
-  spec.aScan.assign(220, 0);
-  spec.aScan[219] = 255;
-  spec.aScan[100] = 255;
-  b.file = Load(spec);
+  FlawFields fields = QuietFields();
+  fields.type = 4;
+  fields.tvgCountByte = 3;
+  fields.aScanCode = 220;
+  fields.extensionCount = 12;
+  fields.objectFlag = 1;
+  fields.aScan.assign(220, 0);
+  fields.aScan[219] = 255;
+  fields.aScan[100] = 255;
+  b.file = Load(fields);
   ASSERT_TRUE(b.file.DhExtended);
   Build(b);
   EXPECT_EQ(b.screen.width, 240);
@@ -119,7 +119,7 @@ TEST(FlawPictureTrace, ExtendedThicknessRecordWith220Samples) {
 }
 
 TEST(FlawPictureTrace, ShortBodyIsBoundedByWhatIsThere) {
-  datafiles::LoadedFile file = Load(QuietSpec());
+  datafiles::LoadedFile file = Load(QuietFields());
   file.body.assign(3, 255);  // fewer samples than the header announces
   HDScreen s;
   SetRecord(s, file, kRussian);
@@ -168,8 +168,8 @@ TEST(FlawPictureGrid, ThicknessGridsLeaveTheReadoutRowsFree) {
 
 TEST(FlawPictureGates, GateOneIsTwoRowsAtItsLevel) {
   Built b;
-  FlawSpec spec = QuietSpec();  // sweep 0..1000 over 140 columns, gate 200 + 300
-  b.file = Load(spec);
+  FlawFields fields = QuietFields();  // sweep 0..1000 over 140 columns, gate 200 + 300
+  b.file = Load(fields);
   Build(b);
   for (int x = 27; x <= 68; ++x) {
     EXPECT_EQ(b.screen.cell(x, 40), kGateCell) << x;
@@ -183,10 +183,10 @@ TEST(FlawPictureGates, GateOneIsTwoRowsAtItsLevel) {
 
 TEST(FlawPictureGates, GateRunningOutOfTheScreenGetsAnArrowHead) {
   Built b;
-  FlawSpec spec = QuietSpec();
-  spec.gateStart = 800;
-  spec.gateWidth = 300;
-  b.file = Load(spec);
+  FlawFields fields = QuietFields();
+  fields.gateStart = 800;
+  fields.gateWidth = 300;
+  b.file = Load(fields);
   Build(b);
   for (int x = 111; x <= 140; ++x) EXPECT_EQ(b.screen.cell(x, 40), kGateCell) << x;
   EXPECT_NE(b.screen.cell(141, 40), kGateCell);
@@ -199,10 +199,10 @@ TEST(FlawPictureGates, GateRunningOutOfTheScreenGetsAnArrowHead) {
 
 TEST(FlawPictureGates, ZeroSweepLeavesTheGatesOut) {
   Built b;
-  FlawSpec spec = QuietSpec();
-  spec.sweepStart = 500;
-  spec.sweepRange = 500;
-  b.file = Load(spec);
+  FlawFields fields = QuietFields();
+  fields.sweepStart = 500;
+  fields.sweepRange = 500;
+  b.file = Load(fields);
   Build(b);
   EXPECT_FALSE(b.ok);
   EXPECT_EQ(Count(b.screen, kGateCell), 0);
@@ -211,16 +211,16 @@ TEST(FlawPictureGates, ZeroSweepLeavesTheGatesOut) {
 }
 
 TEST(FlawPictureGates, AgcAndExtraGateLegendsByLocale) {
-  FlawSpec spec = QuietSpec();
-  spec.tvgCountByte = 3;
-  spec.aScanCode = 9;
-  spec.objectFlag = 1;
-  spec.agcGateOn = 3;
-  spec.agcGateStart = 100;
-  spec.agcGateWidth = 200;
-  spec.agcGateLevel = 25;
+  FlawFields fields = QuietFields();
+  fields.tvgCountByte = 3;
+  fields.aScanCode = 9;
+  fields.objectFlag = 1;
+  fields.agcGateOn = 3;
+  fields.agcGateStart = 100;
+  fields.agcGateWidth = 200;
+  fields.agcGateLevel = 25;
   Built ru, en;
-  ru.file = Load(spec);
+  ru.file = Load(fields);
   en.file = ru.file;
   Build(ru, kRussian);
   Build(en, kEnglish);
@@ -238,13 +238,13 @@ TEST(FlawPictureGates, AgcAndExtraGateLegendsByLocale) {
   EXPECT_EQ(ru.screen.cell(x, 30), kGateCell);
   EXPECT_NE(ru.screen.cell(x, 29), kGateCell);
 
-  spec.agcGateOn = 0;
-  spec.extraGateOn = 1;
-  spec.extraGateStart = 100;
-  spec.extraGateWidth = 100;
-  spec.extraGateLevel = 90;
+  fields.agcGateOn = 0;
+  fields.extraGateOn = 1;
+  fields.extraGateStart = 100;
+  fields.extraGateWidth = 100;
+  fields.extraGateLevel = 90;
   Built ex, exEn;
-  ex.file = Load(spec);
+  ex.file = Load(fields);
   exEn.file = ex.file;
   Build(ex, kRussian);
   Build(exEn, kEnglish);
@@ -256,19 +256,19 @@ TEST(FlawPictureGates, AgcAndExtraGateLegendsByLocale) {
 }
 
 TEST(FlawPictureReadouts, PlainRecordDigitsAndLetters) {
-  FlawSpec spec = QuietSpec();
-  spec.gain = 7;
-  spec.flags = 0x20 | 0x01 | 0x04;  // combined probe, TVG in use, aux value shown
-  spec.auxValue = 345;
-  spec.defectY = 45;
-  spec.defectX = 1234;
-  spec.gateStartMm = 87;
-  spec.gateWidthMm = 6;
-  spec.sweepStartMm = 0;
-  spec.sweepRangeMm = 12345;  // cut to 12340 when read
-  spec.gateLevel = 50;
+  FlawFields fields = QuietFields();
+  fields.gain = 7;
+  fields.flags = 0x20 | 0x01 | 0x04;  // combined probe, TVG in use, aux value shown
+  fields.auxValue = 345;
+  fields.defectY = 45;
+  fields.defectX = 1234;
+  fields.gateStartMm = 87;
+  fields.gateWidthMm = 6;
+  fields.sweepStartMm = 0;
+  fields.sweepRangeMm = 12345;  // cut to 12340 when read
+  fields.gateLevel = 50;
   Built ru, en;
-  ru.file = Load(spec);
+  ru.file = Load(fields);
   en.file = ru.file;
   Build(ru, kRussian);
   Build(en, kEnglish);
@@ -297,13 +297,13 @@ TEST(FlawPictureReadouts, PlainRecordDigitsAndLetters) {
 }
 
 TEST(FlawPictureReadouts, ThicknessRecordShowsTheReadingWithAPoint) {
-  FlawSpec spec = QuietSpec();
-  spec.type = 4;
-  spec.flags = 0x40 | 0x01;  // short layout, TVG
-  spec.defectY = 123;
-  spec.gateStart = 456;
+  FlawFields fields = QuietFields();
+  fields.type = 4;
+  fields.flags = 0x40 | 0x01;  // short layout, TVG
+  fields.defectY = 123;
+  fields.gateStart = 456;
   Built b;
-  b.file = Load(spec);
+  b.file = Load(fields);
   Build(b, kEnglish);
   const HDScreen& s = b.screen;
   EXPECT_EQ(Block(s, 142, 79), GlyphOf('S'));  // separate probe
@@ -323,40 +323,40 @@ std::vector<std::string> Expected(const std::string& name) {
   return lines;
 }
 
-FlawSpec PlainWithEcho() {
-  FlawSpec spec;  // .DHN, TVG in use, combined probe, June 2002
-  spec.tvgCountByte = 1;
-  spec.tvgGainStored = {30, 60};
-  spec.tvgTime = {10, 50};
-  spec.aScan.assign(140, 6);
-  for (int i = 40; i < 48; ++i) spec.aScan[std::size_t(i)] = std::uint8_t(30 * (i - 39));
-  for (int i = 48; i < 56; ++i) spec.aScan[std::size_t(i)] = std::uint8_t(30 * (56 - i));
-  for (int i = 90; i < 95; ++i) spec.aScan[std::size_t(i)] = 120;
-  return spec;
+FlawFields PlainWithEcho() {
+  FlawFields fields;  // .DHN, TVG in use, combined probe, June 2002
+  fields.tvgCountByte = 1;
+  fields.tvgGainStored = {30, 60};
+  fields.tvgTime = {10, 50};
+  fields.aScan.assign(140, 6);
+  for (int i = 40; i < 48; ++i) fields.aScan[std::size_t(i)] = std::uint8_t(30 * (i - 39));
+  for (int i = 48; i < 56; ++i) fields.aScan[std::size_t(i)] = std::uint8_t(30 * (56 - i));
+  for (int i = 90; i < 95; ++i) fields.aScan[std::size_t(i)] = 120;
+  return fields;
 }
 
-FlawSpec ExtendedThickness() {
-  FlawSpec spec;
-  spec.type = 4;
-  spec.flags = 0x40;
-  spec.tvgCountByte = 255;
-  spec.aScanCode = 220;
-  spec.extensionCount = 12;
-  spec.objectFlag = 1;
-  spec.objectName = "Труба 7";
-  spec.agcGateOn = 1;
-  spec.gateStart = 600;
-  spec.gateWidth = 600;  // runs out of the screen
-  spec.defectY = 87;
-  spec.aScan.assign(220, 3);
-  for (int i = 0; i < 12; ++i) spec.aScan[std::size_t(i)] = std::uint8_t(250 - 20 * i);
-  for (int i = 150; i < 160; ++i) spec.aScan[std::size_t(i)] = 200;
-  return spec;
+FlawFields ExtendedThickness() {
+  FlawFields fields;
+  fields.type = 4;
+  fields.flags = 0x40;
+  fields.tvgCountByte = 255;
+  fields.aScanCode = 220;
+  fields.extensionCount = 12;
+  fields.objectFlag = 1;
+  fields.objectName = "Труба 7";
+  fields.agcGateOn = 1;
+  fields.gateStart = 600;
+  fields.gateWidth = 600;  // runs out of the screen
+  fields.defectY = 87;
+  fields.aScan.assign(220, 3);
+  for (int i = 0; i < 12; ++i) fields.aScan[std::size_t(i)] = std::uint8_t(250 - 20 * i);
+  for (int i = 150; i < 160; ++i) fields.aScan[std::size_t(i)] = 200;
+  return fields;
 }
 
-void ExpectScreen(const FlawSpec& spec, const std::string& name) {
+void ExpectScreen(const FlawFields& fields, const std::string& name) {
   Built b;
-  b.file = Load(spec);
+  b.file = Load(fields);
   Build(b);
   const auto actual = RasterText(b.screen);
   if (std::getenv("TERV_WRITE_SCREENS")) {
@@ -373,7 +373,7 @@ TEST(FlawPictureWhole, ExtendedThicknessRecord) { ExpectScreen(ExtendedThickness
 
 TEST(FlawPictureBuild, PaintsPictureAndParameterText) {
   Built b;
-  b.file = Load(QuietSpec());
+  b.file = Load(QuietFields());
   b.screen.LoadInstrumentFont();
   SetRecord(b.screen, b.file, kRussian);
   gfx::RecordingCanvas picture(2000, 994), panel(1000, 160);

@@ -11,10 +11,10 @@ namespace flaw {
 namespace {
 
 datafiles::LoadedFile PlainFile(std::uint8_t temperature = 20) {
-  testsupport::FlawSpec spec;  // 5 June 2002 14:30:15, unit 4321, block 7
-  spec.temperature = temperature;
-  spec.aScan.assign(140, 30);
-  auto result = datafiles::LoadDataBytes("rec.DHN", testsupport::buildFlaw(spec));
+  testsupport::FlawFields fields;  // 5 June 2002 14:30:15, unit 4321, block 7
+  fields.temperature = temperature;
+  fields.aScan.assign(140, 30);
+  auto result = datafiles::LoadDataBytes("rec.DHN", testsupport::buildFlaw(fields));
   EXPECT_TRUE(result.ok);
   return result.file;
 }

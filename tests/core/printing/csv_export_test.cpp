@@ -18,7 +18,7 @@ datafiles::LoadedFile load(const std::string& name, const Bytes& b) {
 }
 
 TEST(CsvExport, ThicknessReadingsWithMarkerWords) {
-  testsupport::MapLikeSpec s;
+  testsupport::MapLikeFields s;
   s.length = 4;
   s.body = testsupport::thicknessBody({{2090, 0xFFFF, 0xFFFE, 1}, {10, 20, 30, 40}});
   s.body.push_back(7);  // half a value: not read
@@ -30,7 +30,7 @@ TEST(CsvExport, ThicknessReadingsWithMarkerWords) {
 }
 
 TEST(CsvExport, DefectMapRunsPerLayerOnlyOfTheSixCodes) {
-  testsupport::MapLikeSpec s;
+  testsupport::MapLikeFields s;
   s.type = 2;
   s.channels = 2;
   s.length = 6;
@@ -50,7 +50,7 @@ TEST(CsvExport, DefectMapRunsPerLayerOnlyOfTheSixCodes) {
 }
 
 TEST(CsvExport, FlawSamples) {
-  testsupport::FlawSpec f;
+  testsupport::FlawFields f;
   f.aScan = {0, 255, 17};
   const std::string csv = printing::CsvFlaw(load("r.dhn", testsupport::buildFlaw(f)));
   EXPECT_EQ(csv.substr(0, 40), std::string("Отсчет;Амплитуда\n0;0\n1;255\n2;17\n3;0\n").substr(0, 40));

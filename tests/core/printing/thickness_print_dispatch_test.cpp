@@ -51,11 +51,11 @@ class FailingPrinter : public gfx::RecordingPrinter {
 };
 
 TEST(PrintFileDispatch, ThicknessModesShareTheReportAndTheProtocol) {
-  testsupport::MapLikeSpec spec;
-  spec.nominal = 125;  // 12.5 mm: the legend scale takes 12 whole millimetres
-  spec.length = 6;
-  spec.body = testsupport::thicknessBody({{900, 900, 900, 900}, {880, 870, 860, 850}});
-  const auto file = load(testsupport::buildMapLike(spec), "T.DTM");
+  testsupport::MapLikeFields fields;
+  fields.nominal = 125;  // 12.5 mm: the legend scale takes 12 whole millimetres
+  fields.length = 6;
+  fields.body = testsupport::thicknessBody({{900, 900, 900, 900}, {880, 870, 860, 850}});
+  const auto file = load(testsupport::buildMapLike(fields), "T.DTM");
   auto s = sources();
   s.thkThreshold = 95;
   const auto all = thickness::fillAllValues(file, s.nf);
@@ -83,7 +83,7 @@ TEST(PrintFileDispatch, ThicknessModesShareTheReportAndTheProtocol) {
 }
 
 TEST(PrintFileDispatch, DefectMapByModeAndFlawRecordOnOnePage) {
-  testsupport::MapLikeSpec dau;
+  testsupport::MapLikeFields dau;
   dau.type = 2;
   dau.channels = 1;
   dau.length = 4;
@@ -101,7 +101,7 @@ TEST(PrintFileDispatch, DefectMapByModeAndFlawRecordOnOnePage) {
   EXPECT_TRUE(printed(text, "00002"));  // the group of the indication at the second millimetre
   EXPECT_TRUE(printed(text, "Годен"));
 
-  testsupport::FlawSpec dhn;
+  testsupport::FlawFields dhn;
   const auto flaw = load(testsupport::buildFlaw(dhn), "F.DHN");
   gfx::RecordingPrinter page(4800, 6600);
   ASSERT_EQ(PrintFile(page, flaw, PrintMode::Text, s), PrintStatus::Printed);
@@ -110,9 +110,9 @@ TEST(PrintFileDispatch, DefectMapByModeAndFlawRecordOnOnePage) {
 }
 
 TEST(PrintFileDispatch, PrinterFailuresAreTold) {
-  testsupport::MapLikeSpec spec;
-  spec.body = testsupport::thicknessBody({{900, 900, 900, 900}});
-  const auto file = load(testsupport::buildMapLike(spec), "T.DTM");
+  testsupport::MapLikeFields fields;
+  fields.body = testsupport::thicknessBody({{900, 900, 900, 900}});
+  const auto file = load(testsupport::buildMapLike(fields), "T.DTM");
   FailingPrinter closed(false);
   EXPECT_EQ(PrintFile(closed, file, PrintMode::Graphic, sources()), PrintStatus::NotStarted);
   EXPECT_TRUE(closed.pages().empty());

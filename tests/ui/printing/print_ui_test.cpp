@@ -74,17 +74,17 @@ class PrintUi : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = testsupport::makeTempDir("print_ui");
-    testsupport::MapLikeSpec dtm;
+    testsupport::MapLikeFields dtm;
     dtm.body = testsupport::thicknessBody({{900, 900, 900, 900}, {880, 870, 860, 850}});
     dtm.length = 4;
     ASSERT_TRUE(testsupport::writeBytes(dtmName(), testsupport::buildMapLike(dtm)));
-    testsupport::MapLikeSpec dau;
+    testsupport::MapLikeFields dau;
     dau.type = 2;
     dau.channels = 1;
     dau.length = 4;
     dau.body = testsupport::mapBody({{0, 0}, {5, 1}, {0, 0}, {0, 0}});
     ASSERT_TRUE(testsupport::writeBytes(dauName(), testsupport::buildMapLike(dau)));
-    testsupport::FlawSpec dhn;
+    testsupport::FlawFields dhn;
     ASSERT_TRUE(testsupport::writeBytes(dhnName(), testsupport::buildFlaw(dhn)));
 
     ui::StartUp s;

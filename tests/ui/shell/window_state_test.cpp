@@ -66,20 +66,20 @@ class MainFormTest : public ::testing::Test {
     return path;
   }
   static testsupport::Bytes dtm() {
-    testsupport::MapLikeSpec s;
+    testsupport::MapLikeFields s;
     s.length = 20;
     s.body = testsupport::thicknessBody(std::vector<std::array<std::uint16_t, 4>>(10, {1600, 1600, 1600, 1600}));
     return testsupport::buildMapLike(s);
   }
   static testsupport::Bytes dau() {
-    testsupport::MapLikeSpec s;
+    testsupport::MapLikeFields s;
     s.type = 2;
     s.channels = 2;
     s.length = 50;
     s.body.assign(200, 0);
     return testsupport::buildMapLike(s);
   }
-  static testsupport::Bytes dhn() { return testsupport::buildFlaw(testsupport::FlawSpec{}); }
+  static testsupport::Bytes dhn() { return testsupport::buildFlaw(testsupport::FlawFields{}); }
 
   bool visible(QAction* a) { return a->isVisible(); }
 

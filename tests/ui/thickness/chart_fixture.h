@@ -18,7 +18,7 @@ namespace charttest {
 // A pipe of 8.0 mm nominal over `length` mm: slow waves, four pits, a stretch of lost
 // contact on sensor 4, excess speed on sensor 1 and a reading above the nominal on sensor 3.
 inline testsupport::Bytes pipeFile(int length) {
-  testsupport::MapLikeSpec s;
+  testsupport::MapLikeFields s;
   s.length = std::uint16_t(length);
   s.nominal = 80;
   s.section = "Участок 7";

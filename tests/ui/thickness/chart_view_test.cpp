@@ -18,7 +18,7 @@ namespace {
 
 // Flat sensors at 2, 6, 4 and 3 mm over 100 mm (nominal 8.0 mm).
 testsupport::Bytes flatFile() {
-  testsupport::MapLikeSpec s;
+  testsupport::MapLikeFields s;
   s.length = 100;
   s.nominal = 80;
   s.body = testsupport::thicknessBody(std::vector<std::array<std::uint16_t, 4>>(50, {400, 1200, 800, 600}));

@@ -131,7 +131,7 @@ class TablesUi : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = testsupport::makeTempDir("tables_ui");
-    testsupport::MapLikeSpec dtm;
+    testsupport::MapLikeFields dtm;
     dtm.nominal = 120;
     dtm.length = 7;  // odd: all three samples listed
     // Factor 200: a raw value reads as 5 um.
