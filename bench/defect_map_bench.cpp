@@ -8,40 +8,16 @@
 #include <random>
 #include <vector>
 
-#include "core/datafiles/records.h"
+#include "bench_files.h"
 #include "core/defectmap/defect_map.h"
 #include "qt/qt_canvas.h"
 #include "qt/qt_printer.h"
 
 namespace {
 
-struct DenseMap {
-  DenseMap() : body(2 * 3 * 65535) {
-    hdr.Layers = 3;
-    hdr.Length = 65535;
-    std::mt19937 rng(1);
-    const std::uint8_t types[6] = {0, 1, 2, 3, 250, 251};
-    for (std::size_t i = 0; i < body.size(); i += 2) {
-      body[i] = std::uint8_t(1 + rng() % 9);
-      body[i + 1] = types[rng() % 6];
-    }
-  }
-  datafiles::DefectMapHeader hdr;
-  std::vector<std::uint8_t> body;
-};
-
-// Text needs a GUI application (fonts); one is made the first time a benchmark needs it.
-void ensureApp() {
-  if (QGuiApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "terv_bench";
-  static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);
-}
-
-const DenseMap& dense() {
-  ensureApp();
-  static const DenseMap m;
+const datafiles::LoadedFile& dense() {
+  benchfiles::ensureGuiApp();
+  static const datafiles::LoadedFile m = benchfiles::denseMap(1);
   return m;
 }
 
@@ -51,7 +27,7 @@ void BM_DefectMapRedraw(benchmark::State& state) {
   picture.fill(Qt::white);
   qtx::QtCanvas canvas(picture);
   defectmap::DefectMap map;
-  map.SetHeader(&dense().hdr);
+  map.SetHeader(&dense().map);
   map.SetCells(dense().body.data(), dense().body.size());
   map.SetCanvas(&canvas);
   for (int i = 0; i < state.range(0); ++i) map.ZoomInH();
@@ -73,7 +49,7 @@ void BM_DefectMapMarkerMove(benchmark::State& state) {
   QImage picture(1920, 1080, QImage::Format_RGB32);
   qtx::QtCanvas canvas(picture);
   defectmap::DefectMap map;
-  map.SetHeader(&dense().hdr);
+  map.SetHeader(&dense().map);
   map.SetCells(dense().body.data(), dense().body.size());
   map.SetCanvas(&canvas);
   map.Redraw();
@@ -88,7 +64,7 @@ BENCHMARK(BM_DefectMapMarkerMove)->Unit(benchmark::kMicrosecond)->Repetitions(5)
 // The preview's text table of the densest map: every cell of 65 535 x 3 set.
 void BM_DefectMapTextTable(benchmark::State& state) {
   defectmap::DefectMap map;
-  map.SetHeader(&dense().hdr);
+  map.SetHeader(&dense().map);
   map.SetCells(dense().body.data(), dense().body.size());
   for (auto _ : state) {
     std::vector<std::string> lines;
@@ -101,7 +77,7 @@ BENCHMARK(BM_DefectMapTextTable)->Unit(benchmark::kMillisecond)->Repetitions(5)-
 // The text printout and the graphic printout of the densest map to a PDF file (600 dpi, A4).
 void BM_DefectMapPrintPdf(benchmark::State& state) {
   defectmap::DefectMap map;
-  map.SetHeader(&dense().hdr);
+  map.SetHeader(&dense().map);
   map.SetCells(dense().body.data(), dense().body.size());
   const defectmap::ProtocolText protocol{"Протокол №", "1", "Объект:", "Газопровод", "Иванов", {"Годен."}};
   const QString path = QDir::tempPath() + "/terv_bench_defect_map.pdf";

@@ -10,22 +10,13 @@
 #include "core/flawdetector/flaw_picture.h"
 #include "core/gfx/recording_canvas.h"
 #include "qt/qt_canvas.h"
+#include "bench_files.h"
 #include "support/file_builder.h"
 
 namespace {
 
-// Text on a QImage needs a gui application; the benchmarks share one.
-void EnsureGuiApp() {
-  if (QCoreApplication::instance()) return;
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static int argc = 1;
-  static char name[] = "terv_bench";
-  static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);
-}
-
 datafiles::LoadedFile BusyRecord() {
-  testsupport::FlawSpec s;
+  testsupport::FlawFields s;
   s.type = 4;
   s.flags = 0x41;
   s.tvgCountByte = 7;
@@ -45,7 +36,7 @@ datafiles::LoadedFile BusyRecord() {
 }
 
 void PaintAtZoom(benchmark::State& state) {
-  EnsureGuiApp();
+  benchfiles::ensureGuiApp();
   const datafiles::LoadedFile file = BusyRecord();
   const int zoom = int(state.range(0));
   QImage picture(std::max(2000, 20 + 240 * zoom + 20), std::max(994, 10 + 126 * zoom + 20), QImage::Format_RGB32);

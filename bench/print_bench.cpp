@@ -14,56 +14,22 @@
 #include "core/printing/fresh_views.h"
 #include "core/printing/print_file.h"
 #include "qt/qt_printer.h"
-#include "support/file_builder.h"
+#include "bench_files.h"
 
 namespace {
 
-// Fonts need a GUI application; no window is shown.
-void ensureApplication() {
-  if (QCoreApplication::instance()) return;
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static int argc = 1;
-  static char name[] = "terv_bench";
-  static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);
-}
-
 const datafiles::LoadedFile& longThickness() {
-  static const datafiles::LoadedFile file = [] {
-    testsupport::MapLikeSpec spec;
-    spec.length = 65535;
-    spec.nominal = 100;
-    std::vector<std::array<std::uint16_t, 4>> positions(65535 / 2);
-    std::mt19937 rng(2);
-    for (auto& p : positions)
-      for (auto& r : p) r = std::uint16_t(800 + rng() % 250);
-    spec.body = testsupport::thicknessBody(positions);
-    return datafiles::LoadDataBytes("/nonexistent/long.dtm", testsupport::buildMapLike(spec)).file;
-  }();
+  static const datafiles::LoadedFile file = benchfiles::thicknessRun(65535, 2, false);
   return file;
 }
 
 const datafiles::LoadedFile& denseMap() {
-  static const datafiles::LoadedFile file = [] {
-    datafiles::LoadedFile f;
-    f.kind = datafiles::FileKind::Dau;
-    f.name = "/nonexistent/dense.dau";
-    f.map.Layers = 3;
-    f.map.Length = 65535;
-    f.body.assign(2 * 3 * 65535, 0);
-    std::mt19937 rng(3);
-    const std::uint8_t types[6] = {0, 1, 2, 3, 250, 251};
-    for (std::size_t i = 0; i < f.body.size(); i += 2) {
-      f.body[i] = std::uint8_t(1 + rng() % 9);
-      f.body[i + 1] = types[rng() % 6];
-    }
-    return f;
-  }();
+  static const datafiles::LoadedFile file = benchfiles::denseMap(3);
   return file;
 }
 
 void printToPdf(benchmark::State& state, const datafiles::LoadedFile& file, printing::PrintMode mode) {
-  ensureApplication();
+  benchfiles::ensureGuiApp();
   text::NumberFormat nf;
   printing::FreshViews views(file, nf, {}, {});
   const printing::PrintSources sources = views.printSources({}, "00000419");

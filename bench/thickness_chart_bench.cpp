@@ -10,34 +10,12 @@
 #include "core/thickness/chart_build.h"
 #include "core/thickness/value_table.h"
 #include "qt/qt_canvas.h"
-#include "support/file_builder.h"
+#include "bench_files.h"
 
 namespace {
 
-void ensureGuiApp() {
-  if (QCoreApplication::instance()) return;
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static int argc = 1;
-  static char name[] = "terv_bench";
-  static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);
-}
-
 // Every sample different (the worst case for joining steps), a few markers.
-datafiles::LoadedFile makeFile(std::uint16_t length) {
-  testsupport::MapLikeSpec spec;
-  spec.nominal = 100;
-  spec.length = length;
-  std::vector<std::array<std::uint16_t, 4>> positions(length / 2);
-  std::mt19937 rng(7);
-  for (auto& p : positions)
-    for (auto& v : p) {
-      const unsigned k = rng() % 100;
-      v = k < 3 ? 0xFFFF : k < 5 ? 0xFFFE : std::uint16_t(1000 + rng() % 1200);
-    }
-  spec.body = testsupport::thicknessBody(positions);
-  return datafiles::LoadDataBytes("B.DTM", testsupport::buildMapLike(spec)).file;
-}
+datafiles::LoadedFile makeFile(std::uint16_t length) { return benchfiles::thicknessRun(length, 7, true); }
 
 const datafiles::LoadedFile& fileOf(int length) {
   static const datafiles::LoadedFile longest = makeFile(65535);
@@ -88,7 +66,7 @@ BENCHMARK(BM_ChartBuild)->Arg(200)->Arg(65535)->Unit(benchmark::kMillisecond);
 
 // One repaint of AutoChrt at 1280 x 720 in position 0 (start), 1 (front), 2 (top).
 void BM_ChartRepaint(benchmark::State& state) {
-  ensureGuiApp();
+  benchfiles::ensureGuiApp();
   thickness::Chart3D chart = builtChart(fileOf(int(state.range(0))));
   switch (state.range(1)) {
     case 1: thickness::setFrontPosition(chart); break;
@@ -115,7 +93,7 @@ BENCHMARK(BM_ChartRepaint)
 
 // What a .DTM load costs the view: the hidden table fill, the chart build and the first paint.
 void BM_OpenAndShowChart(benchmark::State& state) {
-  ensureGuiApp();
+  benchfiles::ensureGuiApp();
   const auto& f = fileOf(int(state.range(0)));
   QImage image(1280, 720, QImage::Format_RGB32);
   for (auto _ : state) {

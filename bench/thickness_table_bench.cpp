@@ -6,25 +6,12 @@
 
 #include "core/datafiles/reader.h"
 #include "core/thickness/value_table.h"
-#include "support/file_builder.h"
+#include "bench_files.h"
 
 namespace {
 
 const datafiles::LoadedFile& longest() {
-  static const datafiles::LoadedFile file = [] {
-    testsupport::MapLikeSpec spec;
-    spec.nominal = 100;
-    spec.length = 65535;
-    std::vector<std::array<std::uint16_t, 4>> positions(32767);
-    std::mt19937 rng(7);
-    for (auto& p : positions)
-      for (auto& v : p) {
-        const unsigned k = rng() % 100;
-        v = k < 3 ? 0xFFFF : k < 5 ? 0xFFFE : std::uint16_t(1000 + rng() % 1200);
-      }
-    spec.body = testsupport::thicknessBody(positions);
-    return datafiles::LoadDataBytes("L.DTM", testsupport::buildMapLike(spec)).file;
-  }();
+  static const datafiles::LoadedFile file = benchfiles::thicknessRun(65535, 7, true);
   return file;
 }
 

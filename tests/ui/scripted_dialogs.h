@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -14,8 +15,10 @@ namespace testsupport {
 class ScriptedDialogs : public ui::Dialogs {
  public:
   // Recorded calls.
-  QStringList messages;   // texts of message()
-  QStringList questions;  // texts of askYesNo()
+  QStringList messages;       // texts of message()
+  QStringList messageTitles;  // their titles
+  QStringList questions;      // texts of askYesNo()
+  QList<QColor> askedColors;  // the colours the colour dialog started at
   QStringList openDirs;   // initial directories of the open dialogs
 
   // Answers, consumed in order; when empty: No, cancel, cancel.
@@ -25,7 +28,10 @@ class ScriptedDialogs : public ui::Dialogs {
   std::deque<std::optional<QColor>> colorAnswers;
   std::deque<bool> printAnswers;
 
-  void message(const QString& text, const QString& = QString()) override { messages << text; }
+  void message(const QString& text, const QString& title = QString()) override {
+    messages << text;
+    messageTitles << title;
+  }
   bool askYesNo(const QString& text, const QString&) override {
     questions << text;
     if (yesNo.empty()) return false;
@@ -46,7 +52,8 @@ class ScriptedDialogs : public ui::Dialogs {
     saveAnswers.pop_front();
     return a;
   }
-  std::optional<QColor> chooseColor(const QColor&) override {
+  std::optional<QColor> chooseColor(const QColor& initial) override {
+    askedColors << initial;
     if (colorAnswers.empty()) return std::nullopt;
     auto a = colorAnswers.front();
     colorAnswers.pop_front();

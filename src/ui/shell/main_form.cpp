@@ -440,13 +440,20 @@ void TMainForm::followDirectory(const QString& name) {
   }
 }
 
+bool TMainForm::loadReporting(const QString& name, const QString& beforeNotOpen, datafiles::OpenResult& r) {
+  r = datafiles::LoadDataFile(qtx::ss(name));
+  if (r.ok) return true;
+  // The reader's own message first, then the shell's.
+  for (const auto& msg : r.messages) dialogs_->message(qs(msg));
+  dialogs_->message(m(Msg::fil) + "\n" + name + beforeNotOpen + m(Msg::notopen));
+  return false;
+}
+
 bool TMainForm::openFile(const QString& name) {
-  datafiles::OpenResult r = datafiles::LoadDataFile(qtx::ss(name));
-  if (!r.ok) {
-    for (const auto& msg : r.messages) dialogs_->message(qs(msg));
-    if (!name.isEmpty()) dialogs_->message(m(Msg::fil) + "\n" + name + "\n" + m(Msg::notopen));
-    return false;
-  }
+  // An empty name (a cancelled dialog) is refused without a message.
+  if (name.isEmpty()) return false;
+  datafiles::OpenResult r;
+  if (!loadReporting(name, "\n", r)) return false;
   followDirectory(name);
   currentFileName_ = name;
   FileNameBox->blockSignals(true);
@@ -479,10 +486,8 @@ void TMainForm::AFileOpenExecute() {
 
 void TMainForm::FileNameBoxChange(const QString& text) {
   protocol_->offerSave(currentFileName_);
-  datafiles::OpenResult r = datafiles::LoadDataFile(qtx::ss(text));
-  if (!r.ok) {
-    for (const auto& msg : r.messages) dialogs_->message(qs(msg));
-    dialogs_->message(m(Msg::fil) + "\n" + text + m(Msg::notopen));
+  datafiles::OpenResult r;
+  if (!loadReporting(text, "", r)) {
     Panel1->setVisible(false);
     if (work_->currentWidget() == thickness_->panel()) work_->setCurrentWidget(emptyPanel_);
     // The box shows the file that is still on screen.
@@ -532,12 +537,8 @@ void TMainForm::ACloseFileExecute() {
     ResetView();
     return;
   }
-  datafiles::OpenResult r = datafiles::LoadDataFile(qtx::ss(currentFileName_));
-  if (!r.ok) {
-    for (const auto& msg : r.messages) dialogs_->message(qs(msg));
-    dialogs_->message(m(Msg::fil) + "\n" + currentFileName_ + m(Msg::notopen));
-    return;
-  }
+  datafiles::OpenResult r;
+  if (!loadReporting(currentFileName_, "", r)) return;
   file_ = std::move(r.file);
   showByKind();
 }

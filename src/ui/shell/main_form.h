@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/datafiles/loaded_file.h"
+#include "core/datafiles/reader.h"
 #include "core/settings/settings.h"
 #include "core/text/numfmt.h"
 #include "ui/shell/dialogs.h"
@@ -161,6 +162,9 @@ class TMainForm : public QMainWindow {
   void showByKind();
   void fillHeaderPanel();
   void followDirectory(const QString& name);
+  // Opens and checks a file; on refusal shows the reader's messages and the shell's
+  // "Открыть невозможно" message (with beforeNotOpen between the name and it).
+  bool loadReporting(const QString& name, const QString& beforeNotOpen, datafiles::OpenResult& result);
   bool askSaveProtocol();
   void showHelp();
   void ApplyChartColors();

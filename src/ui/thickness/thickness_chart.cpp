@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "core/settings/chart_colors.h"
 #include "core/text/messages.h"
 #include "core/thickness/chart_build.h"
 #include "core/thickness/value_table.h"
@@ -186,15 +187,15 @@ void ThicknessChart::setLegendVisible(bool visible) {
 bool ThicknessChart::legendVisible() const { return legend_ && !legend_->isHidden(); }
 
 void ThicknessChart::applyColors() {
-  const auto& c = form_.appSettings().ThicknessColors;
-  for (int place = 1; place <= thickness::Chart3D::kSeriesCount; ++place)
-    chart_.series(chart_.seriesAtPlace(place)).color = c[std::size_t(place - 1)];
-  chart_.bottomAxis().labelColor = c[settings::kMarks];
-  chart_.topAxis().labelColor = c[settings::kMarks];
-  chart_.leftAxis().labelColor = c[settings::kMarks];
-  chart_.depthAxis().labelColor = c[settings::kText];
-  chart_.titleFont.color = c[settings::kText];
-  cursorColor_ = c[settings::kGrid];
+  // Series i is sensor i + 1 whatever place clicks have moved it to.
+  const settings::ChartColors cc = settings::ApplyChartColors(form_.appSettings());
+  for (int i = 0; i < thickness::Chart3D::kSeriesCount; ++i) chart_.series(i).color = cc.band[std::size_t(i)];
+  chart_.bottomAxis().labelColor = cc.marks;
+  chart_.topAxis().labelColor = cc.marks;
+  chart_.leftAxis().labelColor = cc.marks;
+  chart_.depthAxis().labelColor = cc.text;
+  chart_.titleFont.color = cc.text;
+  cursorColor_ = cc.grid;
   autoChrt_->redraw();
 }
 

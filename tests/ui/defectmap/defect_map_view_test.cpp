@@ -11,6 +11,7 @@
 
 #include "qt/convert.h"
 #include "support/file_builder.h"
+#include "ui/scripted_dialogs.h"
 #include "ui/defectmap/ad_legend_form.h"
 #include "ui/defectmap/defect_map_controller.h"
 #include "ui/defectmap/map_image.h"
@@ -19,29 +20,9 @@
 
 namespace {
 
-using testsupport::MapLikeSpec;
+using testsupport::MapLikeFields;
 using ui::DefectMapController;
 using ui::TMainForm;
-
-class MapDialogs : public ui::Dialogs {
- public:
-  void message(const QString& text, const QString&) override { messages << text; }
-  bool askYesNo(const QString&, const QString&) override { return false; }
-  QStringList openFiles(const QString&, const QString&, const QString&) override { return {}; }
-  QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
-  std::optional<QColor> chooseColor(const QColor& initial) override {
-    asked << initial;
-    if (colors.empty()) return std::nullopt;
-    auto c = colors.front();
-    colors.pop_front();
-    return c;
-  }
-  bool print(QPrinter&) override { return false; }
-
-  QStringList messages;
-  QList<QColor> asked;
-  std::deque<std::optional<QColor>> colors;
-};
 
 class DefectMapView : public ::testing::Test {
  protected:
@@ -64,7 +45,7 @@ class DefectMapView : public ::testing::Test {
   }
 
   bool openMap(int layers, int length, const std::string& name = "weld.dau") {
-    MapLikeSpec s;
+    MapLikeFields s;
     s.type = 2;
     s.channels = std::uint8_t(layers);
     s.length = std::uint16_t(length);
@@ -91,7 +72,7 @@ class DefectMapView : public ::testing::Test {
   }
 
   std::string dir_;
-  MapDialogs dialogs_;
+  testsupport::ScriptedDialogs dialogs_;
   std::unique_ptr<TMainForm> form_;
 };
 
@@ -181,14 +162,14 @@ TEST_F(DefectMapView, NothingHappensWhileAPrintJobRuns) {
   view().vertZoomOut()->click();
   mouse(QEvent::MouseButtonPress, x0);
   mouse(QEvent::MouseMove, x0 + 100);
-  dialogs_.colors.push_back(QColor(1, 2, 3));
+  dialogs_.colorAnswers.push_back(QColor(1, 2, 3));
   form_->ADChItems[0]->trigger();
   form_->AShowLegend->trigger();
   form_->setPrinting(false);
   EXPECT_EQ(map().scale, scale);
   EXPECT_EQ(map().rowHeight, 80);
   EXPECT_EQ(map().markerX, x0);
-  EXPECT_TRUE(dialogs_.asked.isEmpty());
+  EXPECT_TRUE(dialogs_.askedColors.isEmpty());
   EXPECT_FALSE(view().legendVisible());
 }
 
@@ -217,16 +198,16 @@ TEST_F(DefectMapView, ColourItemsChangeTheSlotTheirCaptionNames) {
   auto& colors = form_->appSettings().DefectColors;
   const auto before = colors;
 
-  dialogs_.colors.push_back(QColor(0x10, 0x20, 0x30));
+  dialogs_.colorAnswers.push_back(QColor(0x10, 0x20, 0x30));
   form_->ADChItems[2]->trigger();  // main menu "Плоскостной вдоль"
   EXPECT_EQ(colors[3], gfx::rgb(0x10, 0x20, 0x30));
   EXPECT_EQ(colors[2], before[2]);
 
-  dialogs_.colors.push_back(QColor(0x40, 0x50, 0x60));
+  dialogs_.colorAnswers.push_back(QColor(0x40, 0x50, 0x60));
   form_->ADPopupItems[1]->trigger();  // drop-down "Объемно-плоскостной" works too
   EXPECT_EQ(colors[1], gfx::rgb(0x40, 0x50, 0x60));
 
-  dialogs_.colors.push_back(QColor(0x70, 0x80, 0x90));
+  dialogs_.colorAnswers.push_back(QColor(0x70, 0x80, 0x90));
   form_->ADPopupItems[5]->trigger();  // contact lost: the legend and the bars follow
   EXPECT_EQ(colors[5], gfx::rgb(0x70, 0x80, 0x90));
   EXPECT_EQ(view().legend()->Shapes[5]->brushColor(), gfx::rgb(0x70, 0x80, 0x90));
@@ -238,7 +219,7 @@ TEST_F(DefectMapView, ColourItemsChangeTheSlotTheirCaptionNames) {
   // The dialog opens with the colour it last returned; cancel changes nothing.
   const auto now = colors;
   form_->ADChItems[0]->trigger();
-  EXPECT_EQ(dialogs_.asked.last(), QColor(0x70, 0x80, 0x90));
+  EXPECT_EQ(dialogs_.askedColors.last(), QColor(0x70, 0x80, 0x90));
   EXPECT_EQ(colors, now);
 }
 
@@ -256,7 +237,7 @@ TEST_F(DefectMapView, ResizeRefitsAndKeepsTheMarkersPlace) {
 TEST_F(DefectMapView, AnotherKindReleasesTheMap) {
   ASSERT_TRUE(openMap(2, 1000));
   EXPECT_NE(map().cells, nullptr);
-  MapLikeSpec dtm;
+  MapLikeFields dtm;
   dtm.type = 1;
   dtm.length = 10;
   dtm.body.assign(10 * 8, 0);

@@ -13,39 +13,16 @@
 #include "core/gfx/recording_printer.h"
 #include "qt/convert.h"
 #include "support/file_builder.h"
+#include "ui/scripted_dialogs.h"
 #include "ui/flawdetector/flaw_controller.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/main_form.h"
 
 namespace {
 
-using testsupport::FlawSpec;
+using testsupport::FlawFields;
 using ui::FlawController;
 using ui::TMainForm;
-
-// Answers colour dialogs from a script and records every message with its caption.
-class FlawDialogs : public ui::Dialogs {
- public:
-  void message(const QString& text, const QString& title) override {
-    messages << text;
-    titles << title;
-  }
-  bool askYesNo(const QString&, const QString&) override { return false; }
-  QStringList openFiles(const QString&, const QString&, const QString&) override { return {}; }
-  QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
-  std::optional<QColor> chooseColor(const QColor& initial) override {
-    asked << initial;
-    if (colors.empty()) return std::nullopt;
-    auto c = colors.front();
-    colors.pop_front();
-    return c;
-  }
-  bool print(QPrinter&) override { return false; }
-
-  QStringList messages, titles;
-  QList<QColor> asked;
-  std::deque<std::optional<QColor>> colors;
-};
 
 class FlawView : public ::testing::Test {
  protected:
@@ -60,24 +37,24 @@ class FlawView : public ::testing::Test {
     form_->resize(1200, 900);
   }
 
-  bool open(const FlawSpec& spec, const std::string& name) {
+  bool open(const FlawFields& fields, const std::string& name) {
     const std::string path = dir_ + "/" + name;
-    testsupport::writeBytes(path, testsupport::buildFlaw(spec));
+    testsupport::writeBytes(path, testsupport::buildFlaw(fields));
     return form_->openFile(QString::fromStdString(path));
   }
 
   FlawController& view() { return *form_->flaw(); }
 
-  static FlawSpec Plain(std::uint8_t flags = 0x20) {
-    FlawSpec s;
+  static FlawFields Plain(std::uint8_t flags = 0x20) {
+    FlawFields s;
     s.flags = flags;
     s.aScan.assign(140, 10);
     s.aScan[30] = 200;
     return s;
   }
 
-  static FlawSpec ExtendedThickness() {
-    FlawSpec s;
+  static FlawFields ExtendedThickness() {
+    FlawFields s;
     s.type = 4;
     s.flags = 0x41;
     s.tvgCountByte = 1;
@@ -97,7 +74,7 @@ class FlawView : public ::testing::Test {
   }
 
   std::string dir_;
-  FlawDialogs dialogs_;
+  testsupport::ScriptedDialogs dialogs_;
   std::unique_ptr<TMainForm> form_;
 };
 
@@ -177,53 +154,53 @@ TEST_F(FlawView, ZoomedPixelsFollowTheRaster) {
 
 TEST_F(FlawView, ColourItemsOfBothMenus) {
   ASSERT_TRUE(open(Plain(), "a.DHN"));
-  dialogs_.colors.push_back(QColor(10, 20, 30));
+  dialogs_.colorAnswers.push_back(QColor(10, 20, 30));
   form_->HDChnItems[0]->trigger();  // "Фон"
   EXPECT_EQ(form_->appSettings().FlawColors[0], gfx::rgb(10, 20, 30));
   EXPECT_EQ(view().pictureImage().pixelColor(1500, 900), QColor(10, 20, 30));
-  dialogs_.colors.push_back(QColor(200, 0, 0));
+  dialogs_.colorAnswers.push_back(QColor(200, 0, 0));
   form_->HDPopupItems[2]->trigger();  // "График"
   EXPECT_EQ(form_->appSettings().FlawColors[2], gfx::rgb(200, 0, 0));
   EXPECT_EQ(view().screen().colors[2], gfx::rgb(200, 0, 0));
-  dialogs_.colors.push_back(QColor(0, 0, 200));
+  dialogs_.colorAnswers.push_back(QColor(0, 0, 200));
   form_->HDPopupItems[5]->trigger();  // "Текст"
   EXPECT_EQ(form_->appSettings().FlawColors[5], gfx::rgb(0, 0, 200));
   // A cancelled dialog changes nothing.
   const auto before = form_->appSettings().FlawColors;
   form_->HDChnItems[1]->trigger();
   EXPECT_EQ(form_->appSettings().FlawColors, before);
-  EXPECT_EQ(dialogs_.asked.size(), 4);
+  EXPECT_EQ(dialogs_.askedColors.size(), 4);
 }
 
 TEST_F(FlawView, ThicknessFileLeavesTheFlawColoursOfItsOwnItemsAlone) {
-  testsupport::MapLikeSpec dtm;
+  testsupport::MapLikeFields dtm;
   dtm.body = testsupport::thicknessBody({{80, 80, 80, 80}, {81, 79, 80, 80}});
   const std::string path = dir_ + "/t.DTM";
   testsupport::writeBytes(path, testsupport::buildMapLike(dtm));
   ASSERT_TRUE(form_->openFile(QString::fromStdString(path)));
   const auto before = form_->appSettings().FlawColors;
-  dialogs_.colors.push_back(QColor(1, 2, 3));
+  dialogs_.colorAnswers.push_back(QColor(1, 2, 3));
   form_->HDChnItems[0]->trigger();  // "Фон": nothing with a thickness file
   EXPECT_EQ(form_->appSettings().FlawColors, before);
-  EXPECT_EQ(dialogs_.colors.size(), 1u);
+  EXPECT_EQ(dialogs_.colorAnswers.size(), 1u);
   form_->HDChnItems[2]->trigger();  // "График": the flaw colour all the same
   EXPECT_EQ(form_->appSettings().FlawColors[2], gfx::rgb(1, 2, 3));
 }
 
 TEST_F(FlawView, ZeroSweepIsReportedAndThePictureStays) {
-  FlawSpec spec = Plain();
-  spec.sweepStart = 400;
-  spec.sweepRange = 400;
-  ASSERT_TRUE(open(spec, "z.DHN"));
+  FlawFields fields = Plain();
+  fields.sweepStart = 400;
+  fields.sweepRange = 400;
+  ASSERT_TRUE(open(fields, "z.DHN"));
   ASSERT_EQ(dialogs_.messages.size(), 1);
   EXPECT_EQ(dialogs_.messages[0], QString::fromUtf8("Неверный  формат файла"));
-  EXPECT_EQ(dialogs_.titles[0], "Error");
+  EXPECT_EQ(dialogs_.messageTitles[0], "Error");
   EXPECT_FALSE(view().pictureImage().isNull());
 }
 
 TEST_F(FlawView, ZoomButtonsDoNothingForOtherKinds) {
   ASSERT_TRUE(open(Plain(), "a.DHN"));
-  testsupport::MapLikeSpec dtm;
+  testsupport::MapLikeFields dtm;
   dtm.body = testsupport::thicknessBody({{80, 80, 80, 80}});
   const std::string path = dir_ + "/t.DTM";
   testsupport::writeBytes(path, testsupport::buildMapLike(dtm));
@@ -241,7 +218,7 @@ TEST_F(FlawView, Screenshots) {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     form_->grab().save(QString::fromUtf8(out) + "/" + name);
   };
-  FlawSpec plain = Plain(0x21 | 0x04);
+  FlawFields plain = Plain(0x21 | 0x04);
   plain.tvgCountByte = 2;
   plain.tvgGainStored = {30, 45, 60};
   plain.tvgTime = {5, 20, 40};
