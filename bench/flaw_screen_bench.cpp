@@ -6,11 +6,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "bench_files.h"
 #include "core/datafiles/reader.h"
 #include "core/flawdetector/flaw_picture.h"
 #include "core/gfx/recording_canvas.h"
 #include "qt/qt_canvas.h"
-#include "bench_files.h"
 #include "support/file_builder.h"
 
 namespace {

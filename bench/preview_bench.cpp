@@ -4,12 +4,12 @@
 #include <random>
 #include <vector>
 
+#include "bench_files.h"
 #include "core/datafiles/reader.h"
 #include "core/defectmap/defect_map.h"
 #include "core/printing/preview_text.h"
 #include "core/printing/report_header.h"
 #include "core/thickness/value_table.h"
-#include "bench_files.h"
 
 namespace {
 

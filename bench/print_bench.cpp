@@ -1,20 +1,20 @@
-// Printouts into PDF files: the text print of the densest defect map, and the thickness table and graphic prints of the longest file.
+// Printouts into PDF files: the text print of the densest defect map, and the thickness table and graphic prints of the
+// longest file.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QGuiApplication>
 #include <QString>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <vector>
 
+#include "bench_files.h"
 #include "core/datafiles/reader.h"
 #include "core/printing/fresh_views.h"
 #include "core/printing/print_file.h"
 #include "qt/qt_printer.h"
-#include "bench_files.h"
 
 namespace {
 
@@ -42,12 +42,20 @@ void printToPdf(benchmark::State& state, const datafiles::LoadedFile& file, prin
 }
 
 void BM_PrintDenseMapTextToPdf(benchmark::State& state) { printToPdf(state, denseMap(), printing::PrintMode::Text); }
-BENCHMARK(BM_PrintDenseMapTextToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PrintDenseMapTextToPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 void BM_PrintLongThicknessTableToPdf(benchmark::State& state) {
   printToPdf(state, longThickness(), printing::PrintMode::Text);
 }
-BENCHMARK(BM_PrintLongThicknessTableToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PrintLongThicknessTableToPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 void BM_PrintLongThicknessGraphicToPdf(benchmark::State& state) {
   printToPdf(state, longThickness(), printing::PrintMode::Graphic);

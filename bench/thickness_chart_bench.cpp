@@ -1,4 +1,5 @@
-// The thickness chart on the longest legal .DTM file (65 535 mm) and on a 200 mm file: build, repaint in each position, open-and-show.
+// The thickness chart on the longest legal .DTM file (65 535 mm) and on a 200 mm file: build, repaint in each position,
+// open-and-show.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -6,11 +7,11 @@
 #include <cstdlib>
 #include <random>
 
+#include "bench_files.h"
 #include "core/datafiles/reader.h"
 #include "core/thickness/chart_build.h"
 #include "core/thickness/value_table.h"
 #include "qt/qt_canvas.h"
-#include "bench_files.h"
 
 namespace {
 
@@ -26,8 +27,8 @@ const datafiles::LoadedFile& fileOf(int length) {
 // The Qt canvas counting the shapes it is asked to fill (each costs about a microsecond).
 class CountingCanvas : public qtx::QtCanvas {
  public:
-  using qtx::QtCanvas::QtCanvas;
   using qtx::QtCanvas::fillRect;
+  using qtx::QtCanvas::QtCanvas;
   void fillRect(const gfx::Rect& r) override {
     ++rects;
     qtx::QtCanvas::fillRect(r);
@@ -69,9 +70,15 @@ void BM_ChartRepaint(benchmark::State& state) {
   benchfiles::ensureGuiApp();
   thickness::Chart3D chart = builtChart(fileOf(int(state.range(0))));
   switch (state.range(1)) {
-    case 1: thickness::setFrontPosition(chart); break;
-    case 2: thickness::setUpPosition(chart); break;
-    default: thickness::setBeginPosition(chart); break;
+    case 1:
+      thickness::setFrontPosition(chart);
+      break;
+    case 2:
+      thickness::setUpPosition(chart);
+      break;
+    default:
+      thickness::setBeginPosition(chart);
+      break;
   }
   QImage image(1280, 720, QImage::Format_RGB32);
   CountingCanvas canvas(image);
@@ -87,9 +94,7 @@ void BM_ChartRepaint(benchmark::State& state) {
   state.counters["polygons"] = double(canvas.polygons) / n;
   state.counters["vertices"] = double(canvas.vertices) / n;
 }
-BENCHMARK(BM_ChartRepaint)
-    ->ArgsProduct({{200, 65535}, {0, 1, 2}})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartRepaint)->ArgsProduct({{200, 65535}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 
 // What a .DTM load costs the view: the hidden table fill, the chart build and the first paint.
 void BM_OpenAndShowChart(benchmark::State& state) {

@@ -4,9 +4,9 @@
 #include <random>
 #include <string>
 
+#include "bench_files.h"
 #include "core/datafiles/reader.h"
 #include "core/thickness/value_table.h"
-#include "bench_files.h"
 
 namespace {
 

@@ -113,9 +113,9 @@ Bytes weldMap(int layers, int length, bool dense) {
 std::vector<std::uint8_t> aScan(int n, int echoAt, int echoHeight) {
   std::vector<std::uint8_t> a(std::size_t(n), 0);
   for (int i = 0; i < n; ++i) {
-    double v = 4.0 + 3.0 * std::sin(i * 1.7);                            // noise floor
-    v += 230.0 * std::exp(-std::pow((i - 4) / 2.5, 2));                  // initial pulse
-    v += echoHeight * std::exp(-std::pow((i - echoAt) / 2.2, 2));        // the echo
+    double v = 4.0 + 3.0 * std::sin(i * 1.7);                                   // noise floor
+    v += 230.0 * std::exp(-std::pow((i - 4) / 2.5, 2));                         // initial pulse
+    v += echoHeight * std::exp(-std::pow((i - echoAt) / 2.2, 2));               // the echo
     v += 0.45 * echoHeight * std::exp(-std::pow((i - echoAt * 1.6) / 3.0, 2));  // a back-wall echo
     a[std::size_t(i)] = std::uint8_t(std::clamp(v, 0.0, 255.0));
   }
@@ -241,12 +241,9 @@ int main(int argc, char** argv) {
     const char* name;
     Bytes bytes;
   } outs[] = {
-      {"TRUBA_01.DTM", thicknessRun()},
-      {"SHOV_12.DAU", weldMap(2, 1500, false)},
-      {"SHOV_3L.DAU", weldMap(3, 2500, true)},
-      {"PLAIN_01.DHN", plainRecord()},
-      {"EXT_220.DHN", extendedRecord()},
-      {"TOLSH_01.DHT", gaugeRecord()},
+      {"TRUBA_01.DTM", thicknessRun()},        {"SHOV_12.DAU", weldMap(2, 1500, false)},
+      {"SHOV_3L.DAU", weldMap(3, 2500, true)}, {"PLAIN_01.DHN", plainRecord()},
+      {"EXT_220.DHN", extendedRecord()},       {"TOLSH_01.DHT", gaugeRecord()},
   };
   for (const Out& o : outs) {
     if (!writeBytes(dir + "/" + o.name, o.bytes)) {

@@ -17,11 +17,18 @@ int cmdCsv(const Context& ctx, const datafiles::LoadedFile& file, const std::vec
   }
   std::string csv;
   switch (file.kind) {
-    case datafiles::FileKind::Dtm: csv = printing::CsvThickness(file, ctx.nf); break;
-    case datafiles::FileKind::Dau: csv = printing::CsvDefectMap(file); break;
+    case datafiles::FileKind::Dtm:
+      csv = printing::CsvThickness(file, ctx.nf);
+      break;
+    case datafiles::FileKind::Dau:
+      csv = printing::CsvDefectMap(file);
+      break;
     case datafiles::FileKind::Dhn:
-    case datafiles::FileKind::Dht: csv = printing::CsvFlaw(file); break;
-    case datafiles::FileKind::None: break;
+    case datafiles::FileKind::Dht:
+      csv = printing::CsvFlaw(file);
+      break;
+    case datafiles::FileKind::None:
+      break;
   }
   if (!writeOutput(ctx, out, csv)) {
     *ctx.err << "tervtool: cannot write " << out << "\n";

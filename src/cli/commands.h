@@ -20,9 +20,9 @@ constexpr int kRefused = 2;
 constexpr int kWriteFailed = 3;
 
 struct Context {
-  text::NumberFormat nf;           // the locale's separators
-  std::string localeId;            // "00000419" for Russian
-  settings::Settings settings;     // default colours (the tool reads no terv.ini)
+  text::NumberFormat nf;        // the locale's separators
+  std::string localeId;         // "00000419" for Russian
+  settings::Settings settings;  // default colours (the tool reads no terv.ini)
   std::ostream* out = nullptr;
   std::ostream* err = nullptr;
 };

@@ -48,11 +48,18 @@ int renderCommand(const Context& ctx, const datafiles::LoadedFile& file, const s
   }
   QImage image;
   switch (file.kind) {
-    case datafiles::FileKind::Dtm: image = renderThickness(ctx, file, size); break;
-    case datafiles::FileKind::Dau: image = renderDefectMap(ctx, file, size); break;
+    case datafiles::FileKind::Dtm:
+      image = renderThickness(ctx, file, size);
+      break;
+    case datafiles::FileKind::Dau:
+      image = renderDefectMap(ctx, file, size);
+      break;
     case datafiles::FileKind::Dhn:
-    case datafiles::FileKind::Dht: image = renderFlaw(ctx, file, size); break;
-    case datafiles::FileKind::None: break;
+    case datafiles::FileKind::Dht:
+      image = renderFlaw(ctx, file, size);
+      break;
+    case datafiles::FileKind::None:
+      break;
   }
   if (image.isNull()) {
     *ctx.err << "tervtool render: nothing to draw for this file\n";

@@ -1,9 +1,9 @@
 // tervtool: reads, renders, prints and exports result files without a window.
-#include <QGuiApplication>
-#include <QLocale>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
+#include <QLocale>
 #include <cstdlib>
 #include <iostream>
 #include <string>

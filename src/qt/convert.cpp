@@ -19,14 +19,10 @@ QString localeId(const QLocale& locale) {
     unsigned id;
   };
   static const Entry kIds[] = {
-      {QLocale::Russian, QLocale::AnyTerritory, 0x0419},
-      {QLocale::English, QLocale::UnitedStates, 0x0409},
-      {QLocale::English, QLocale::UnitedKingdom, 0x0809},
-      {QLocale::English, QLocale::AnyTerritory, 0x0409},
-      {QLocale::Ukrainian, QLocale::AnyTerritory, 0x0422},
-      {QLocale::Belarusian, QLocale::AnyTerritory, 0x0423},
-      {QLocale::Kazakh, QLocale::AnyTerritory, 0x043F},
-      {QLocale::German, QLocale::AnyTerritory, 0x0407},
+      {QLocale::Russian, QLocale::AnyTerritory, 0x0419},   {QLocale::English, QLocale::UnitedStates, 0x0409},
+      {QLocale::English, QLocale::UnitedKingdom, 0x0809},  {QLocale::English, QLocale::AnyTerritory, 0x0409},
+      {QLocale::Ukrainian, QLocale::AnyTerritory, 0x0422}, {QLocale::Belarusian, QLocale::AnyTerritory, 0x0423},
+      {QLocale::Kazakh, QLocale::AnyTerritory, 0x043F},    {QLocale::German, QLocale::AnyTerritory, 0x0407},
       {QLocale::French, QLocale::AnyTerritory, 0x040C},
   };
   for (const Entry& e : kIds) {

@@ -12,7 +12,9 @@
 namespace qtx {
 
 inline QColor toQColor(gfx::Color c) { return QColor(gfx::red(c), gfx::green(c), gfx::blue(c)); }
-inline gfx::Color fromQColor(const QColor& c) { return gfx::rgb(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())); }
+inline gfx::Color fromQColor(const QColor& c) {
+  return gfx::rgb(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()));
+}
 inline QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
 inline std::string ss(const QString& s) { return s.toStdString(); }
 

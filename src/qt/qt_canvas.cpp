@@ -12,8 +12,10 @@ namespace qtx {
 
 QFont toQFont(const gfx::Font& f) {
   QFont q(QString::fromStdString(f.name));
-  if (f.pixelHeight > 0) q.setPixelSize(f.pixelHeight);
-  else q.setPointSize(f.pointSize > 0 ? f.pointSize : 8);
+  if (f.pixelHeight > 0)
+    q.setPixelSize(f.pixelHeight);
+  else
+    q.setPointSize(f.pointSize > 0 ? f.pointSize : 8);
   q.setBold(f.bold);
   q.setItalic(f.italic);
   q.setUnderline(f.underline);
@@ -48,9 +50,15 @@ const QFontMetrics& QtCanvas::metrics() {
 
 void QtCanvas::applyMode() {
   switch (pen_.mode) {
-    case gfx::PenMode::Copy: painter_->setCompositionMode(QPainter::CompositionMode_SourceOver); break;
-    case gfx::PenMode::Xor: painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
-    case gfx::PenMode::NotXor: painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
+    case gfx::PenMode::Copy:
+      painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+      break;
+    case gfx::PenMode::Xor:
+      painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+      break;
+    case gfx::PenMode::NotXor:
+      painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+      break;
   }
 }
 
@@ -62,10 +70,18 @@ void QtCanvas::applyPen() {
   QPen p(toQColor(pen_.color));
   p.setWidth(pen_.width <= 1 ? 0 : pen_.width);  // 0: the cosmetic one-pixel pen
   switch (pen_.style) {
-    case gfx::PenStyle::Dash: p.setStyle(Qt::DashLine); break;
-    case gfx::PenStyle::Dot: p.setStyle(Qt::DotLine); break;
-    case gfx::PenStyle::DashDot: p.setStyle(Qt::DashDotLine); break;
-    default: p.setStyle(Qt::SolidLine); break;
+    case gfx::PenStyle::Dash:
+      p.setStyle(Qt::DashLine);
+      break;
+    case gfx::PenStyle::Dot:
+      p.setStyle(Qt::DotLine);
+      break;
+    case gfx::PenStyle::DashDot:
+      p.setStyle(Qt::DashDotLine);
+      break;
+    default:
+      p.setStyle(Qt::SolidLine);
+      break;
   }
   painter_->setPen(p);
 }
@@ -147,8 +163,10 @@ void QtCanvas::polygon(const std::vector<gfx::Point>& points) {
   for (const auto& p : points) poly << QPoint(p.x, p.y);
   applyMode();
   applyPen();
-  if (brush_.style == gfx::BrushStyle::Solid) painter_->setBrush(toQColor(brush_.color));
-  else painter_->setBrush(Qt::NoBrush);
+  if (brush_.style == gfx::BrushStyle::Solid)
+    painter_->setBrush(toQColor(brush_.color));
+  else
+    painter_->setBrush(Qt::NoBrush);
   painter_->drawPolygon(poly);
 }
 
@@ -170,8 +188,10 @@ int QtCanvas::textHeight(const std::string&) { return metrics().height(); }
 
 void QtCanvas::setClip(std::optional<gfx::Rect> clip) {
   clip_ = clip;
-  if (clip) painter_->setClipRect(QRect(clip->left, clip->top, clip->width(), clip->height()));
-  else painter_->setClipping(false);
+  if (clip)
+    painter_->setClipRect(QRect(clip->left, clip->top, clip->width(), clip->height()));
+  else
+    painter_->setClipping(false);
 }
 
 void QtCanvas::setPixel(int x, int y, gfx::Color c) {

@@ -1,8 +1,8 @@
 // gfx::Printer over QPrinter (the print dialog's printer) and over QPdfWriter (PDF files, 600 dpi, A4).
 #pragma once
 
-#include <QPainter>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QString>
 #include <memory>
 

@@ -19,7 +19,8 @@ datafiles::LoadedFile sampleFile() {
   testsupport::MapLikeFields fields;
   fields.nominal = 120;
   fields.length = 7;
-  fields.body = testsupport::thicknessBody({{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
+  fields.body = testsupport::thicknessBody(
+      {{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
   auto r = datafiles::LoadDataBytes("T.DTM", testsupport::buildMapLike(fields));
   EXPECT_TRUE(r.ok);
   return r.file;

@@ -46,8 +46,7 @@ TEST(Golden, ToolOutputsOnTheSamples) {
     int code = -1;
     const std::string out = runTool(command + " " + (source / "samples" / sample).string(), &code);
     EXPECT_EQ(code, 0) << name;
-    EXPECT_EQ(out, readAll(entry.path())) << "tervtool " << command << " " << sample
-                                          << " differs from " << name;
+    EXPECT_EQ(out, readAll(entry.path())) << "tervtool " << command << " " << sample << " differs from " << name;
     ++checked;
   }
   EXPECT_GT(checked, 0);
@@ -76,7 +75,8 @@ TEST(ToolExitCodes, RefusedFileAndUsage) {
   const std::size_t n = fread(buf.data(), 1, buf.size() - 1, p);
   const int status = pclose(p);
   EXPECT_EQ(WEXITSTATUS(status), 2);
-  EXPECT_NE(std::string(buf.data(), n).find("Ошибка контрольной суммы в файле\n" + dir + "/bad.DTM"), std::string::npos);
+  EXPECT_NE(std::string(buf.data(), n).find("Ошибка контрольной суммы в файле\n" + dir + "/bad.DTM"),
+            std::string::npos);
 }
 
 }  // namespace

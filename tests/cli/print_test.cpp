@@ -35,8 +35,10 @@ std::string pdfText(const std::string& pdf) {
   std::string out;
   for (char c : raw) {
     const bool blank = c == ' ' || c == '\n' || c == '\t' || c == '\f';
-    if (!blank) out += c;
-    else if (!out.empty() && out.back() != ' ') out += ' ';
+    if (!blank)
+      out += c;
+    else if (!out.empty() && out.back() != ' ')
+      out += ' ';
   }
   return out;
 }
@@ -80,8 +82,8 @@ TEST_F(TervtoolPrint, ThicknessPdfReadsBackWithPdftotext) {
 }
 
 TEST_F(TervtoolPrint, SeveralFilesIntoADirectoryGiveOnePdfEach) {
-  const std::string files = sample("TRUBA_01.DTM") + " " + sample("SHOV_12.DAU") + " " + sample("EXT_220.DHN") +
-                            " " + sample("TOLSH_01.DHT");
+  const std::string files =
+      sample("TRUBA_01.DTM") + " " + sample("SHOV_12.DAU") + " " + sample("EXT_220.DHN") + " " + sample("TOLSH_01.DHT");
   const Outcome r = tervtool("print " + files + " -o " + dir_);
   EXPECT_EQ(r.code, 0) << r.out;
   for (const char* name : {"TRUBA_01.DTM.pdf", "SHOV_12.DAU.pdf", "EXT_220.DHN.pdf", "TOLSH_01.DHT.pdf"}) {

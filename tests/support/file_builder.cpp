@@ -68,9 +68,7 @@ Bytes buildMapLike(const MapLikeFields& s) {
   return b;
 }
 
-int flawHeaderSize(const FlawFields& s) {
-  return s.tvgCountByte == 0 ? 64 : 80;
-}
+int flawHeaderSize(const FlawFields& s) { return s.tvgCountByte == 0 ? 64 : 80; }
 
 Bytes buildFlaw(const FlawFields& s) {
   const int base = (s.flags & 0x40) ? 42 : 50;

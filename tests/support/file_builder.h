@@ -56,10 +56,10 @@ struct FlawFields {
   std::uint16_t gateStartMm = 20, gateWidthMm = 30, sweepStartMm = 0, sweepRangeMm = 100;
   std::uint8_t objectFlag = 0;
   std::uint16_t auxValue = 0;
-  std::uint8_t tvgCountByte = 255;  // points - 1; 255 no points; 0 gives the 64-byte header
+  std::uint8_t tvgCountByte = 255;              // points - 1; 255 no points; 0 gives the 64-byte header
   std::array<std::uint8_t, 8> tvgGainStored{};  // 3 x dB
   std::array<std::uint16_t, 8> tvgTime{};
-  std::uint8_t aScanCode = 0;  // 0 plain, 9, or n > 9 (extended)
+  std::uint8_t aScanCode = 0;       // 0 plain, 9, or n > 9 (extended)
   std::uint8_t extensionCount = 9;  // L for codes above 9
   std::uint16_t extraGateStart = 0, extraGateWidth = 0;
   std::uint8_t extraGateLevel = 0, extraGateOn = 0;

@@ -19,7 +19,7 @@ class ScriptedDialogs : public ui::Dialogs {
   QStringList messageTitles;  // their titles
   QStringList questions;      // texts of askYesNo()
   QList<QColor> askedColors;  // the colours the colour dialog started at
-  QStringList openDirs;   // initial directories of the open dialogs
+  QStringList openDirs;       // initial directories of the open dialogs
 
   // Answers, consumed in order; when empty: No, cancel, cancel.
   std::deque<bool> yesNo;

@@ -5,9 +5,7 @@
 
 namespace datafiles {
 
-std::string TemperatureText(int t) {
-  return "Температура:" + std::string(t > 0 ? "+" : "") + std::to_string(t) + "C";
-}
+std::string TemperatureText(int t) { return "Температура:" + std::string(t > 0 ? "+" : "") + std::to_string(t) + "C"; }
 
 std::string DateText(int day, int month, int year) {
   char buf[32];
@@ -23,11 +21,16 @@ std::string TimeText(int h, int m, int s) {
 
 std::string KindName(FileKind kind) {
   switch (kind) {
-    case FileKind::Dtm: return "DTM";
-    case FileKind::Dau: return "DAU";
-    case FileKind::Dhn: return "DHN";
-    case FileKind::Dht: return "DHT";
-    case FileKind::None: break;
+    case FileKind::Dtm:
+      return "DTM";
+    case FileKind::Dau:
+      return "DAU";
+    case FileKind::Dhn:
+      return "DHN";
+    case FileKind::Dht:
+      return "DHT";
+    case FileKind::None:
+      break;
   }
   return "";
 }

@@ -9,7 +9,20 @@
 
 namespace datafiles {
 
-enum class HeaderLabel { Datelb, Btimelb, Etimelb, IDDevlb, Bloklb, Templb, Tolshlb, Diamlb, Lenlb, Shovlb, Izdlb, Layerslb };
+enum class HeaderLabel {
+  Datelb,
+  Btimelb,
+  Etimelb,
+  IDDevlb,
+  Bloklb,
+  Templb,
+  Tolshlb,
+  Diamlb,
+  Lenlb,
+  Shovlb,
+  Izdlb,
+  Layerslb
+};
 
 struct HeaderText {
   HeaderLabel label;

@@ -29,10 +29,10 @@ struct LoadedFile {
   FlawHeader flaw;
 
   std::array<std::uint8_t, 256> RawHeader{};  // header bytes; extended records append the extension
-  int HeaderSize = 0;       // 96/128 for .DTM/.DAU, 64/80 for .DHN/.DHT
-  int headerBytes = 0;      // header plus extension bytes held in RawHeader
+  int HeaderSize = 0;                         // 96/128 for .DTM/.DAU, 64/80 for .DHN/.DHT
+  int headerBytes = 0;                        // header plus extension bytes held in RawHeader
   bool DhExtended = false;
-  int extensionStart = 0;   // index in RawHeader of the additional-gate bytes (80 or 81)
+  int extensionStart = 0;      // index in RawHeader of the additional-gate bytes (80 or 81)
   bool DhObjectBlock = false;  // the record carried an object-name block
   int Temperature = 0;
   std::uint32_t BeamVelocityCos = 0;
@@ -49,9 +49,7 @@ struct LoadedFile {
 
   // Thickness body helpers: 16-bit values, little-endian, bounded by the body.
   std::size_t valueCount() const { return body.size() / 2; }
-  std::uint16_t value(std::size_t i) const {
-    return std::uint16_t(body[2 * i] | (body[2 * i + 1] << 8));
-  }
+  std::uint16_t value(std::size_t i) const { return std::uint16_t(body[2 * i] | (body[2 * i + 1] << 8)); }
 };
 
 }  // namespace datafiles

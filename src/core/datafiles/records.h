@@ -70,8 +70,8 @@ struct FlawHeader {
   std::uint16_t AgcGateStart = 0, AgcGateWidth = 0;
   std::uint16_t AgcGateLevel = 0, AgcGateOn = 0;
   std::uint16_t AuxValue = 0;
-  std::string ObjectName;  // UTF-8, from the object-name block
-  std::uint8_t TvgCount = 0;  // points in use, 0 when none
+  std::string ObjectName;                 // UTF-8, from the object-name block
+  std::uint8_t TvgCount = 0;              // points in use, 0 when none
   std::array<std::uint8_t, 8> TvgGain{};  // dB
   std::array<std::uint16_t, 8> TvgTime{};
   std::uint8_t HeaderLength = 0;  // 64 or 80
@@ -84,9 +84,9 @@ struct FlawHeader {
 };
 
 // Flag bits of FlawHeader::Flags.
-constexpr std::uint8_t kFlagTvgMode = 0x03;     // value 1: TVG points in use
-constexpr std::uint8_t kFlagShowAux = 0x04;     // show AuxValue
-constexpr std::uint8_t kFlagCombined = 0x20;    // probe connection combined
-constexpr std::uint8_t kFlagShortLayout = 0x40; // bytes 42-49 absent
+constexpr std::uint8_t kFlagTvgMode = 0x03;      // value 1: TVG points in use
+constexpr std::uint8_t kFlagShowAux = 0x04;      // show AuxValue
+constexpr std::uint8_t kFlagCombined = 0x20;     // probe connection combined
+constexpr std::uint8_t kFlagShortLayout = 0x40;  // bytes 42-49 absent
 
 }  // namespace datafiles

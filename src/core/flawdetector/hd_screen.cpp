@@ -19,9 +19,7 @@ int RoundHalfDown(float v) {
   return (hi - v < v - lo) ? int(hi) : int(lo);
 }
 
-std::string FormatTenths(std::uint32_t v) {
-  return std::to_string(v / 10) + "." + std::to_string(v % 10);
-}
+std::string FormatTenths(std::uint32_t v) { return std::to_string(v / 10) + "." + std::to_string(v % 10); }
 
 void HDScreen::DrawColumnRun(int x, int y0, int y1) {
   const int hd = usableHeight();

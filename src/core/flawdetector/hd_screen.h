@@ -21,8 +21,7 @@ constexpr int kGlyphCount = 35;
 enum CellIndex : std::uint8_t { kEmpty = 0, kGridCell = 1, kTraceCell = 2, kInkCell = 3, kGateCell = 4 };
 
 // The instrument's colours before the settings give any: white, blue grid, black trace, green digits.
-constexpr std::array<gfx::Color, 6> kDefaultFlawColors = {0xFFFFFF, 0xFF0000, 0x000000,
-                                                          0x008000, 0x000000, 0x000000};
+constexpr std::array<gfx::Color, 6> kDefaultFlawColors = {0xFFFFFF, 0xFF0000, 0x000000, 0x008000, 0x000000, 0x000000};
 
 // A 5 x 7 picture of a glyph, as the image list holds it: pixel (column c, row r) at 7 * c + r.
 using GlyphImage = std::array<gfx::Color, 35>;

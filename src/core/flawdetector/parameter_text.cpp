@@ -27,8 +27,8 @@ std::vector<std::string> ParameterTextLines(const datafiles::FlawHeader& r, bool
   std::vector<std::string> lines;
   const std::string us = " мкс ";
   const std::string mm = "мм";
-  lines.push_back("Усиление: " + Dec(r.Gain) + " дБ " + "   " + "Схема включения: " +
-                  ((r.Flags & datafiles::kFlagCombined) ? "Совмещенная" : "Раздельная"));
+  lines.push_back("Усиление: " + Dec(r.Gain) + " дБ " + "   " +
+                  "Схема включения: " + ((r.Flags & datafiles::kFlagCombined) ? "Совмещенная" : "Раздельная"));
   lines.push_back("Координаты дефекта: " + std::string(" Y=") + FT(r.DefectY) + " " + mm + "  X=" + FT(r.DefectX) +
                   " " + mm);
   const bool time = UsesTimeDisplay(r);
@@ -39,9 +39,8 @@ std::vector<std::string> ParameterTextLines(const datafiles::FlawHeader& r, bool
   }
   if (extended) {
     if (r.AgcGateOn != 0) {
-      lines.push_back("Параметры строба АРУ:" +
-                      (time ? GateText(r.AgcGateStart, r.AgcGateWidth, r.AgcGateLevel, us, us)
-                            : GateText(r.AgcDepth, r.AgcLength, r.AgcGateLevel, mm, mm)));
+      lines.push_back("Параметры строба АРУ:" + (time ? GateText(r.AgcGateStart, r.AgcGateWidth, r.AgcGateLevel, us, us)
+                                                      : GateText(r.AgcDepth, r.AgcLength, r.AgcGateLevel, mm, mm)));
     } else if (r.ExtraGateOn != 0) {
       lines.push_back("Параметры доп. строба:" +
                       (time ? GateText(r.ExtraGateStart, r.ExtraGateWidth, r.ExtraGateLevel, us, us)
@@ -49,8 +48,8 @@ std::vector<std::string> ParameterTextLines(const datafiles::FlawHeader& r, bool
     }
   }
   if (time) {
-    lines.push_back("Параметры развертки: " + std::string(" ") + "Начало:" + FT(r.SweepStart) + us + "  Длит.:" +
-                    FT(r.SweepRange) + us);
+    lines.push_back("Параметры развертки: " + std::string(" ") + "Начало:" + FT(r.SweepStart) + us +
+                    "  Длит.:" + FT(r.SweepRange) + us);
   } else {
     lines.push_back("Параметры развертки: " + std::string(" ") + "Начало:" + FT(r.SweepStartMm) + " " + mm +
                     "  Длит.:" + FT(r.SweepRangeMm) + " " + mm);

@@ -15,7 +15,7 @@ constexpr int kMaxTvgPoints = 8;
 // What only a printed page carries below the parameters.
 struct PrintedConclusion {
   std::vector<std::string> conclusionLines;  // the conclusion memo, line by line
-  std::string operatorText;                   // the operator box
+  std::string operatorText;                  // the operator box
 };
 
 // True when the parameters are shown as times (µs), false when as lengths (mm).

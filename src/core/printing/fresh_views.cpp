@@ -7,8 +7,7 @@
 namespace printing {
 
 FreshViews::FreshViews(const datafiles::LoadedFile& file, const text::NumberFormat& nf,
-                       const std::array<gfx::Color, 7>& thicknessColors,
-                       const std::array<gfx::Color, 6>& defectColors)
+                       const std::array<gfx::Color, 7>& thicknessColors, const std::array<gfx::Color, 6>& defectColors)
     : file_(file), nf_(nf) {
   if (auto loaded = protocol::loadProtocolFile(file.name)) protocol_ = std::move(*loaded);
   if (file.DtmOpen()) {

@@ -14,9 +14,12 @@ PrintStatus printFlaw(gfx::Printer& p, const datafiles::LoadedFile& file, const 
   fields.conclusionLines = s.protocol.conclusion;
   fields.operatorName = s.protocol.operatorName;
   switch (flaw::PrintScreen(p, file, fields, s.flawColors, s.localeId).result) {
-    case flaw::PrintResult::Printed: return PrintStatus::Printed;
-    case flaw::PrintResult::NotStarted: return PrintStatus::NotStarted;
-    case flaw::PrintResult::WriteFailed: break;
+    case flaw::PrintResult::Printed:
+      return PrintStatus::Printed;
+    case flaw::PrintResult::NotStarted:
+      return PrintStatus::NotStarted;
+    case flaw::PrintResult::WriteFailed:
+      break;
   }
   return PrintStatus::WriteFailed;
 }
@@ -55,13 +58,16 @@ ThicknessReport MakeThicknessReport(const datafiles::LoadedFile& file, const Pri
 PrintStatus PrintFile(gfx::Printer& p, const datafiles::LoadedFile& file, PrintMode mode, const PrintSources& s) {
   switch (file.kind) {
     case datafiles::FileKind::Dhn:
-    case datafiles::FileKind::Dht: return printFlaw(p, file, s);
-    case datafiles::FileKind::Dau: return printMap(p, mode, s);
+    case datafiles::FileKind::Dht:
+      return printFlaw(p, file, s);
+    case datafiles::FileKind::Dau:
+      return printMap(p, mode, s);
     case datafiles::FileKind::Dtm: {
       const ThicknessReport r = MakeThicknessReport(file, s);
       return mode == PrintMode::Text ? PrintThicknessText(p, r) : PrintThicknessGraphic(p, r);
     }
-    case datafiles::FileKind::None: break;
+    case datafiles::FileKind::None:
+      break;
   }
   return PrintStatus::NotStarted;
 }

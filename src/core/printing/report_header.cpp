@@ -52,8 +52,7 @@ ReportHeader BuildReportHeader(const datafiles::LoadedFile& file, const HeaderPr
   } else {
     h[1] = msg(Msg::uiu) + unitNumber(file.map.UnitNumber);
     h[7] = diameterLine(file.map.Diameter);
-    h[8] = msg(Msg::tol) + ":" + text::formatScaled(file.map.NominalThickness, 1, "##.0", nf) + " " +
-           msg(Msg::mm);
+    h[8] = msg(Msg::tol) + ":" + text::formatScaled(file.map.NominalThickness, 1, "##.0", nf) + " " + msg(Msg::mm);
   }
   return h;
 }

@@ -18,11 +18,11 @@ namespace printing {
 
 // Everything a thickness printout shows besides the page itself.
 struct ThicknessReport {
-  ReportHeader header;                  // built by BuildReportHeader just before the print
-  std::vector<std::string> conclusion;  // ZaklMem, one entry per line
-  std::string operatorName;             // DefEdt
-  unsigned lengthMm = 0;                // the thickness header's Length
-  int nominalMm = 0;                    // nominal thickness in whole millimetres
+  ReportHeader header;                           // built by BuildReportHeader just before the print
+  std::vector<std::string> conclusion;           // ZaklMem, one entry per line
+  std::string operatorName;                      // DefEdt
+  unsigned lengthMm = 0;                         // the thickness header's Length
+  int nominalMm = 0;                             // nominal thickness in whole millimetres
   const thickness::ValueTable* table = nullptr;  // the grid as shown (text pages)
   const thickness::Chart3D* chart = nullptr;     // the chart as shown (graphic page); drawn as a copy
   text::NumberFormat nf;

@@ -23,9 +23,9 @@ inline constexpr int kZaklMaxLength = 1000;
 // Texts are UTF-8. A conclusion line may end with its own line feed: lines loaded from a
 // protocol file keep theirs, and such a line is written back without a second one.
 struct ProtocolFields {
-  std::string protocolNumber;        // ProtEdt
-  std::string objectName;            // ObjEdt
-  std::string operatorName;          // DefEdt
+  std::string protocolNumber;           // ProtEdt
+  std::string objectName;               // ObjEdt
+  std::string operatorName;             // DefEdt
   std::vector<std::string> conclusion;  // ZaklMem, one entry per memo line
 
   bool operator==(const ProtocolFields&) const = default;

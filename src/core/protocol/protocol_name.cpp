@@ -44,8 +44,7 @@ bool looksLikeDataFile(std::string_view fileName) {
   const auto tail = fileName.substr(fileName.size() - 4);
   for (auto ext : kExtensions) {
     bool same = true;
-    for (std::size_t i = 0; i < 4; ++i)
-      same = same && std::tolower(static_cast<unsigned char>(tail[i])) == ext[i];
+    for (std::size_t i = 0; i < 4; ++i) same = same && std::tolower(static_cast<unsigned char>(tail[i])) == ext[i];
     if (same) return true;
   }
   return false;

@@ -24,7 +24,7 @@ class ProfileFile {
 
  private:
   struct Entry {
-    std::string key;    // empty for a line that is not key=value (kept verbatim in raw)
+    std::string key;  // empty for a line that is not key=value (kept verbatim in raw)
     std::string value;
     std::string raw;
   };

@@ -66,7 +66,8 @@ Settings LoadSettings(const std::string& startDir, const std::string& localeId) 
   s.localeId = localeId;
   const auto bytes = io::readFile(s.iniPath);
   if (!bytes) return s;
-  const ProfileFile pf = ProfileFile::parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  const ProfileFile pf =
+      ProfileFile::parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
   if (auto dir = pf.read(kFiles, kDataDir); dir && !dir->empty()) s.dataDir = *dir;
   for (int i = 0; i < 6; ++i) s.FlawColors[i] = readColor(pf, kFlawKeys[i]);
   for (int i = 0; i < 7; ++i) s.ThicknessColors[i] = readColor(pf, kThicknessKeys[i]);

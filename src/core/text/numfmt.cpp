@@ -51,8 +51,10 @@ std::string formatDigits(bool negative, std::string digits, int scale, const Pic
     if (up) {
       int i = int(digits.size()) - 1;
       while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-      if (i < 0) digits.insert(digits.begin(), '1');
-      else ++digits[i];
+      if (i < 0)
+        digits.insert(digits.begin(), '1');
+      else
+        ++digits[i];
     }
   }
   // Split into integer and fraction digits.

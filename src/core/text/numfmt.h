@@ -8,7 +8,7 @@
 namespace text {
 
 struct NumberFormat {
-  std::string decimal = ",";  // the locale's decimal separator (UTF-8)
+  std::string decimal = ",";       // the locale's decimal separator (UTF-8)
   std::string group = "\xC2\xA0";  // thousands separator for "#,##0" patterns (no-break space)
 };
 

@@ -138,8 +138,8 @@ ChartLayout Chart3D::computeLayout(gfx::Canvas& c, const gfx::Rect& target) cons
   if (f.width() < 20) f.right = f.left + 20;
   if (f.height() < 20) f.bottom = f.top + 20;
 
-  l.projection = view3D ? boxProjection(f, rotation, elevation, zoomPercent, horizOffset, depthPercent)
-                        : flatProjection(f);
+  l.projection =
+      view3D ? boxProjection(f, rotation, elevation, zoomPercent, horizOffset, depthPercent) : flatProjection(f);
   const gfx::Point a = l.projection.pixel(0, 0, 0);
   const gfx::Point b = l.projection.pixel(1, 1, 0);
   const gfx::Point d = l.projection.pixel(0, 1, 0);

@@ -93,7 +93,7 @@ class Chart3D {
   double elevation = 299;  // degrees; 360 = level, 270 = from straight above
   int horizOffset = -36;   // pixels
   int zoomPercent = 84;
-  int depthPercent = 20;   // box depth against the plot width
+  int depthPercent = 20;  // box depth against the plot width
   gfx::Color backWallColor = gfx::kWhite;
   gfx::Color sideWallColor = 0xF2F2EC;  // left and bottom walls
   int leftWallSize = 2;

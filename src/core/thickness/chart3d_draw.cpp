@@ -194,8 +194,10 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
         if (rect.right <= rect.left || rect.top >= base) continue;
         cols.emplace_back(rect, r.color);
         auto it = std::find_if(widths.begin(), widths.end(), [&](const auto& w) { return w.first == r.color; });
-        if (it == widths.end()) widths.emplace_back(r.color, rect.width());
-        else it->second += rect.width();
+        if (it == widths.end())
+          widths.emplace_back(r.color, rect.width());
+        else
+          it->second += rect.width();
       }
       if (!cols.empty()) {
         const gfx::Color common = std::max_element(widths.begin(), widths.end(), [](const auto& a, const auto& b) {
@@ -204,7 +206,8 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
         for (std::size_t i = 0; i < cols.size();) {
           std::size_t e = i + 1;
           int low = cols[i].first.top;
-          while (e < cols.size() && cols[e].first.left == cols[e - 1].first.right) low = std::max(low, cols[e++].first.top);
+          while (e < cols.size() && cols[e].first.left == cols[e - 1].first.right)
+            low = std::max(low, cols[e++].first.top);
           fill.fillRect(gfx::Rect{cols[i].first.left, low, cols[e - 1].first.right, base}, common);
           for (std::size_t k = i; k < e; ++k) {
             const auto& [rect, color] = cols[k];
@@ -289,9 +292,12 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
         } else {
           std::vector<std::pair<gfx::Color, long>> widths;
           for (std::size_t i = 0; i < runs.size(); ++i) {
-            auto it = std::find_if(widths.begin(), widths.end(), [&](const auto& w) { return w.first == runs[i].color; });
-            if (it == widths.end()) widths.emplace_back(runs[i].color, rects[i].width());
-            else it->second += rects[i].width();
+            auto it =
+                std::find_if(widths.begin(), widths.end(), [&](const auto& w) { return w.first == runs[i].color; });
+            if (it == widths.end())
+              widths.emplace_back(runs[i].color, rects[i].width());
+            else
+              it->second += rects[i].width();
           }
           const gfx::Color common = std::max_element(widths.begin(), widths.end(), [](const auto& a, const auto& b) {
                                       return a.second < b.second;
@@ -356,24 +362,28 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
         if (hi - lo < minDv) return;
         put(quadOf(p, Corners{{{u, lo, w0}, {u, hi, w0}, {u, hi, w1}, {u, lo, w1}}}), shade(color, p.sideShade));
       };
-      if (!p.rightSideVisible) riser(uOf(runs.front().x0), std::min(vb, vOf(runs.front().y)),
-                                     std::max(vb, vOf(runs.front().y)), runs.front().color);
+      if (!p.rightSideVisible)
+        riser(uOf(runs.front().x0), std::min(vb, vOf(runs.front().y)), std::max(vb, vOf(runs.front().y)),
+              runs.front().color);
       for (std::size_t i = 0; i + 1 < runs.size(); ++i) {
         const BandRun& a = runs[i];
         const BandRun& b = runs[i + 1];
         const double u = uOf(a.x1);
         const double va = vOf(a.y), vb2 = vOf(b.y);
         if (a.x1 != b.x0) {
-          if (p.rightSideVisible) riser(u, std::min(vb, va), std::max(vb, va), a.color);
-          else riser(uOf(b.x0), std::min(vb, vb2), std::max(vb, vb2), b.color);
+          if (p.rightSideVisible)
+            riser(u, std::min(vb, va), std::max(vb, va), a.color);
+          else
+            riser(uOf(b.x0), std::min(vb, vb2), std::max(vb, vb2), b.color);
         } else if (p.rightSideVisible && va > vb2) {
           riser(u, vb2, va, a.color);
         } else if (!p.rightSideVisible && vb2 > va) {
           riser(u, va, vb2, b.color);
         }
       }
-      if (p.rightSideVisible) riser(uOf(runs.back().x1), std::min(vb, vOf(runs.back().y)),
-                                    std::max(vb, vOf(runs.back().y)), runs.back().color);
+      if (p.rightSideVisible)
+        riser(uOf(runs.back().x1), std::min(vb, vOf(runs.back().y)), std::max(vb, vOf(runs.back().y)),
+              runs.back().color);
     }
     if (!view3D || std::abs(p.ev.y) > 0.5) {
       // Seen from above, the band in front hides this band's front face up to its own
@@ -390,8 +400,10 @@ void Chart3D::drawBands(gfx::Canvas& c, ChartLayout& l) const {
         std::vector<std::pair<gfx::Color, double>> widths;
         for (const BandRun& r : runs) {
           auto it = std::find_if(widths.begin(), widths.end(), [&](const auto& w) { return w.first == r.color; });
-          if (it == widths.end()) widths.emplace_back(r.color, r.x1 - r.x0);
-          else it->second += r.x1 - r.x0;
+          if (it == widths.end())
+            widths.emplace_back(r.color, r.x1 - r.x0);
+          else
+            it->second += r.x1 - r.x0;
         }
         common = std::max_element(widths.begin(), widths.end(), [](const auto& a, const auto& b) {
                    return a.second < b.second;

@@ -35,8 +35,8 @@ BoxProjection flatProjection(const gfx::Rect& frame) {
   return p;
 }
 
-BoxProjection boxProjection(const gfx::Rect& frame, double rotation, double elevation, int zoomPercent,
-                            int horizOffset, int depthPercent) {
+BoxProjection boxProjection(const gfx::Rect& frame, double rotation, double elevation, int zoomPercent, int horizOffset,
+                            int depthPercent) {
   constexpr double kDeg = std::numbers::pi / 180.0;
   const double a = (rotation - 360.0) * kDeg;
   const double e = (elevation - 360.0) * kDeg;

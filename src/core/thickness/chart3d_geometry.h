@@ -43,8 +43,8 @@ BoxProjection flatProjection(const gfx::Rect& frame);
 // turned by rotation - 360 degrees about the vertical and elevation - 360 degrees
 // about the horizontal axis, projected orthographically and fitted into the frame at
 // zoomPercent, centred and moved by horizOffset pixels.
-BoxProjection boxProjection(const gfx::Rect& frame, double rotation, double elevation, int zoomPercent,
-                            int horizOffset, int depthPercent);
+BoxProjection boxProjection(const gfx::Rect& frame, double rotation, double elevation, int zoomPercent, int horizOffset,
+                            int depthPercent);
 
 // A convex four-cornered shape as drawn.
 struct Quad {

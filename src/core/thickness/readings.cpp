@@ -20,10 +20,14 @@ float tenths(std::uint32_t r) { return float(double(r) * 0.01); }
 
 gfx::Color classColor(ReadingClass c) {
   switch (c) {
-    case ReadingClass::ContactLost: return kContactLostColor;
-    case ReadingClass::SpeedExceeded: return kSpeedExceededColor;
-    case ReadingClass::ThicknessExceeded: return kThicknessExceededColor;
-    case ReadingClass::Valid: break;
+    case ReadingClass::ContactLost:
+      return kContactLostColor;
+    case ReadingClass::SpeedExceeded:
+      return kSpeedExceededColor;
+    case ReadingClass::ThicknessExceeded:
+      return kThicknessExceededColor;
+    case ReadingClass::Valid:
+      break;
   }
   return DeviationColors[0][0];
 }
@@ -68,9 +72,12 @@ std::string displayedThickness(std::uint32_t r, const text::NumberFormat& nf) {
 std::string readingCell(std::uint32_t r, std::uint16_t nominal, const text::NumberFormat& nf) {
   switch (classify(r, nominal)) {
     case ReadingClass::ContactLost:
-    case ReadingClass::ThicknessExceeded: return "--";
-    case ReadingClass::SpeedExceeded: return "XX";
-    case ReadingClass::Valid: break;
+    case ReadingClass::ThicknessExceeded:
+      return "--";
+    case ReadingClass::SpeedExceeded:
+      return "XX";
+    case ReadingClass::Valid:
+      break;
   }
   return displayedThickness(r, nf);
 }
@@ -92,9 +99,7 @@ void OverallExtremes::add(const RowExtremes& row) {
   if (row.min > 0 && (min_ == 0 || min_ > row.min)) min_ = row.min;
 }
 
-ThkExtremes OverallExtremes::result() const {
-  return {float(double(max_) * 0.001), float(double(min_) * 0.001)};
-}
+ThkExtremes OverallExtremes::result() const { return {float(double(max_) * 0.001), float(double(min_) * 0.001)}; }
 
 std::size_t samplesInBody(const datafiles::LoadedFile& file) { return file.body.size() / 8; }
 

@@ -16,8 +16,7 @@ char32_t separatorCode(std::string_view sep) {
   const auto b = [&](std::size_t i) { return char32_t(static_cast<unsigned char>(sep[i])); };
   if (b(0) < 0x80) return sep.size() == 1 ? b(0) : 0;
   if ((b(0) & 0xE0) == 0xC0 && sep.size() == 2) return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-  if ((b(0) & 0xF0) == 0xE0 && sep.size() == 3)
-    return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+  if ((b(0) & 0xF0) == 0xE0 && sep.size() == 3) return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
   return 0;
 }
 
@@ -41,8 +40,7 @@ std::string thresholdText(std::uint16_t thresholdTenths, const text::NumberForma
   return text::formatScaled(thresholdTenths, 1, "##.0", nf);
 }
 
-ThresholdEntry evaluateThreshold(std::string_view textIn, std::string_view localeDecimal,
-                                 std::uint16_t nominal) {
+ThresholdEntry evaluateThreshold(std::string_view textIn, std::string_view localeDecimal, std::uint16_t nominal) {
   ThresholdEntry e;
   const std::string_view s = trimBlanks(textIn);
   // Normalise to "digits.digits"; anything else is not a number.
@@ -58,8 +56,10 @@ ThresholdEntry evaluateThreshold(std::string_view textIn, std::string_view local
       continue;
     }
     std::size_t len = 0;
-    if (c == ',') len = 1;
-    else if (!localeDecimal.empty() && s.substr(i, localeDecimal.size()) == localeDecimal) len = localeDecimal.size();
+    if (c == ',')
+      len = 1;
+    else if (!localeDecimal.empty() && s.substr(i, localeDecimal.size()) == localeDecimal)
+      len = localeDecimal.size();
     if (len == 0 || point) return e;
     point = true;
     plain += '.';
@@ -84,10 +84,13 @@ ThresholdEntry evaluateThreshold(std::string_view textIn, std::string_view local
 
 std::string thresholdMessage(ThresholdVerdict v, std::string_view localeDecimal) {
   switch (v) {
-    case ThresholdVerdict::Accepted: return {};
+    case ThresholdVerdict::Accepted:
+      return {};
     case ThresholdVerdict::NotBelowNominal:
-    case ThresholdVerdict::TooLarge: return text::msg(text::Msg::abthresh);
-    case ThresholdVerdict::NotANumber: break;
+    case ThresholdVerdict::TooLarge:
+      return text::msg(text::Msg::abthresh);
+    case ThresholdVerdict::NotANumber:
+      break;
   }
   const std::string sep = localeDecimal.empty() ? std::string(",") : std::string(localeDecimal);
   return "Пороговую толщину нужно ввести числом, например 9" + sep + "5";

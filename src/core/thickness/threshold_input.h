@@ -26,15 +26,12 @@ enum class ThresholdVerdict {
 struct ThresholdEntry {
   ThresholdVerdict verdict = ThresholdVerdict::NotANumber;
   std::uint16_t tenths = 0;  // the value to store in ThkThreshold (Accepted, NotBelowNominal)
-  bool stores() const {
-    return verdict == ThresholdVerdict::Accepted || verdict == ThresholdVerdict::NotBelowNominal;
-  }
+  bool stores() const { return verdict == ThresholdVerdict::Accepted || verdict == ThresholdVerdict::NotBelowNominal; }
 };
 
 // Converts the field's text: digits with at most one decimal separator (the comma or the
 // locale's own), blanks around it allowed; the single-precision value times 10, truncated.
-ThresholdEntry evaluateThreshold(std::string_view textIn, std::string_view localeDecimal,
-                                 std::uint16_t nominal);
+ThresholdEntry evaluateThreshold(std::string_view textIn, std::string_view localeDecimal, std::uint16_t nominal);
 
 // The message for a rejected entry (empty for an accepted one). The example in the
 // not-a-number message uses the locale's decimal separator.

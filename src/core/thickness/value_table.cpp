@@ -37,16 +37,21 @@ std::string ValueTable::cell(std::size_t row, int column) const {
   if (form_ == TableForm::NoResult) {
     if (row != 4) return {};
     switch (column) {
-      case 1: return text::msg(text::Msg::thick);
-      case 2: return text::msg(text::Msg::under);
-      case 3: return text::msg(text::Msg::lev);
-      case 4: return text::msg(text::Msg::no);
-      default: return {};
+      case 1:
+        return text::msg(text::Msg::thick);
+      case 2:
+        return text::msg(text::Msg::under);
+      case 3:
+        return text::msg(text::Msg::lev);
+      case 4:
+        return text::msg(text::Msg::no);
+      default:
+        return {};
     }
   }
   if (row == 0) {
-    static constexpr text::Msg kHeaders[kColumns] = {text::Msg::pos,  text::Msg::pep1,     text::Msg::pep2,
-                                                     text::Msg::pep3, text::Msg::pep4,     text::Msg::minthick,
+    static constexpr text::Msg kHeaders[kColumns] = {text::Msg::pos,     text::Msg::pep1, text::Msg::pep2,
+                                                     text::Msg::pep3,    text::Msg::pep4, text::Msg::minthick,
                                                      text::Msg::maxthick};
     return text::msg(kHeaders[column]);
   }

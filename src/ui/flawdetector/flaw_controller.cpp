@@ -110,8 +110,8 @@ FlawController::~FlawController() {
 QWidget* FlawController::panel() { return HDefPanel; }
 
 bool FlawController::shown() const {
-  return form_.file().isFlaw() && (form_.shownKind() == datafiles::FileKind::Dhn ||
-                                   form_.shownKind() == datafiles::FileKind::Dht);
+  return form_.file().isFlaw() &&
+         (form_.shownKind() == datafiles::FileKind::Dhn || form_.shownKind() == datafiles::FileKind::Dht);
 }
 
 void FlawController::syncColors() { screen_.colors = form_.appSettings().FlawColors; }
@@ -174,7 +174,8 @@ void FlawController::load() {
     screen_.PaintBackground();
     sweepOk = flaw::BuildScreen(screen_);
   });
-  if (!sweepOk) form_.dialogs().message(QString::fromUtf8(flaw::kZeroSweepMessage), QString::fromUtf8(flaw::kZeroSweepCaption));
+  if (!sweepOk)
+    form_.dialogs().message(QString::fromUtf8(flaw::kZeroSweepMessage), QString::fromUtf8(flaw::kZeroSweepCaption));
 }
 
 void FlawController::RedrawScreen() {

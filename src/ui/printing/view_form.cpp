@@ -16,8 +16,7 @@
 
 namespace ui {
 
-TViewForm::TViewForm(TMainForm& form)
-    : QWidget(&form, Qt::Window | Qt::WindowStaysOnTopHint), form_(form) {
+TViewForm::TViewForm(TMainForm& form) : QWidget(&form, Qt::Window | Qt::WindowStaysOnTopHint), form_(form) {
   setObjectName("ViewForm");
   setWindowTitle("Предварительный просмотр");
   resize(695, 466);

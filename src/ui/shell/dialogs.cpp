@@ -11,8 +11,7 @@
 namespace ui {
 
 void QtDialogs::message(const QString& text, const QString& title) {
-  QMessageBox::information(parent(), title.isEmpty() ? QApplication::applicationName() : title, text,
-                           QMessageBox::Ok);
+  QMessageBox::information(parent(), title.isEmpty() ? QApplication::applicationName() : title, text, QMessageBox::Ok);
 }
 
 bool QtDialogs::askYesNo(const QString& text, const QString& title) {

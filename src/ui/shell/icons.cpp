@@ -54,7 +54,8 @@ QIcon toolIcon(int image) {
     case kImgOpen:
       p.setPen(QPen(QColor(120, 90, 20), 1));
       p.setBrush(QColor(240, 200, 90));
-      p.drawPolygon(QPolygonF({QPointF(2, 6), QPointF(8, 6), QPointF(10, 8), QPointF(19, 8), QPointF(19, 18), QPointF(2, 18)}));
+      p.drawPolygon(
+          QPolygonF({QPointF(2, 6), QPointF(8, 6), QPointF(10, 8), QPointF(19, 8), QPointF(19, 18), QPointF(2, 18)}));
       break;
     case kImgClose:
       p.setPen(QPen(QColor(70, 70, 70), 1));
@@ -64,8 +65,12 @@ QIcon toolIcon(int image) {
       p.drawLine(QPointF(10, 10), QPointF(19, 19));
       p.drawLine(QPointF(19, 10), QPointF(10, 19));
       break;
-    case kImgZoomIn: magnifier(p, true); break;
-    case kImgZoomOut: magnifier(p, false); break;
+    case kImgZoomIn:
+      magnifier(p, true);
+      break;
+    case kImgZoomOut:
+      magnifier(p, false);
+      break;
     case kImgPreview:
     case kImgReport: {
       p.setPen(QPen(QColor(70, 70, 70), 1));
@@ -100,11 +105,18 @@ QIcon toolIcon(int image) {
       p.drawLine(QPointF(3, 3), QPointF(3, 19));
       p.drawLine(QPointF(3, 19), QPointF(20, 19));
       p.setBrush(QColor(150, 170, 220));
-      p.drawPolygon(QPolygonF({QPointF(4, 18), QPointF(4, 10), QPointF(9, 7), QPointF(13, 12), QPointF(19, 6), QPointF(19, 18)}));
+      p.drawPolygon(
+          QPolygonF({QPointF(4, 18), QPointF(4, 10), QPointF(9, 7), QPointF(13, 12), QPointF(19, 6), QPointF(19, 18)}));
       break;
-    case kImgBeginPos: box3d(p, 0); break;
-    case kImgFrontView: box3d(p, 1); break;
-    case kImgTopView: box3d(p, 2); break;
+    case kImgBeginPos:
+      box3d(p, 0);
+      break;
+    case kImgFrontView:
+      box3d(p, 1);
+      break;
+    case kImgTopView:
+      box3d(p, 2);
+      break;
     case kImgColors: {
       const QColor c[4] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
       for (int i = 0; i < 4; ++i) {
@@ -139,7 +151,8 @@ QIcon toolIcon(int image) {
       p.drawLine(QPointF(16, 7), QPointF(20, 11));
       p.drawLine(QPointF(16, 15), QPointF(20, 11));
       break;
-    default: break;
+    default:
+      break;
   }
   return QIcon(pm);
 }

@@ -106,7 +106,8 @@ void TMainForm::buildActions() {
   AShowLegend = makeAction(this, "AShowLegend", "Tervik", "Легенда", "Условные обозначения", kImgLegend);
   AShowLegend->setCheckable(true);
   AShowPorog = makeAction(this, "AShowPorog", "Tervik", "AShowPorog", "", -1);
-  ABeginPosition = makeAction(this, "ABeginPosition", "View", "Начальное положение", "Начальное положение", kImgBeginPos);
+  ABeginPosition =
+      makeAction(this, "ABeginPosition", "View", "Начальное положение", "Начальное положение", kImgBeginPos);
   AUpPos = makeAction(this, "AUpPos", "View", "Вид сверху", "Вид сверху", kImgTopView);
   AFrPos = makeAction(this, "AFrPos", "View", "Вид спереди", "Вид спереди", kImgFrontView);
   AIncrease = makeAction(this, "AIncrease", "View", "Увеличить ", "Увеличить", kImgZoomIn);
@@ -117,9 +118,9 @@ void TMainForm::buildActions() {
   HelpContents1->setShortcut(QKeySequence::HelpContents);
   ResMn = makeAction(this, "ResMn", "File", "Заполнить отчет", "", -1);
   AFileOpen->setShortcut(QKeySequence::Open);
-  for (QAction* a : {AFileOpen, ACloseFile, APrnt, APdf, AExit, AReceive_dat, AShowTable, AShowGraph, AShowSech,
-                     AShowLegend, AShowPorog, ABeginPosition, AUpPos, AFrPos, AIncrease, ADecrease, AView,
-                     HelpContents1, ResMn})
+  for (QAction* a :
+       {AFileOpen, ACloseFile, APrnt, APdf, AExit, AReceive_dat, AShowTable, AShowGraph, AShowSech, AShowLegend,
+        AShowPorog, ABeginPosition, AUpPos, AFrPos, AIncrease, ADecrease, AView, HelpContents1, ResMn})
     addAction(a);
 
   connect(AFileOpen, &QAction::triggered, this, [this] { AFileOpenExecute(); });
@@ -190,12 +191,10 @@ void TMainForm::buildToolBar() {
   ToolBar->addWidget(FileNameBox);
 
   // A name is opened when it is picked from the list or confirmed with Enter, not at every keystroke.
-  connect(FileNameBox, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-    FileNameBoxChange(FileNameBox->itemText(index));
-  });
-  connect(FileNameBox->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-    FileNameBoxChange(FileNameBox->currentText());
-  });
+  connect(FileNameBox, qOverload<int>(&QComboBox::activated), this,
+          [this](int index) { FileNameBoxChange(FileNameBox->itemText(index)); });
+  connect(FileNameBox->lineEdit(), &QLineEdit::returnPressed, this,
+          [this] { FileNameBoxChange(FileNameBox->currentText()); });
   connect(resToolBtnAction_, &QAction::triggered, this, [this] {
     if (protocol_) protocol_->ResToolBtnClick();
   });
@@ -242,7 +241,7 @@ void TMainForm::buildMenus() {
   setMnAction_ = SetMn->menuAction();
   ADChMn = SetMn->addMenu("Изменить цвет");
   adChMnAction_ = ADChMn->menuAction();
-  const char* defectItems[6] = {"Объемный дефект", "Объемно-плоскостной", "Плоскостной вдоль",
+  const char* defectItems[6] = {"Объемный дефект",     "Объемно-плоскостной", "Плоскостной вдоль",
                                 "Плоскостной поперек", "Превышение скорости", "Нарушение контакта"};
   for (int i = 0; i < 6; ++i) ADChItems[i] = ADChMn->addAction(defectItems[i]);
   HDChnMn = SetMn->addMenu("Изменить цвет");
@@ -361,10 +360,18 @@ void TMainForm::ResetView() {
 void TMainForm::applyState(const WindowState& s) {
   Panel1->setVisible(s.headerPanel);
   switch (s.work) {
-    case WorkPanel::None: work_->setCurrentWidget(emptyPanel_); break;
-    case WorkPanel::Dtm: work_->setCurrentWidget(thickness_->panel()); break;
-    case WorkPanel::Dau: work_->setCurrentWidget(defectMap_->panel()); break;
-    case WorkPanel::Flaw: work_->setCurrentWidget(flaw_->panel()); break;
+    case WorkPanel::None:
+      work_->setCurrentWidget(emptyPanel_);
+      break;
+    case WorkPanel::Dtm:
+      work_->setCurrentWidget(thickness_->panel());
+      break;
+    case WorkPanel::Dau:
+      work_->setCurrentWidget(defectMap_->panel());
+      break;
+    case WorkPanel::Flaw:
+      work_->setCurrentWidget(flaw_->panel());
+      break;
   }
   protocol_->setVisible(s.protocolPanel);
   resToolBtnAction_->setChecked(false);
@@ -377,7 +384,8 @@ void TMainForm::applyState(const WindowState& s) {
   for (QAction* sep : printSeparators_) sep->setVisible(s.zoomAndPrint);
   AView->setVisible(s.view);
   AShowLegend->setVisible(s.showLegend);
-  for (QAction* a : {AShowTable, AShowGraph, ABeginPosition, AFrPos, AUpPos, frPosBtnAction_}) a->setVisible(s.thicknessActions);
+  for (QAction* a : {AShowTable, AShowGraph, ABeginPosition, AFrPos, AUpPos, frPosBtnAction_})
+    a->setVisible(s.thicknessActions);
   TablMn->setVisible(s.thicknessActions);
   AShowSech->setVisible(s.thicknessActions);
   separator6_->setVisible(s.separator6);
@@ -395,15 +403,19 @@ void TMainForm::applyState(const WindowState& s) {
   KoorLb->setVisible(false);
   KYLb->setVisible(false);
 
-  if (s.thicknessLegend != LegendChange::Unchanged) thickness_->setLegendVisible(s.thicknessLegend == LegendChange::Show);
+  if (s.thicknessLegend != LegendChange::Unchanged)
+    thickness_->setLegendVisible(s.thicknessLegend == LegendChange::Show);
   if (s.defectLegend != LegendChange::Unchanged) defectMap_->setLegendVisible(false);
-  if (s.thicknessLegend == LegendChange::Show) AShowLegend->setChecked(true);
-  else if (s.defectLegend == LegendChange::Hide) AShowLegend->setChecked(false);
+  if (s.thicknessLegend == LegendChange::Show)
+    AShowLegend->setChecked(true);
+  else if (s.defectLegend == LegendChange::Hide)
+    AShowLegend->setChecked(false);
 }
 
 void TMainForm::fillHeaderPanel() {
   using datafiles::HeaderLabel;
-  QLabel* labels[12] = {Datelb, Btimelb, Etimelb, IDDevlb, Bloklb, Templb, Tolshlb, Diamlb, Lenlb, Shovlb, Izdlb, Layerslb};
+  QLabel* labels[12] = {Datelb,  Btimelb, Etimelb, IDDevlb, Bloklb, Templb,
+                        Tolshlb, Diamlb,  Lenlb,   Shovlb,  Izdlb,  Layerslb};
   for (QLabel* l : labels) l->setVisible(false);
   for (const auto& t : datafiles::HeaderTexts(file_, numberFormat_)) {
     QLabel* l = labels[int(t.label)];
@@ -422,11 +434,18 @@ void TMainForm::showByKind() {
   shownKind_ = file_.kind;
   fillHeaderPanel();
   switch (file_.kind) {
-    case FileKind::Dtm: thickness_->load(); break;
-    case FileKind::Dau: defectMap_->load(); break;
+    case FileKind::Dtm:
+      thickness_->load();
+      break;
+    case FileKind::Dau:
+      defectMap_->load();
+      break;
     case FileKind::Dhn:
-    case FileKind::Dht: flaw_->load(); break;
-    case FileKind::None: break;
+    case FileKind::Dht:
+      flaw_->load();
+      break;
+    case FileKind::None:
+      break;
   }
   emit fileShown();
 }
@@ -471,8 +490,7 @@ bool TMainForm::openFile(const QString& name) {
 }
 
 void TMainForm::AFileOpenExecute() {
-  if (protocol_->isOpen() &&
-      dialogs_->askYesNo(m(Msg::savezakl), m(Msg::saving))) {
+  if (protocol_->isOpen() && dialogs_->askYesNo(m(Msg::savezakl), m(Msg::saving))) {
     protocol_->SaveProtocol(currentFileName_);
   }
   const QString filter =

@@ -32,9 +32,9 @@ class PrintController;
 
 // What the main window needs from its surroundings: where it started, the locale, the dialogs.
 struct StartUp {
-  QString startDir;   // the directory terv.ini lives in
+  QString startDir;  // the directory terv.ini lives in
   QString programPath;
-  QString localeId;   // "00000419" for Russian
+  QString localeId;  // "00000419" for Russian
   text::NumberFormat numberFormat;
   Dialogs* dialogs = nullptr;  // not owned; QtDialogs when null
 };

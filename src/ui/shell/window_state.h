@@ -9,7 +9,7 @@ enum class WorkPanel { None, Dtm, Dau, Flaw };
 enum class LegendChange { Unchanged, Show, Hide };
 
 struct WindowState {
-  bool headerPanel = false;        // Panel1
+  bool headerPanel = false;  // Panel1
   WorkPanel work = WorkPanel::None;
   bool protocolPanel = false;      // ResTbCtl (always hidden by a state change)
   bool resButtons = false;         // ResToolBtn, ResMn

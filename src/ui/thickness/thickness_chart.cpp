@@ -95,9 +95,7 @@ ThicknessChart::~ThicknessChart() {
 
 QWidget* ThicknessChart::widget() { return scrollBox_; }
 
-bool ThicknessChart::active() const {
-  return form_.file().kind == datafiles::FileKind::Dtm && !form_.printing();
-}
+bool ThicknessChart::active() const { return form_.file().kind == datafiles::FileKind::Dtm && !form_.printing(); }
 
 bool ThicknessChart::frPosDown() const { return form_.FrPosBtn && form_.FrPosBtn->isChecked(); }
 
@@ -134,11 +132,13 @@ void ThicknessChart::buildChart() {
   const datafiles::LoadedFile& f = form_.file();
   if (f.kind != datafiles::FileKind::Dtm) return;
   thickness::ThkExtremes extremes{0.0f, 0.0f};
-  if (ThicknessController* t = form_.thickness()) extremes = t->extremes();
-  else extremes = thickness::fillAllValues(f, form_.numberFormat()).extremes;
+  if (ThicknessController* t = form_.thickness())
+    extremes = t->extremes();
+  else
+    extremes = thickness::fillAllValues(f, form_.numberFormat()).extremes;
   chart_.numberFormat = form_.numberFormat();
-  cursorColor_ = thickness::buildThicknessChart(chart_, f, extremes, form_.appSettings().ThicknessColors,
-                                                form_.numberFormat());
+  cursorColor_ =
+      thickness::buildThicknessChart(chart_, f, extremes, form_.appSettings().ThicknessColors, form_.numberFormat());
   autoChrt_->redraw();
 }
 
@@ -322,7 +322,8 @@ void ThicknessChart::AutoChrtMouseMove(int x, int y) {
   autoChrt_->crossHair(x, y, cursorColor_);
   cursorX_ = x;
   cursorY_ = y;
-  if (form_.KoorLb) form_.KoorLb->setText(m(Msg::coord) + ": " + QString::number(static_cast<long long>(std::trunc(xv))));
+  if (form_.KoorLb)
+    form_.KoorLb->setText(m(Msg::coord) + ": " + QString::number(static_cast<long long>(std::trunc(xv))));
   if (form_.KYLb) form_.KYLb->setText(m(Msg::tolval) + qtx::qs(text::formatDouble(yv, "##0.0", form_.numberFormat())));
 }
 

@@ -12,7 +12,6 @@
 #include "core/thickness/chart3d.h"
 #include "core/thickness/readings.h"
 
-
 class QWidget;
 
 namespace ui {
@@ -92,7 +91,7 @@ class ThicknessChart : public QObject {
   bool zoomedOut_ = false;  // ThkAxesZoomedOut
   bool scaled_ = false;
   bool colorItemsConnected_ = false;
-  bool legendPlaced_ = false;     // the chart has its own size since the first zoom step
+  bool legendPlaced_ = false;  // the chart has its own size since the first zoom step
   int cursorX_ = -1;
   int cursorY_ = -1;
   gfx::Color cursorColor_ = gfx::kBlack;

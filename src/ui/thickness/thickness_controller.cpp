@@ -29,8 +29,10 @@ ThicknessController::ThicknessController(TMainForm& form) : form_(form) {
   runDialog_ = [](TForm2& d) { return d.exec(); };
 
   connect(sgTab_, &SGTab::gridDoubleClicked, this, [this] {
-    if (form_.AShowPorog) form_.AShowPorog->trigger();
-    else AShowPorogExecute();
+    if (form_.AShowPorog)
+      form_.AShowPorog->trigger();
+    else
+      AShowPorogExecute();
   });
   if (form_.AShowTable) connect(form_.AShowTable, &QAction::triggered, this, [this] { AShowTableExecute(); });
   if (form_.AShowPorog) connect(form_.AShowPorog, &QAction::triggered, this, [this] { AShowPorogExecute(); });

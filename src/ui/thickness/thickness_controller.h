@@ -37,8 +37,8 @@ class ThicknessController : public QObject {
   void applyColors();
 
   // The thickness state the chart and printing read.
-  std::uint16_t thresholdTenths() const { return state_.ThkThreshold; }  // ThkThreshold
-  std::uint16_t tableRows() const { return state_.ThkTableRows; }        // ThkTableRows
+  std::uint16_t thresholdTenths() const { return state_.ThkThreshold; }       // ThkThreshold
+  std::uint16_t tableRows() const { return state_.ThkTableRows; }             // ThkTableRows
   const thickness::ThkExtremes& extremes() const { return state_.extremes; }  // ThkExtremes
   const thickness::ThicknessState& state() const { return state_; }
   // The table SGTab holds now: the all-values table, or the threshold table (or its

@@ -46,8 +46,7 @@ void TForm2::bind(std::uint16_t* threshold, std::uint16_t nominal) {
 
 void TForm2::Button1Click() {
   if (!threshold_) return;
-  const thickness::ThresholdEntry e =
-      thickness::evaluateThreshold(qtx::ss(PTolshEdt->text()), nf_.decimal, nominal_);
+  const thickness::ThresholdEntry e = thickness::evaluateThreshold(qtx::ss(PTolshEdt->text()), nf_.decimal, nominal_);
   // The value is kept before the check, so a rejected value is what the field shows next time.
   if (e.stores()) *threshold_ = e.tenths;
   if (e.verdict == thickness::ThresholdVerdict::Accepted) {

@@ -29,22 +29,32 @@ int ValueTableModel::columnCount(const QModelIndex& parent) const {
 QVariant ValueTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   switch (role) {
-    case Qt::DisplayRole: return qtx::qs(table_.cell(std::size_t(index.row()) + 1, index.column()));
-    case Qt::BackgroundRole: return qtx::toQColor(thickness::kInactiveCaptionText);
-    case Qt::ForegroundRole: return QColor(Qt::black);  // clMenuText
-    case Qt::TextAlignmentRole: return int(Qt::AlignLeft | Qt::AlignVCenter);
-    default: return {};
+    case Qt::DisplayRole:
+      return qtx::qs(table_.cell(std::size_t(index.row()) + 1, index.column()));
+    case Qt::BackgroundRole:
+      return qtx::toQColor(thickness::kInactiveCaptionText);
+    case Qt::ForegroundRole:
+      return QColor(Qt::black);  // clMenuText
+    case Qt::TextAlignmentRole:
+      return int(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+      return {};
   }
 }
 
 QVariant ValueTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return {};
   switch (role) {
-    case Qt::DisplayRole: return qtx::qs(table_.cell(0, section));
-    case Qt::BackgroundRole: return qtx::toQColor(table_.fixedRowColor());
-    case Qt::ForegroundRole: return QColor(Qt::black);
-    case Qt::TextAlignmentRole: return int(Qt::AlignLeft | Qt::AlignVCenter);
-    default: return {};
+    case Qt::DisplayRole:
+      return qtx::qs(table_.cell(0, section));
+    case Qt::BackgroundRole:
+      return qtx::toQColor(table_.fixedRowColor());
+    case Qt::ForegroundRole:
+      return QColor(Qt::black);
+    case Qt::TextAlignmentRole:
+      return int(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+      return {};
   }
 }
 

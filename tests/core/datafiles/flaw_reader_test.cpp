@@ -68,7 +68,12 @@ TEST(FlawRecord, ExtendedFormsAndChecksumOverTheExtension) {
   s.extensionCount = 12;
   b = testsupport::buildFlaw(s);
   EXPECT_EQ(b.size(), 327u);
-  r = LoadDataBytes("r.DHT", [&] { Bytes c = b; c[2] = 4; testsupport::fixChecksum(c, 80, 80); return c; }());
+  r = LoadDataBytes("r.DHT", [&] {
+    Bytes c = b;
+    c[2] = 4;
+    testsupport::fixChecksum(c, 80, 80);
+    return c;
+  }());
   // Changing the type without the extension in the sum breaks the checksum.
   EXPECT_FALSE(r.ok);
   s.type = 4;
@@ -152,7 +157,8 @@ TEST(Thickness, RawToThickness) {
   EXPECT_EQ(t[2], 0u);  // below the zero offset
   EXPECT_EQ(t[3], 65534u);
   h.VelocityFactor = 65535;
-  EXPECT_EQ(datafiles::RawToThickness({65000, 0, 0, 0}, h)[0], 5u * 65000 - 200 > 0 ? std::uint32_t(std::uint64_t(5 * 65000 - 200) * 65535 / 200) : 0u);
+  EXPECT_EQ(datafiles::RawToThickness({65000, 0, 0, 0}, h)[0],
+            5u * 65000 - 200 > 0 ? std::uint32_t(std::uint64_t(5 * 65000 - 200) * 65535 / 200) : 0u);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Recognition, checksum and refusal messages of the reader, on files built from field values.
+#include "core/datafiles/reader.h"
+
 #include <gtest/gtest.h>
 
-#include "core/datafiles/reader.h"
 #include "support/file_builder.h"
 
 namespace {

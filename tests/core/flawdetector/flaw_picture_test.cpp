@@ -275,24 +275,24 @@ TEST(FlawPictureReadouts, PlainRecordDigitsAndLetters) {
   const HDScreen& s = ru.screen;
   EXPECT_EQ(Block(s, 142, 79), GlyphOf(0xD1));  // С: combined
   EXPECT_EQ(Block(en.screen, 142, 79), GlyphOf('C'));
-  EXPECT_EQ(Block(s, 148, 79), GlyphOf('0'));   // gain 07
+  EXPECT_EQ(Block(s, 148, 79), GlyphOf('0'));  // gain 07
   EXPECT_EQ(Block(s, 154, 79), GlyphOf('7'));
-  EXPECT_EQ(Block(s, 111, 78), GlyphOf('3'));   // aux 34.5
+  EXPECT_EQ(Block(s, 111, 78), GlyphOf('3'));  // aux 34.5
   EXPECT_EQ(Block(s, 123, 78), std::string(GlyphPattern(15)));
-  EXPECT_EQ(Block(s, 79, 78), GlyphOf(0xC2));   // В Р Ч two rows below the top
+  EXPECT_EQ(Block(s, 79, 78), GlyphOf(0xC2));  // В Р Ч two rows below the top
   EXPECT_EQ(Block(s, 91, 78), GlyphOf(0xD7));
   EXPECT_EQ(Block(en.screen, 79, 78), GlyphOf('D'));
   EXPECT_EQ(Block(en.screen, 85, 78), GlyphOf('A'));
-  EXPECT_EQ(Block(s, 148, 70), GlyphOf('4'));   // Y = 4.5, two digits, right-aligned
+  EXPECT_EQ(Block(s, 148, 70), GlyphOf('4'));  // Y = 4.5, two digits, right-aligned
   EXPECT_EQ(Block(s, 154, 70), std::string(GlyphPattern(15)));
-  EXPECT_EQ(Block(s, 136, 60), GlyphOf('1'));   // X = 123.4
+  EXPECT_EQ(Block(s, 136, 60), GlyphOf('1'));  // X = 123.4
   EXPECT_EQ(Block(s, 154, 60), std::string(GlyphPattern(14)));
-  EXPECT_EQ(Block(s, 148, 50), GlyphOf('8'));   // gate start in mm, bit 6 clear: 8.7
+  EXPECT_EQ(Block(s, 148, 50), GlyphOf('8'));  // gate start in mm, bit 6 clear: 8.7
   EXPECT_EQ(Block(s, 154, 40), GlyphOf('0'));  // gate width 0.6: its small 6 falls off the edge
-  EXPECT_EQ(Block(s, 142, 30), GlyphOf('5'));   // level 50 %
+  EXPECT_EQ(Block(s, 142, 30), GlyphOf('5'));  // level 50 %
   EXPECT_EQ(Block(s, 148, 30), GlyphOf('0'));
-  EXPECT_EQ(Block(s, 142, 20), GlyphOf('0'));   // sweep start 00
-  EXPECT_EQ(Block(s, 136, 10), GlyphOf('1'));   // sweep range 1234: four characters, one step left
+  EXPECT_EQ(Block(s, 142, 20), GlyphOf('0'));  // sweep start 00
+  EXPECT_EQ(Block(s, 136, 10), GlyphOf('1'));  // sweep range 1234: four characters, one step left
   EXPECT_EQ(Block(s, 154, 10), GlyphOf('4'));
 }
 

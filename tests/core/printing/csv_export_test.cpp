@@ -1,10 +1,11 @@
 // CSV exports: markers as words, runs of equal indications, short bodies.
+#include "core/printing/csv_export.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "core/datafiles/reader.h"
-#include "core/printing/csv_export.h"
 #include "support/file_builder.h"
 
 namespace {
@@ -35,11 +36,16 @@ TEST(CsvExport, DefectMapRunsPerLayerOnlyOfTheSixCodes) {
   s.channels = 2;
   s.length = 6;
   // mm-major cells: {size, type} for layer 0 then layer 1.
-  s.body = testsupport::mapBody({{3, 1}, {0, 0},     // mm 0
-                                 {3, 1}, {5, 250},   // mm 1
-                                 {4, 1}, {5, 250},   // mm 2: size changes in layer 0
-                                 {2, 77}, {0, 0},    // mm 3: an unknown code is no indication
-                                 {0, 0}, {9, 3}});   // mm 4; mm 5 is missing from the body
+  s.body = testsupport::mapBody({{3, 1},
+                                 {0, 0},  // mm 0
+                                 {3, 1},
+                                 {5, 250},  // mm 1
+                                 {4, 1},
+                                 {5, 250},  // mm 2: size changes in layer 0
+                                 {2, 77},
+                                 {0, 0},  // mm 3: an unknown code is no indication
+                                 {0, 0},
+                                 {9, 3}});  // mm 4; mm 5 is missing from the body
   const std::string csv = printing::CsvDefectMap(load("m.dau", testsupport::buildMapLike(s)));
   EXPECT_EQ(csv,
             "Начало мм;Конец мм;Слой;Класс;Размер\n"

@@ -1,11 +1,12 @@
 // Thickness printouts on a recording printer: block geometry, the rows-per-page rule, the
 // no-result page, and conclusions that continue on new sheets.
+#include "core/printing/thickness_print.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "core/gfx/recording_printer.h"
-#include "core/printing/thickness_print.h"
 #include "core/printing/thickness_print_blocks.h"
 #include "core/thickness/chart_build.h"
 #include "core/thickness/value_table.h"

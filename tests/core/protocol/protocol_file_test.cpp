@@ -32,9 +32,7 @@ class ProtocolFile : public ::testing::Test {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
-  static void writeAll(const fs::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
-  }
+  static void writeAll(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
   std::size_t entries() const { return std::distance(fs::directory_iterator(dir_), {}); }
 
   fs::path dir_;
@@ -47,9 +45,8 @@ TEST_F(ProtocolFile, SavedBesideTheDataFileAndLoadedBack) {
   const auto saved = saveProtocolFile(data, kExample);
   ASSERT_TRUE(saved.ok);
   EXPECT_EQ(saved.protocolName, (dir_ / "A12.zhn").string());
-  EXPECT_EQ(readAll(dir_ / "A12.zhn"),
-            text::utf8ToCp1251("Протокол №:12\r\nОбъект:Труба 3\r\nДефектоскопист:Иванов\r\n"
-                               "Заключение:Стенка в норме\r\nДефектов нет\r\n"));
+  EXPECT_EQ(readAll(dir_ / "A12.zhn"), text::utf8ToCp1251("Протокол №:12\r\nОбъект:Труба 3\r\nДефектоскопист:Иванов\r\n"
+                                                          "Заключение:Стенка в норме\r\nДефектов нет\r\n"));
   EXPECT_EQ(entries(), 1u);  // no temporary file left behind
 
   const auto loaded = loadProtocolFile(data);

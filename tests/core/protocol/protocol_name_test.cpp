@@ -33,8 +33,7 @@ TEST(ProtocolName, NamesWithoutDotDNeverGiveTheDataFileItself) {
   EXPECT_EQ(protocolFileName("x.txt"), "x.txt.z");
   // ".d" at the very first character does not count.
   EXPECT_EQ(protocolFileName(".dtm"), ".dtm.z");
-  for (const char* name : {"x.txt", ".dtm", "X.DHN", "x.dtm", "/d/e", "noext"})
-    EXPECT_NE(protocolFileName(name), name);
+  for (const char* name : {"x.txt", ".dtm", "X.DHN", "x.dtm", "/d/e", "noext"}) EXPECT_NE(protocolFileName(name), name);
 }
 
 TEST(ProtocolName, DataFileExtensionsAreRecognisedInAnyCase) {

@@ -13,9 +13,7 @@ using protocol::ProtocolFields;
 
 std::string cp(std::string_view utf8) { return text::utf8ToCp1251(utf8); }
 
-ProtocolFields workedExample() {
-  return {"12", "Труба 3", "Иванов", {"Стенка в норме", "Дефектов нет"}};
-}
+ProtocolFields workedExample() { return {"12", "Труба 3", "Иванов", {"Стенка в норме", "Дефектов нет"}}; }
 
 TEST(ProtocolText, WorkedExampleIsCp1251WithCrLfAndFourPlusOneLines) {
   const std::string bytes = composeProtocol(workedExample());
@@ -36,8 +34,7 @@ TEST(ProtocolText, WorkedExampleRoundTripsToTheSameFields) {
   EXPECT_EQ(loaded.conclusion[0], "Стенка в норме\n");
   EXPECT_EQ(loaded.conclusion[1], "Дефектов нет\n");
   EXPECT_EQ(composeProtocol(loaded), composeProtocol(workedExample()));
-  EXPECT_EQ(protocol::conclusionLines(loaded),
-            (std::vector<std::string>{"Стенка в норме", "Дефектов нет"}));
+  EXPECT_EQ(protocol::conclusionLines(loaded), (std::vector<std::string>{"Стенка в норме", "Дефектов нет"}));
 }
 
 TEST(ProtocolText, LfAndCrLfFilesReadAlike) {

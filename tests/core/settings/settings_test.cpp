@@ -1,4 +1,6 @@
 // terv.ini: defaults, reading by case-insensitive Cyrillic names, keeping other entries, atomic failing writes.
+#include "core/settings/settings.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +9,6 @@
 
 #include "core/io/atomic_file.h"
 #include "core/settings/profile_file.h"
-#include "core/settings/settings.h"
 #include "core/text/cp1251.h"
 #include "support/file_builder.h"
 

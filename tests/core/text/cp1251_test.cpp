@@ -1,7 +1,7 @@
 // cp1251 <-> UTF-8 over all 256 codes, and the unmappable characters.
-#include <gtest/gtest.h>
-
 #include "core/text/cp1251.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -15,14 +15,18 @@ TEST(Cp1251, AllCodesRoundTrip) {
 TEST(Cp1251, CyrillicAndPunctuation) {
   EXPECT_EQ(text::cp1251ToUtf8("\xD0\xE5\xE7\xF3\xEB\xFC\xF2\xE0\xF2"), "Результат");
   EXPECT_EQ(text::cp1251ToUtf8("\xA8\xB8\xB9"), "Ёё№");
-  EXPECT_EQ(text::utf8ToCp1251("Толщина №1"), "\xD2\xEE\xEB\xF9\xE8\xED\xE0 \xB9" "1");
+  EXPECT_EQ(text::utf8ToCp1251("Толщина №1"),
+            "\xD2\xEE\xEB\xF9\xE8\xED\xE0 \xB9"
+            "1");
 }
 
 TEST(Cp1251, UnmappableBecomesQuestionMark) {
-  EXPECT_EQ(text::utf8ToCp1251("a\xE4\xB8\xAD" "b"), "a?b");         // a CJK character
-  EXPECT_EQ(text::utf8ToCp1251("x\xF0\x9F\x98\x80y"), "x?y");        // an emoji
-  EXPECT_EQ(text::utf8ToCp1251("\xFF\xFE"), "??");                    // malformed UTF-8
-  EXPECT_EQ(text::utf8ToCp1251("\xD0"), "?");                         // cut sequence
+  EXPECT_EQ(text::utf8ToCp1251("a\xE4\xB8\xAD"
+                               "b"),
+            "a?b");                                            // a CJK character
+  EXPECT_EQ(text::utf8ToCp1251("x\xF0\x9F\x98\x80y"), "x?y");  // an emoji
+  EXPECT_EQ(text::utf8ToCp1251("\xFF\xFE"), "??");             // malformed UTF-8
+  EXPECT_EQ(text::utf8ToCp1251("\xD0"), "?");                  // cut sequence
 }
 
 TEST(Cp1251, FieldTextStopsAtZeroOrWidth) {

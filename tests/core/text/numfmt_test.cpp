@@ -1,7 +1,7 @@
 // Picture-pattern number formatting: rounding on the decimal value, the optional digits, the separators.
-#include <gtest/gtest.h>
-
 #include "core/text/numfmt.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -131,8 +131,8 @@ TEST(Chart3DHit, TheFrontPlaceWinsAndInactiveOrEmptyPlacesAreMissed) {
   gfx::RecordingCanvas canvas(800, 600);
   c.draw(canvas, {0, 0, 800, 600});
   const gfx::Rect r = c.plotRect();
-  const int x = r.left + r.width() / 50;   // at 2 mm
-  const int low = r.bottom - r.height() / 10;  // at 1 mm: both bands
+  const int x = r.left + r.width() / 50;            // at 2 mm
+  const int low = r.bottom - r.height() / 10;       // at 1 mm: both bands
   const int high = r.bottom - r.height() * 6 / 10;  // at 6 mm: only the higher band
   EXPECT_EQ(c.seriesAt(x, low), 0);
   EXPECT_EQ(c.seriesAt(x, high), 1);
@@ -293,11 +293,13 @@ TEST(Chart3DDraw, NeighbouringTopFacesOfOneColourAreOnePolygonUnlessAStepParts) 
     gfx::RecordingCanvas canvas(1000, 600);
     c.draw(canvas, {0, 0, 1000, 600});
     int n = 0;
-    for (const DrawOp& op : canvas.ofKind(DrawOp::Polygon)) n += op.brush.color == shade(color, c.layout().projection.topShade);
+    for (const DrawOp& op : canvas.ofKind(DrawOp::Polygon))
+      n += op.brush.color == shade(color, c.layout().projection.topShade);
     return std::make_pair(n, c.layout().shapes[0].size());
   };
   // Steps a fraction of a pixel apart in height: one shape per colour.
-  const auto [green, shapes] = polygonsIn({{5, 0x00A000}, {5.01, 0x00A000}, {4.995, 0x00A000}, {5, 0x0000A0}}, 0x00A000);
+  const auto [green, shapes] =
+      polygonsIn({{5, 0x00A000}, {5.01, 0x00A000}, {4.995, 0x00A000}, {5, 0x0000A0}}, 0x00A000);
   EXPECT_EQ(green, 1);
   EXPECT_GE(shapes, 5u);  // every step keeps its own faces for the click test
   // Steps far apart: the faces lie apart on the screen and stay separate shapes.

@@ -34,7 +34,7 @@ TEST(ChartBuildPoints, EachSampleIsATwoMillimetreStepWithOneClosingPoint) {
   for (int i = 0; i < 7; ++i) EXPECT_DOUBLE_EQ(pts[0][i].x, xs[i]);
   EXPECT_NEAR(pts[0][0].y, 8.0, 1e-6);
   EXPECT_EQ(pts[0][0].color, 0xFFFFE8u);  // 20 % below N: first cyan shade
-  EXPECT_NEAR(pts[0][2].y, 8.0, 1e-6);  // contact lost repeats the last value
+  EXPECT_NEAR(pts[0][2].y, 8.0, 1e-6);    // contact lost repeats the last value
   EXPECT_EQ(pts[0][2].color, kContactLostColor);
   EXPECT_NEAR(pts[0][4].y, 9.0, 1e-6);
   EXPECT_NEAR(pts[0][6].y, 9.0, 1e-6);

@@ -63,7 +63,6 @@ TEST(ThicknessThresholdInput, TextThatIsNotANumber) {
     EXPECT_EQ(e.verdict, ThresholdVerdict::NotANumber) << s;
     EXPECT_FALSE(e.stores()) << s;
   }
-  EXPECT_EQ(thresholdMessage(ThresholdVerdict::NotANumber, ","),
-            "Пороговую толщину нужно ввести числом, например 9,5");
+  EXPECT_EQ(thresholdMessage(ThresholdVerdict::NotANumber, ","), "Пороговую толщину нужно ввести числом, например 9,5");
   EXPECT_EQ(thresholdMessage(ThresholdVerdict::Accepted, ","), "");
 }

@@ -35,7 +35,8 @@ TEST(ThicknessAllValues, RowCountsFollowValuesAndLength) {
 
 TEST(ThicknessAllValues, HeadersCellsAndExtremes) {
   text::NumberFormat nf;
-  auto all = fillAllValues(makeDtm(200, 5, {{11040, 65535, 65534, 10460}, {65535, 65534, 65535, 65534}, {0, 20001, 500, 65535}}), nf);
+  auto all = fillAllValues(
+      makeDtm(200, 5, {{11040, 65535, 65534, 10460}, {65535, 65534, 65535, 65534}, {0, 20001, 500, 65535}}), nf);
   const ValueTable& t = all.table;
   ASSERT_EQ(t.rowCount(), 4u);
   EXPECT_EQ(t.fixedRowColor(), gfx::sys::kInfoBk);
@@ -95,13 +96,14 @@ TEST(ThicknessAllValues, LargestLegalFileHasAllItsRows) {
 }
 
 TEST(ThicknessThreshold, SearchRules) {
-  auto f = makeDtm(100, 11, {
-                                {9999, 65535, 65535, 65535},   // 99.99 -> 99: listed at 99
-                                {65535, 65534, 65535, 65534},  // markers only: never listed
-                                {10000, 12000, 65534, 10000},  // 100: not at or below 99
-                                {12000, 9900, 65535, 65535},   // second sensor 99: listed
-                                {65534, 65535, 65535, 0},      // 0 after markers: listed
-                            });
+  auto f = makeDtm(100, 11,
+                   {
+                       {9999, 65535, 65535, 65535},   // 99.99 -> 99: listed at 99
+                       {65535, 65534, 65535, 65534},  // markers only: never listed
+                       {10000, 12000, 65534, 10000},  // 100: not at or below 99
+                       {12000, 9900, 65535, 65535},   // second sensor 99: listed
+                       {65534, 65535, 65535, 0},      // 0 after markers: listed
+                   });
   EXPECT_TRUE(thresholdSearch(f, 5, 99) == (std::vector<std::uint16_t>{0, 3, 4}));
   EXPECT_TRUE(thresholdSearch(f, 5, 98) == (std::vector<std::uint16_t>{4}));
   // Only the samples asked for are scanned.
@@ -113,7 +115,7 @@ TEST(ThicknessThreshold, SearchRules) {
 
 TEST(ThicknessThreshold, ReadingsAreCutTo16BitsTenths) {
   auto f = makeDtm(100, 3, {{0, 0, 0, 0}});
-  f.thk.VelocityFactor = 40000;  // r = 1000 x raw um
+  f.thk.VelocityFactor = 40000;                               // r = 1000 x raw um
   f.body = {0x42, 0x1A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};  // raw 6722 -> 6 722 000 um -> 67220 tenths -> 1684
   EXPECT_TRUE(thresholdSearch(f, 1, 1684) == (std::vector<std::uint16_t>{0}));
   EXPECT_TRUE(thresholdSearch(f, 1, 1683).empty());

@@ -11,10 +11,10 @@
 
 #include "qt/convert.h"
 #include "support/file_builder.h"
-#include "ui/scripted_dialogs.h"
 #include "ui/defectmap/ad_legend_form.h"
 #include "ui/defectmap/defect_map_controller.h"
 #include "ui/defectmap/map_image.h"
+#include "ui/scripted_dialogs.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/main_form.h"
 

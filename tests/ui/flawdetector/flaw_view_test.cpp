@@ -13,8 +13,8 @@
 #include "core/gfx/recording_printer.h"
 #include "qt/convert.h"
 #include "support/file_builder.h"
-#include "ui/scripted_dialogs.h"
 #include "ui/flawdetector/flaw_controller.h"
+#include "ui/scripted_dialogs.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/main_form.h"
 

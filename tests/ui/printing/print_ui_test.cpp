@@ -3,11 +3,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPrinter>
-#include <QPushButton>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <filesystem>

@@ -1,4 +1,6 @@
 // The protocol panel in the main window: filling, saving, reloading, limits, and the save question.
+#include "ui/protocol/protocol_panel.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,6 @@
 #include "core/protocol/protocol_name.h"
 #include "core/text/cp1251.h"
 #include "support/file_builder.h"
-#include "ui/protocol/protocol_panel.h"
 #include "ui/shell/dialogs.h"
 #include "ui/shell/main_form.h"
 

@@ -1,9 +1,9 @@
 // The QPainter canvas keeps the platform's pixel rules: excluded line ends, rectangles up to right-1, exact XOR.
+#include "qt/qt_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
-
-#include "qt/qt_canvas.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ TEST(QtCanvas, LinesLeaveOutTheirEndPixel) {
   {
     qtx::QtCanvas c(img);
     c.setPen(gfx::Pen{gfx::kBlack});
-    c.line(2, 5, 10, 5);   // 8 pixels: x 2..9
+    c.line(2, 5, 10, 5);    // 8 pixels: x 2..9
     c.line(15, 2, 15, 12);  // 10 pixels: y 2..11
     c.line(0, 0, 4, 4);     // 4 diagonal pixels
   }
@@ -46,8 +46,8 @@ TEST(QtCanvas, RectangleCoversLeftToRightMinusOne) {
     c.rectangle({2, 3, 7, 9});
   }
   EXPECT_EQ(countNonWhite(img), 5 * 6);
-  EXPECT_EQ(QColor(img.pixel(2, 3)), QColor(Qt::red));     // outline
-  EXPECT_EQ(QColor(img.pixel(4, 5)), QColor(Qt::blue));    // inside
+  EXPECT_EQ(QColor(img.pixel(2, 3)), QColor(Qt::red));   // outline
+  EXPECT_EQ(QColor(img.pixel(4, 5)), QColor(Qt::blue));  // inside
   EXPECT_EQ(QColor(img.pixel(6, 8)), QColor(Qt::red));
   EXPECT_EQ(img.pixel(7, 8) & 0xFFFFFF, 0xFFFFFFu);
 }

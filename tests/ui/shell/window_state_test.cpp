@@ -1,4 +1,6 @@
 // The window states of the four kinds, checked on a real main window (offscreen).
+#include "ui/shell/window_state.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -11,7 +13,6 @@
 #include "support/file_builder.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/shell/main_form.h"
-#include "ui/shell/window_state.h"
 
 namespace {
 
@@ -96,8 +97,8 @@ TEST_F(MainFormTest, StartsInTheNoFileState) {
   EXPECT_TRUE(visible(form->AFileOpen));
   EXPECT_TRUE(visible(form->ACloseFile));
   EXPECT_TRUE(visible(form->AReceive_dat));
-  for (QAction* a : {form->AIncrease, form->ADecrease, form->APrnt, form->AView, form->AShowLegend,
-                     form->AShowTable, form->AShowGraph, form->ABeginPosition, form->AFrPos, form->AUpPos})
+  for (QAction* a : {form->AIncrease, form->ADecrease, form->APrnt, form->AView, form->AShowLegend, form->AShowTable,
+                     form->AShowGraph, form->ABeginPosition, form->AFrPos, form->AUpPos})
     EXPECT_FALSE(visible(a)) << a->objectName().toStdString();
   EXPECT_FALSE(form->SetMn->menuAction()->isVisible());
   EXPECT_FALSE(form->DViewMn->isEnabled());
@@ -110,9 +111,9 @@ TEST_F(MainFormTest, KindStatesFollowTheOpenedFile) {
   EXPECT_TRUE(visible(form->AShowTable) && visible(form->AView) && visible(form->AShowLegend));
   EXPECT_TRUE(form->DViewMn->isEnabled());
   EXPECT_TRUE(form->HDChnMn->menuAction()->isVisible());
-  EXPECT_FALSE(form->HDChnItems[0]->isVisible());  // "Фон"
+  EXPECT_FALSE(form->HDChnItems[0]->isVisible());    // "Фон"
   EXPECT_FALSE(form->HDPopupItems[2]->isVisible());  // "График"
-  EXPECT_TRUE(form->HDChnItems[3]->isVisible());   // "Цифры"
+  EXPECT_TRUE(form->HDChnItems[3]->isVisible());     // "Цифры"
   EXPECT_FALSE(form->ADChMn->menuAction()->isVisible());
   EXPECT_TRUE(form->AShowLegend->isChecked());
   EXPECT_FALSE(form->Layerslb->isVisibleTo(form.get()));

@@ -1,9 +1,10 @@
-// The thickness chart in the main window: cross-hair, zoom steps, positions, read-out, band clicks, sensors, legend, colours.
+// The thickness chart in the main window: cross-hair, zoom steps, positions, read-out, band clicks, sensors, legend,
+// colours.
 #include <QAction>
 #include <QCheckBox>
-#include <QPushButton>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "chart_fixture.h"

@@ -135,7 +135,8 @@ class TablesUi : public ::testing::Test {
     dtm.nominal = 120;
     dtm.length = 7;  // odd: all three samples listed
     // Factor 200: a raw value reads as 5 um.
-    dtm.body = testsupport::thicknessBody({{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
+    dtm.body = testsupport::thicknessBody(
+        {{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
     ASSERT_TRUE(testsupport::writeBytes(dir_ + "/T1.dtm", testsupport::buildMapLike(dtm)));
     ui::StartUp s;
     s.startDir = QString::fromStdString(dir_);
@@ -220,8 +221,7 @@ TEST_F(TablesUi, ShowTableThenThresholdQueries) {
   EXPECT_EQ(cell(4, 4), "  НЕТ  ");
   // The empty header row takes the cell colour so that it does not stand out.
   auto* m = view().sgTab()->valueModel();
-  EXPECT_EQ(m->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(),
-            QColor(0xD4, 0xD0, 0xC8));
+  EXPECT_EQ(m->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(), QColor(0xD4, 0xD0, 0xC8));
 
   // "Таблица значений" brings the all-values table back and resets the threshold to N.
   form_->AShowTable->trigger();
