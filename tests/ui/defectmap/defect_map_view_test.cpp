@@ -14,8 +14,8 @@
 #include "ui/defectmap/ad_legend_form.h"
 #include "ui/defectmap/defect_map_controller.h"
 #include "ui/defectmap/map_image.h"
+#include "ui/host/dialogs.h"
 #include "ui/scripted_dialogs.h"
-#include "ui/shell/dialogs.h"
 #include "ui/shell/main_form.h"
 
 namespace {
@@ -101,6 +101,10 @@ TEST_F(DefectMapView, HorizontalZoomButtonsFollowTheLimits) {
     ++steps;
   }
   EXPECT_GE(map().scale, 20.0f);
+  EXPECT_FALSE(form_->ToolIncBttn->isEnabled());
+  // The menu item greys with the button, and stays grey when something else changes the action.
+  EXPECT_FALSE(form_->AIncrease->isEnabled());
+  form_->AIncrease->setToolTip("Увеличить");
   EXPECT_FALSE(form_->ToolIncBttn->isEnabled());
   form_->ADecrease->trigger();
   EXPECT_TRUE(form_->ToolIncBttn->isEnabled());

@@ -14,8 +14,8 @@
 #include "qt/convert.h"
 #include "support/file_builder.h"
 #include "ui/flawdetector/flaw_controller.h"
+#include "ui/host/dialogs.h"
 #include "ui/scripted_dialogs.h"
-#include "ui/shell/dialogs.h"
 #include "ui/shell/main_form.h"
 
 namespace {
@@ -113,7 +113,7 @@ TEST_F(FlawView, ZoomStepsAndButtonStates) {
   form_->AIncrease->trigger();  // the seventh step reaches 10
   EXPECT_EQ(view().screen().zoomX, 10);
   EXPECT_FALSE(form_->ToolIncBttn->isEnabled());
-  EXPECT_EQ(form_->ToolIncBttn->property("imageIndex").toInt(), 27);
+  EXPECT_EQ(form_->AIncrease->property("imageIndex").toInt(), 27);
   form_->AIncrease->trigger();
   EXPECT_EQ(view().screen().zoomY, 10);
   // At zoom 10 the whole 240 x 126 screen fits the bitmap.
@@ -129,8 +129,8 @@ TEST_F(FlawView, ZoomStepsAndButtonStates) {
   for (int i = 0; i < 8; ++i) form_->ADecrease->trigger();
   EXPECT_EQ(view().screen().zoomX, 1);
   EXPECT_FALSE(form_->ToolDecBttn->isEnabled());
-  EXPECT_EQ(form_->ToolDecBttn->property("imageIndex").toInt(), 25);
-  EXPECT_EQ(form_->ToolIncBttn->property("imageIndex").toInt(), 26);
+  EXPECT_EQ(form_->ADecrease->property("imageIndex").toInt(), 25);
+  EXPECT_EQ(form_->AIncrease->property("imageIndex").toInt(), 26);
   form_->ADecrease->trigger();
   EXPECT_EQ(view().screen().zoomX, 1);
 

@@ -16,7 +16,7 @@
 #include "core/protocol/protocol_name.h"
 #include "core/text/cp1251.h"
 #include "support/file_builder.h"
-#include "ui/shell/dialogs.h"
+#include "ui/host/dialogs.h"
 #include "ui/shell/main_form.h"
 
 namespace {
