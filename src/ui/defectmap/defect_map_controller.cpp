@@ -211,52 +211,29 @@ void DefectMapController::ADScrollBar1Scroll(int position) {
   repaint();
 }
 
+template <typename Control>
+void DefectMapController::zoom(bool (defectmap::DefectMap::*step)(), Control* self, Control* twin) {
+  if (!active()) return;
+  follow();
+  // The control whose step reached the map's limit greys; its twin works again.
+  if ((map_.*step)()) self->setEnabled(false);
+  twin->setEnabled(true);
+  repaint();
+}
+
 void DefectMapController::AIncreaseExecute() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomInH()) host_.viewActions().AIncrease->setEnabled(false);
-  host_.viewActions().ADecrease->setEnabled(true);
-  repaint();
+  zoom(&defectmap::DefectMap::ZoomInH, host_.viewActions().AIncrease, host_.viewActions().ADecrease);
 }
-
 void DefectMapController::ADecreaseExecute() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomOutH()) host_.viewActions().ADecrease->setEnabled(false);
-  host_.viewActions().AIncrease->setEnabled(true);
-  repaint();
+  zoom(&defectmap::DefectMap::ZoomOutH, host_.viewActions().ADecrease, host_.viewActions().AIncrease);
 }
-
-void DefectMapController::tbZoomInClick() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomInH()) tbZoomIn->setEnabled(false);
-  tbZoomOut->setEnabled(true);
-  repaint();
-}
-
-void DefectMapController::tbZoomOutClick() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomOutH()) tbZoomOut->setEnabled(false);
-  tbZoomIn->setEnabled(true);
-  repaint();
-}
-
+void DefectMapController::tbZoomInClick() { zoom(&defectmap::DefectMap::ZoomInH, tbZoomIn, tbZoomOut); }
+void DefectMapController::tbZoomOutClick() { zoom(&defectmap::DefectMap::ZoomOutH, tbZoomOut, tbZoomIn); }
 void DefectMapController::ADtbVertZoomInClick() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomInV()) ADtbVertZoomIn->setEnabled(false);
-  ADtbVertZoomOut->setEnabled(true);
-  repaint();
+  zoom(&defectmap::DefectMap::ZoomInV, ADtbVertZoomIn, ADtbVertZoomOut);
 }
-
 void DefectMapController::ADtbVertZoomOutClick() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomOutV()) ADtbVertZoomOut->setEnabled(false);
-  ADtbVertZoomIn->setEnabled(true);
-  repaint();
+  zoom(&defectmap::DefectMap::ZoomOutV, ADtbVertZoomOut, ADtbVertZoomIn);
 }
 
 void DefectMapController::ADImageMouseDown(int x) {

@@ -73,6 +73,8 @@ class DefectMapController : public QObject, public View {
   void follow();
   void newPicture();
   void repaint();
+  template <typename Control>
+  void zoom(bool (defectmap::DefectMap::*step)(), Control* self, Control* twin);
   void connectActions();
 
   ViewHost& host_;
