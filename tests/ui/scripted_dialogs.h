@@ -15,11 +15,14 @@ namespace testsupport {
 class ScriptedDialogs : public ui::Dialogs {
  public:
   // Recorded calls.
-  QStringList messages;       // texts of message()
-  QStringList messageTitles;  // their titles
-  QStringList questions;      // texts of askYesNo()
-  QList<QColor> askedColors;  // the colours the colour dialog started at
-  QStringList openDirs;       // initial directories of the open dialogs
+  QStringList messages;         // texts of message()
+  QStringList messageTitles;    // their titles
+  QStringList questions;        // texts of askYesNo()
+  QList<QColor> askedColors;    // the colours the colour dialog started at
+  QStringList openDirs;         // initial directories of the open dialogs
+  QStringList saveSuggestions;  // the names the save dialogs proposed
+  QStringList saveFilters;      // and their filters
+  QList<QWidget*> saveParents;  // the windows they opened above
 
   // Answers, consumed in order; when empty: No, cancel, cancel.
   std::deque<bool> yesNo;
@@ -46,7 +49,10 @@ class ScriptedDialogs : public ui::Dialogs {
     openAnswers.pop_front();
     return a;
   }
-  QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+  QString saveFile(const QString&, const QString& filter, const QString& suggested, const QString&) override {
+    saveSuggestions << suggested;
+    saveFilters << filter;
+    saveParents << parent();
     if (saveAnswers.empty()) return {};
     QString a = saveAnswers.front();
     saveAnswers.pop_front();

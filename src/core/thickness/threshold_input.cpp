@@ -31,7 +31,9 @@ std::string_view trimBlanks(std::string_view s) {
 bool thresholdKeyPasses(char32_t ch, std::string_view localeDecimal) {
   if (ch < 0x20) return true;
   if (ch >= U'0' && ch <= U'9') return true;
-  if (ch == U',') return true;
+  // Both separators are taken whatever the locale: an operator used to either must never see a
+  // typed point vanish and 9.5 become 95.
+  if (ch == U',' || ch == U'.') return true;
   const char32_t own = separatorCode(localeDecimal);
   return own != 0 && ch == own;
 }
@@ -56,7 +58,7 @@ ThresholdEntry evaluateThreshold(std::string_view textIn, std::string_view local
       continue;
     }
     std::size_t len = 0;
-    if (c == ',')
+    if (c == ',' || c == '.')
       len = 1;
     else if (!localeDecimal.empty() && s.substr(i, localeDecimal.size()) == localeDecimal)
       len = localeDecimal.size();

@@ -24,8 +24,7 @@ void LegendSwatch::paintEvent(QPaintEvent*) {
 }
 
 TADLegendForm::TADLegendForm(const std::array<gfx::Color, 6>& colors, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::CustomizeWindowHint),
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       colors_(colors) {
   setObjectName("ADLegendForm");
   setWindowTitle(QStringLiteral("Условные обозначения дефектов"));

@@ -96,6 +96,7 @@ DefectMapController::DefectMapController(ViewHost& host) : host_(host) {
   column->addWidget(ToolBar1);
 
   ADImage = new MapImage(panel_);
+  ADImage->setFocusPolicy(Qt::StrongFocus);
   column->addWidget(ADImage, 1);
   ADScrollBar1 = new QScrollBar(Qt::Horizontal, panel_);
   ADScrollBar1->setObjectName("ADScrollBar1");
@@ -145,6 +146,8 @@ void DefectMapController::connectActions() {
 void DefectMapController::fileShown() {
   if (host_.file().kind != datafiles::FileKind::Dau) follow();
 }
+
+QWidget* DefectMapController::focusTarget() { return ADImage; }
 
 void DefectMapController::addPrintSources(printing::PrintSources& s) { s.map = &map_; }
 

@@ -39,6 +39,7 @@ class DefectMapController : public QObject, public View {
   void load() override;
   void fileShown() override;
   void setLegendVisible(bool visible) override;
+  QWidget* focusTarget() override;
   void addPrintSources(printing::PrintSources& sources) override;
 
   bool legendVisible() const;

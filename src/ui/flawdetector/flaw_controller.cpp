@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -168,9 +169,14 @@ void FlawController::load() {
     screen_.PaintBackground();
     sweepOk = flaw::BuildScreen(screen_);
   });
+  // Every record starts at the top left, wherever the last one was scrolled to.
+  HDScrollBox->horizontalScrollBar()->setValue(0);
+  HDScrollBox->verticalScrollBar()->setValue(0);
   if (!sweepOk)
     host_.dialogs().message(QString::fromUtf8(flaw::kZeroSweepMessage), QString::fromUtf8(flaw::kZeroSweepCaption));
 }
+
+QWidget* FlawController::focusTarget() { return HDScrollBox; }
 
 void FlawController::RedrawScreen() {
   draw([&] {

@@ -31,6 +31,7 @@ class FlawController : public QObject, public View {
   QWidget* panel() override;
   void load() override;
   void printed() override { RedrawScreen(); }
+  QWidget* focusTarget() override;
 
   // Handlers and operations of the view; each does nothing while a print job runs.
   void HDefPanelResize();

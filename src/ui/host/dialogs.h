@@ -37,6 +37,22 @@ class Dialogs {
   QWidget* parent_ = nullptr;
 };
 
+// While it lives, the dialogs open above another window than the main one: the tool window
+// that asked for them.
+class DialogParentScope {
+ public:
+  DialogParentScope(Dialogs& dialogs, QWidget* parent) : dialogs_(dialogs), previous_(dialogs.parent()) {
+    dialogs_.setParent(parent);
+  }
+  ~DialogParentScope() { dialogs_.setParent(previous_); }
+  DialogParentScope(const DialogParentScope&) = delete;
+  DialogParentScope& operator=(const DialogParentScope&) = delete;
+
+ private:
+  Dialogs& dialogs_;
+  QWidget* previous_;
+};
+
 // The real dialogs (QMessageBox, QFileDialog, QColorDialog, QPrintDialog).
 class QtDialogs : public Dialogs {
  public:

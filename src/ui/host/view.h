@@ -25,6 +25,8 @@ class View {
   virtual void load() = 0;
   // After any file has been shown (or the last one closed): the view lets go of what it no longer shows.
   virtual void fileShown() {}
+  // Where the keyboard goes when the view's file is shown: its picture or table, never the file-name box.
+  virtual QWidget* focusTarget() { return panel(); }
   // The view's legend window, where it has one.
   virtual void setLegendVisible(bool /*visible*/) {}
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QStyle>
@@ -16,7 +17,7 @@
 
 namespace ui {
 
-TViewForm::TViewForm(ViewHost& host) : QWidget(host.hostWindow(), Qt::Window | Qt::WindowStaysOnTopHint), host_(host) {
+TViewForm::TViewForm(ViewHost& host) : QWidget(host.hostWindow(), Qt::Window), host_(host) {
   setObjectName("ViewForm");
   setWindowTitle("Предварительный просмотр");
   resize(695, 466);
@@ -66,8 +67,13 @@ void TViewForm::setLines(const std::vector<std::string>& lines) {
 QStringList TViewForm::lines() const { return ViewEdit->toPlainText().split('\n'); }
 
 void TViewForm::ToolButton1Click() {
+  const DialogParentScope over(host_.dialogs(), this);
+  // Plain text first, named after the data file in its folder; RTF stays the second choice.
+  const QFileInfo data(host_.currentFileName());
+  const QString suggested =
+      data.fileName().isEmpty() ? QDir::currentPath() : data.dir().filePath(data.completeBaseName() + ".txt");
   const QString name =
-      host_.dialogs().saveFile("Сохранить в файл", "Текстовый файл (*.txt)", QDir::currentPath(), "rtf");
+      host_.dialogs().saveFile("Сохранить в файл", "Текстовый файл (*.txt);;Текст RTF (*.rtf)", suggested, "txt");
   if (!name.isEmpty()) {
     QSaveFile file(name);
     bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate);

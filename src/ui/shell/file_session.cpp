@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "core/datafiles/reader.h"
@@ -17,6 +18,29 @@ namespace ui {
 using qtx::qs;
 using text::Msg;
 
+namespace {
+
+// Arrow and page keys and the wheel would step the box to another file by themselves; the
+// operator picks a file from the opened list (Alt+Down, F4 or a click) or types it with Enter.
+class BoxStepGuard : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Wheel) return true;
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool step = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp ||
+                        key->key() == Qt::Key_PageDown;
+      if (step && !(key->modifiers() & Qt::AltModifier)) return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
 FileSession::FileSession(QComboBox& box, Dialogs& dialogs, settings::Settings& settings, ProtocolPanel& protocol,
                          Hooks hooks)
     : box_(box), dialogs_(dialogs), settings_(settings), protocol_(protocol), hooks_(std::move(hooks)) {
@@ -24,6 +48,9 @@ FileSession::FileSession(QComboBox& box, Dialogs& dialogs, settings::Settings& s
   QObject::connect(&box_, qOverload<int>(&QComboBox::activated), &box_,
                    [this](int index) { switchTo(box_.itemText(index)); });
   QObject::connect(box_.lineEdit(), &QLineEdit::returnPressed, &box_, [this] { switchTo(box_.currentText()); });
+  auto* guard = new BoxStepGuard(&box_);
+  box_.installEventFilter(guard);
+  box_.lineEdit()->installEventFilter(guard);
 }
 
 void FileSession::followDirectory(const QString& name) {

@@ -76,6 +76,7 @@ void TMainForm::buildCentral() {
   work_->setObjectName("WorkArea");
   emptyPanel_ = new QWidget(work_);
   emptyPanel_->setAutoFillBackground(true);
+  emptyPanel_->setFocusPolicy(Qt::StrongFocus);
   QPalette pal = emptyPanel_->palette();
   pal.setColor(QPalette::Window, qtx::toQColor(gfx::sys::kAppWorkSpace));
   emptyPanel_->setPalette(pal);
@@ -224,6 +225,12 @@ void TMainForm::showByKind() {
   for (View* view :
        {static_cast<View*>(thickness_.get()), static_cast<View*>(defectMap_.get()), static_cast<View*>(flaw_.get())})
     view->fileShown();
+  focusWorkArea();
+}
+
+void TMainForm::focusWorkArea() {
+  View* view = shownKind_ != FileKind::None ? fileView() : nullptr;
+  (view ? view->focusTarget() : emptyPanel_)->setFocus();
 }
 
 void TMainForm::showFile(datafiles::LoadedFile&& file, bool opened) {
@@ -242,6 +249,7 @@ void TMainForm::showNothing() {
   AShowLegend->setChecked(false);
   protocol_->ClearProtocol();
   ResetView();
+  focusWorkArea();
 }
 
 bool TMainForm::openFile(const QString& name) { return session_->openFile(name); }

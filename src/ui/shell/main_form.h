@@ -90,6 +90,8 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   // Swaps in an accepted file and shows it; opened: it came through the open dialog.
   void showFile(datafiles::LoadedFile&& file, bool opened);
   void showNothing();
+  // The keyboard goes to the view on screen (or the empty work area), not to the file-name box.
+  void focusWorkArea();
   void showByKind();
   void showHelp();
 

@@ -158,8 +158,10 @@ void buildMainToolBar(QMainWindow& w, MainFormParts& p) {
 void buildMainMenus(QMainWindow& w, MainFormParts& p) {
   QMenuBar* bar = w.menuBar();
   QMenu* file = bar->addMenu("Файл");
-  QAction* openItem = file->addAction(p.AFileOpen->icon(), "&Открыть...");
-  openItem->setShortcut(QKeySequence::Open);
+  // The menu item names AFileOpen's Ctrl+O but does not carry it: two actions with one
+  // shortcut make Qt refuse both as ambiguous.
+  QAction* openItem = file->addAction(p.AFileOpen->icon(),
+                                      "&Открыть...\t" + p.AFileOpen->shortcut().toString(QKeySequence::NativeText));
   QObject::connect(openItem, &QAction::triggered, p.AFileOpen, &QAction::trigger);
   QObject::connect(p.AFileOpen, &QAction::changed, openItem,
                    [open = p.AFileOpen, openItem] { openItem->setVisible(open->isVisible()); });

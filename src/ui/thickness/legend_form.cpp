@@ -37,7 +37,7 @@ void LegendImage::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, paintedPicture());
 }
 
-TLegendForm::TLegendForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+TLegendForm::TLegendForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setObjectName("TLegendForm");
   setWindowTitle("Обозначения");
   setAttribute(Qt::WA_QuitOnClose, false);

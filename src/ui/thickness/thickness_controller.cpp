@@ -7,6 +7,7 @@
 
 #include "core/printing/print_file.h"
 #include "ui/host/view_host.h"
+#include "ui/thickness/chart_widget.h"
 #include "ui/thickness/sg_tab.h"
 #include "ui/thickness/thickness_chart.h"
 #include "ui/thickness/threshold_dialog.h"
@@ -105,6 +106,10 @@ void ThicknessController::addPrintSources(printing::PrintSources& s) {
   s.thkThreshold = thresholdTenths();
   s.table = &table();
   s.chart = &chart_->chart();
+}
+
+QWidget* ThicknessController::focusTarget() {
+  return sgTab_->isHidden() ? static_cast<QWidget*>(chart_->autoChrt()) : sgTab_;
 }
 
 PrintPreselection ThicknessController::printPreselection() const {

@@ -32,6 +32,7 @@ class ThicknessController : public QObject, public View {
   QWidget* panel() override;
   void load() override;
   void setLegendVisible(bool visible) override;
+  QWidget* focusTarget() override;
   void addPrintSources(printing::PrintSources& sources) override;
   PrintPreselection printPreselection() const override;
 

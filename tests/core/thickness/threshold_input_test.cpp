@@ -6,10 +6,11 @@
 using namespace thickness;
 
 TEST(ThicknessThresholdInput, KeyFilter) {
-  for (char32_t c : {U'0', U'5', U'9', U',', U'\b', U'\r', char32_t(3), char32_t(22)})
+  // Both separators pass under a comma locale: a typed point must never vanish (9.5 -> 95).
+  for (char32_t c : {U'0', U'5', U'9', U',', U'.', U'\b', U'\r', char32_t(3), char32_t(22)})
     EXPECT_TRUE(thresholdKeyPasses(c, ",")) << unsigned(c);
-  // A full stop, letters (Cyrillic too), blanks and minus are ignored under a comma locale.
-  for (char32_t c : {U'.', U'a', U'Ж', U' ', U'-', U'e', char32_t(0xA0), char32_t(0xE9)})
+  // Letters (Cyrillic too), blanks and minus are ignored.
+  for (char32_t c : {U'a', U'Ж', U' ', U'-', U'e', char32_t(0xA0), char32_t(0xE9)})
     EXPECT_FALSE(thresholdKeyPasses(c, ",")) << unsigned(c);
   // The locale's own separator passes, and the comma still does.
   EXPECT_TRUE(thresholdKeyPasses(U'.', "."));
@@ -38,6 +39,10 @@ TEST(ThicknessThresholdInput, AcceptAndReject) {
   EXPECT_EQ(evaluateThreshold("9,99", ",", 100).tenths, 99);
   EXPECT_EQ(evaluateThreshold(",5", ",", 100).tenths, 5);
   EXPECT_EQ(evaluateThreshold("7,", ",", 100).tenths, 70);
+  // A point reads as the separator under a comma locale; two separators are no number.
+  EXPECT_EQ(evaluateThreshold("9.5", ",", 100).tenths, 95);
+  EXPECT_EQ(evaluateThreshold("9.5", ",", 100).verdict, ThresholdVerdict::Accepted);
+  EXPECT_EQ(evaluateThreshold("9.5,1", ",", 100).verdict, ThresholdVerdict::NotANumber);
   EXPECT_EQ(evaluateThreshold(" 3 ", ",", 100).tenths, 30);
   EXPECT_EQ(evaluateThreshold("0", ",", 100).verdict, ThresholdVerdict::Accepted);
   // The locale's separator and the comma both work.

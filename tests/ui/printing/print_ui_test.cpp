@@ -233,7 +233,9 @@ TEST_F(PrintUi, PreviewToggleFollowsTheWindowAndRebuildsOnlyWhenShown) {
   EXPECT_TRUE(form_->ViewToolBtn->isChecked());
   EXPECT_EQ(view.windowTitle(), "Предварительный просмотр");
   EXPECT_EQ(view.size(), QSize(695, 466));
-  EXPECT_TRUE(view.windowFlags() & Qt::WindowStaysOnTopHint);
+  // Owned by the main window, not above every other window (its own save dialog included).
+  EXPECT_FALSE(view.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(view.parentWidget(), form_.get());
   EXPECT_TRUE(view.ViewEdit->isReadOnly());
   EXPECT_EQ(view.ViewEdit->font().family(), "Courier New");
   EXPECT_EQ(view.ViewEdit->font().pointSize(), 10);

@@ -308,7 +308,10 @@ TEST_F(ChartView, LegendToggleAndCloseBoxRaiseTheButton) {
   ASSERT_TRUE(chart().legendVisible());
   ui::TLegendForm* legend = chart().legendForm();
   EXPECT_EQ(legend->windowTitle(), "Обозначения");
-  EXPECT_TRUE(legend->windowFlags() & Qt::WindowStaysOnTopHint);
+  // A tool window of the main window: above it, never above the dialogs it opens.
+  EXPECT_EQ(legend->windowType(), Qt::Tool);
+  EXPECT_FALSE(legend->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(legend->parentWidget(), form_.get());
   form_->AShowLegend->trigger();
   EXPECT_FALSE(chart().legendVisible());
   EXPECT_FALSE(form_->AShowLegend->isChecked());

@@ -51,8 +51,8 @@ TEST_F(ThresholdDialogUi, DesignAndOpeningText) {
 TEST_F(ThresholdDialogUi, KeyFilter) {
   dlg_->bind(&threshold_, 100);
   dlg_->PTolshEdt->clear();
-  // A full stop, Cyrillic and Latin letters, a minus and a blank are ignored.
-  typeText(dlg_->PTolshEdt, "9.Жa- ,9x");
+  // Cyrillic and Latin letters, a minus and a blank are ignored.
+  typeText(dlg_->PTolshEdt, "9Жa- ,9x");
   EXPECT_EQ(dlg_->PTolshEdt->text(), "9,9");
   // Backspace (a control character) passes.
   pressKey(dlg_->PTolshEdt, Qt::Key_Backspace, "\b");
@@ -65,6 +65,16 @@ TEST_F(ThresholdDialogUi, KeyFilter) {
   dot.PTolshEdt->clear();
   typeText(dot.PTolshEdt, "4.5,");
   EXPECT_EQ(dot.PTolshEdt->text(), "4.5,");
+}
+
+TEST_F(ThresholdDialogUi, APointIsTheDecimalSeparatorUnderACommaLocale) {
+  dlg_->bind(&threshold_, 100);
+  dlg_->PTolshEdt->clear();
+  typeText(dlg_->PTolshEdt, "9.5");
+  EXPECT_EQ(dlg_->PTolshEdt->text(), "9.5");
+  dlg_->Button1->click();
+  EXPECT_EQ(threshold_, 95);
+  EXPECT_TRUE(dialogs_.messages.isEmpty());
 }
 
 TEST_F(ThresholdDialogUi, ButtonStoresBeforeTheCheck) {

@@ -1,0 +1,107 @@
+// The window as an operator uses it all day: one action per shortcut, the keyboard on the work
+// area, records starting at their first view, tool windows that never cover their dialogs.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMap>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+
+#include "ui/flawdetector/flaw_controller.h"
+#include "ui/main_window_fixture.h"
+#include "ui/printing/print_controller.h"
+#include "ui/printing/view_form.h"
+
+namespace {
+
+using testsupport::MainWindowTest;
+
+class OperatorDay : public MainWindowTest {
+ protected:
+  OperatorDay() : MainWindowTest("operator", QSize(1200, 900)) {}
+
+  bool focusOnWorkArea() const {
+    QWidget* focus = form_->focusWidget();
+    auto* work = form_->findChild<QStackedWidget*>("WorkArea");
+    return focus && work && work->isAncestorOf(focus) && !form_->FileNameBox->isAncestorOf(focus);
+  }
+  void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, mods);
+    QApplication::sendEvent(w, &event);
+  }
+};
+
+TEST_F(OperatorDay, EveryShortcutBelongsToOneAction) {
+  QMap<QString, QStringList> owners;
+  for (QAction* a : form_->findChildren<QAction*>()) {
+    for (const QKeySequence& k : a->shortcuts())
+      owners[k.toString()] << (a->objectName().isEmpty() ? a->text() : a->objectName());
+  }
+  ASSERT_FALSE(owners.isEmpty());
+  for (auto it = owners.cbegin(); it != owners.cend(); ++it)
+    EXPECT_EQ(it.value().size(), 1) << it.key().toStdString() << ": " << it.value().join(", ").toStdString();
+  EXPECT_EQ(form_->AFileOpen->shortcut(), QKeySequence(QKeySequence::Open));
+}
+
+TEST_F(OperatorDay, KeysGoToTheWorkAreaAndNotToTheFileList) {
+  ASSERT_TRUE(open(testsupport::buildFlaw(testsupport::FlawFields{}), "a.DHN"));
+  EXPECT_TRUE(focusOnWorkArea());
+  ASSERT_TRUE(open(testsupport::buildFlaw(testsupport::FlawFields{}), "b.DHN"));
+  EXPECT_TRUE(focusOnWorkArea());
+
+  // Arrows, page keys and the wheel in the box do not step to another file.
+  form_->FileNameBox->setFocus();
+  for (Qt::Key key : {Qt::Key_Up, Qt::Key_PageUp, Qt::Key_Down, Qt::Key_PageDown}) {
+    press(form_->FileNameBox, key);
+    EXPECT_EQ(form_->currentFileName(), q(path("b.DHN")));
+  }
+  // Picking a name from the list still switches, and gives the keyboard back to the picture.
+  form_->FileNameBox->setCurrentIndex(0);
+  emit form_->FileNameBox->activated(0);
+  EXPECT_EQ(form_->currentFileName(), q(path("a.DHN")));
+  EXPECT_TRUE(focusOnWorkArea());
+
+  form_->ACloseFileExecute();
+  EXPECT_TRUE(focusOnWorkArea());
+  form_->ACloseFileExecute();  // the last one: the empty work area takes the keys
+  EXPECT_TRUE(focusOnWorkArea());
+}
+
+TEST_F(OperatorDay, EveryRecordStartsAtTheTopLeft) {
+  form_->show();
+  ASSERT_TRUE(open(testsupport::buildFlaw(testsupport::FlawFields{}), "a.DHN"));
+  for (int i = 0; i < 7; ++i) form_->AIncrease->trigger();
+  QScrollArea* box = form_->flaw()->scrollBox();
+  settle();
+  ASSERT_GT(box->horizontalScrollBar()->maximum(), 0);
+  box->horizontalScrollBar()->setValue(box->horizontalScrollBar()->maximum());
+  box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+
+  ASSERT_TRUE(open(testsupport::buildFlaw(testsupport::FlawFields{}), "b.DHN"));
+  settle();
+  EXPECT_EQ(box->horizontalScrollBar()->value(), 0);
+  EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+  form_->hide();
+}
+
+TEST_F(OperatorDay, ThePreviewSavesAboveItselfUnderTheDataFilesName) {
+  testsupport::MapLikeFields m;
+  m.length = 20;
+  m.body = testsupport::thicknessBody(std::vector<std::array<std::uint16_t, 4>>(10, {1600, 1600, 1600, 1600}));
+  ASSERT_TRUE(open(testsupport::buildMapLike(m), "PIPE.DTM"));
+  form_->AView->trigger();
+  ui::TViewForm& preview = *form_->printer()->ViewForm();
+  preview.ToolButton1Click();  // cancelled
+  ASSERT_EQ(dialogs_.saveSuggestions.size(), 1);
+  EXPECT_EQ(dialogs_.saveSuggestions[0], q(path("PIPE.txt")));
+  EXPECT_TRUE(dialogs_.saveFilters[0].startsWith("Текстовый файл (*.txt);;"));
+  EXPECT_TRUE(dialogs_.saveFilters[0].contains("*.rtf"));
+  EXPECT_EQ(dialogs_.saveParents[0], &preview);
+  // Later dialogs belong to the main window again.
+  EXPECT_EQ(dialogs_.parent(), form_.get());
+}
+
+}  // namespace
