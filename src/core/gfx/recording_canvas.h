@@ -58,7 +58,6 @@ class RecordingCanvas : public Canvas {
   const std::vector<DrawOp>& ops() const { return ops_; }
   void clear() { ops_.clear(); }
   std::optional<Rect> clip() const { return clip_; }
-  Point penPosition() const { return pos_; }
 
   // Filters used by tests.
   std::vector<DrawOp> ofKind(DrawOp::Kind kind) const;

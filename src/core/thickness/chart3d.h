@@ -72,7 +72,6 @@ class Chart3D {
   ChartAxis& bottomAxis() { return axes_[kBottom]; }
   ChartAxis& topAxis() { return axes_[kTop]; }
   ChartAxis& leftAxis() { return axes_[kLeft]; }
-  ChartAxis& rightAxis() { return axes_[kRight]; }
   ChartAxis& depthAxis() { return axes_[kDepth]; }
   const ChartAxis& bottomAxis() const { return axes_[kBottom]; }
   const ChartAxis& topAxis() const { return axes_[kTop]; }

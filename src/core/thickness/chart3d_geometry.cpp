@@ -108,7 +108,7 @@ bool Quad::contains(int x, int y) const {
   return pos != neg;  // strictly inside or on an edge, and not a flat shape
 }
 
-Quad quadOf(const BoxProjection& pr, const std::array<std::array<double, 3>, 4>& corners) {
+Quad quadOf(const BoxProjection& pr, const Corners& corners) {
   Quad q;
   for (int i = 0; i < 4; ++i) q.p[i] = pr.pixel(corners[i][0], corners[i][1], corners[i][2]);
   return q;

@@ -54,7 +54,10 @@ struct Quad {
   bool asRect(gfx::Rect& r) const;
 };
 
-Quad quadOf(const BoxProjection& pr, const std::array<std::array<double, 3>, 4>& corners);
+// Four corners (u, v, w) of a face in box coordinates, in drawing order.
+using Corners = std::array<std::array<double, 3>, 4>;
+
+Quad quadOf(const BoxProjection& pr, const Corners& corners);
 
 // Scales a colour's components by f (0..1), for faces turned away from the light.
 gfx::Color shade(gfx::Color c, double f);
