@@ -8,7 +8,7 @@
 #include <deque>
 #include <optional>
 
-#include "ui/shell/dialogs.h"
+#include "ui/host/dialogs.h"
 
 namespace testsupport {
 

@@ -11,12 +11,13 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "core/printing/print_file.h"
 #include "qt/convert.h"
 #include "qt/qt_canvas.h"
 #include "ui/defectmap/ad_legend_form.h"
 #include "ui/defectmap/map_image.h"
 #include "ui/defectmap/scroll_bar_adapter.h"
-#include "ui/shell/main_form.h"
+#include "ui/host/view_host.h"
 
 namespace ui {
 
@@ -53,7 +54,7 @@ int slotOfCaption(QString caption, int fallback) {
 
 }  // namespace
 
-DefectMapController::DefectMapController(TMainForm& form) : form_(form) {
+DefectMapController::DefectMapController(ViewHost& host) : host_(host) {
   panel_ = new QWidget();
   panel_->setObjectName("ADPanel");
   auto* outer = new QHBoxLayout(panel_);
@@ -105,8 +106,8 @@ DefectMapController::DefectMapController(TMainForm& form) : form_(form) {
   outer->addLayout(column, 1);
 
   scrollAdapter_ = std::make_unique<ScrollBarAdapter>(ADScrollBar1);
-  map_.SetColors(form_.appSettings().DefectColors);
-  map_.SetNumberFormat(form_.numberFormat());
+  map_.SetColors(host_.appSettings().DefectColors);
+  map_.SetNumberFormat(host_.numberFormat());
 
   ADImage->onResize = [this] { ADPanelResize(); };
   ADImage->onMouseDown = [this](int x) { ADImageMouseDown(x); };
@@ -118,14 +119,7 @@ DefectMapController::DefectMapController(TMainForm& form) : form_(form) {
   connect(tbZoomIn, &QAction::triggered, this, [this] { tbZoomInClick(); });
   connect(tbZoomOut, &QAction::triggered, this, [this] { tbZoomOutClick(); });
 
-  if (form_.AIncrease) connect(form_.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
-  if (form_.ADecrease) connect(form_.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
-  if (form_.AShowLegend) connect(form_.AShowLegend, &QAction::triggered, this, [this] { AShowLegendExecute(); });
-  connectColorItems();
-  // A body released by closing or replacing the file must never be read again.
-  connect(&form_, &TMainForm::fileShown, this, [this] {
-    if (form_.file().kind != datafiles::FileKind::Dau) follow();
-  });
+  connectActions();
 }
 
 DefectMapController::~DefectMapController() {
@@ -136,25 +130,28 @@ DefectMapController::~DefectMapController() {
 
 QWidget* DefectMapController::panel() { return panel_; }
 
-// The colour menus may be built after the views; the items are connected as soon as they exist.
-void DefectMapController::connectColorItems() {
+void DefectMapController::connectActions() {
+  const ViewActions& a = host_.viewActions();
+  connect(a.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
+  connect(a.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
+  connect(a.AShowLegend, &QAction::triggered, this, [this] { AShowLegendExecute(); });
   for (int k = 0; k < 6; ++k) {
-    connectColorItem(form_.ADChItems[k], k);
-    connectColorItem(form_.ADPopupItems[k], k);
+    for (QAction* item : {a.ADChItems[std::size_t(k)], a.ADPopupItems[std::size_t(k)]})
+      connect(item, &QAction::triggered, this, [this, item, k] { changeColor(slotOfCaption(item->text(), k)); });
   }
 }
 
-void DefectMapController::connectColorItem(QAction* item, int fallbackSlot) {
-  if (!item || connectedItems_.contains(item)) return;
-  connectedItems_.insert(item);
-  connect(item, &QAction::triggered, this,
-          [this, item, fallbackSlot] { changeColor(slotOfCaption(item->text(), fallbackSlot)); });
+// A body released by closing or replacing the file must never be read again.
+void DefectMapController::fileShown() {
+  if (host_.file().kind != datafiles::FileKind::Dau) follow();
 }
 
-bool DefectMapController::active() const { return form_.file().kind == datafiles::FileKind::Dau && !form_.printing(); }
+void DefectMapController::addPrintSources(printing::PrintSources& s) { s.map = &map_; }
+
+bool DefectMapController::active() const { return host_.file().kind == datafiles::FileKind::Dau && !host_.printing(); }
 
 void DefectMapController::follow() {
-  const datafiles::LoadedFile& f = form_.file();
+  const datafiles::LoadedFile& f = host_.file();
   if (f.kind == datafiles::FileKind::Dau) {
     map_.SetHeader(&f.map);
     map_.SetCells(f.body.data(), f.body.size());
@@ -162,8 +159,8 @@ void DefectMapController::follow() {
     map_.SetHeader(nullptr);
     map_.ClearCells();
   }
-  map_.SetColors(form_.appSettings().DefectColors);
-  map_.SetNumberFormat(form_.numberFormat());
+  map_.SetColors(host_.appSettings().DefectColors);
+  map_.SetNumberFormat(host_.numberFormat());
 }
 
 void DefectMapController::repaint() { ADImage->update(); }
@@ -179,8 +176,7 @@ void DefectMapController::newPicture() {
 }
 
 void DefectMapController::load() {
-  if (form_.file().kind != datafiles::FileKind::Dau) return;
-  connectColorItems();
+  if (host_.file().kind != datafiles::FileKind::Dau) return;
   follow();
   {
     const QSignalBlocker block(ADScrollBar1);
@@ -215,52 +211,29 @@ void DefectMapController::ADScrollBar1Scroll(int position) {
   repaint();
 }
 
+template <typename Control>
+void DefectMapController::zoom(bool (defectmap::DefectMap::*step)(), Control* self, Control* twin) {
+  if (!active()) return;
+  follow();
+  // The control whose step reached the map's limit greys; its twin works again.
+  if ((map_.*step)()) self->setEnabled(false);
+  twin->setEnabled(true);
+  repaint();
+}
+
 void DefectMapController::AIncreaseExecute() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomInH() && form_.ToolIncBttn) form_.ToolIncBttn->setEnabled(false);
-  if (form_.ToolDecBttn && !form_.ToolDecBttn->isEnabled()) form_.ToolDecBttn->setEnabled(true);
-  repaint();
+  zoom(&defectmap::DefectMap::ZoomInH, host_.viewActions().AIncrease, host_.viewActions().ADecrease);
 }
-
 void DefectMapController::ADecreaseExecute() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomOutH() && form_.ToolDecBttn) form_.ToolDecBttn->setEnabled(false);
-  if (form_.ToolIncBttn && !form_.ToolIncBttn->isEnabled()) form_.ToolIncBttn->setEnabled(true);
-  repaint();
+  zoom(&defectmap::DefectMap::ZoomOutH, host_.viewActions().ADecrease, host_.viewActions().AIncrease);
 }
-
-void DefectMapController::tbZoomInClick() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomInH()) tbZoomIn->setEnabled(false);
-  tbZoomOut->setEnabled(true);
-  repaint();
-}
-
-void DefectMapController::tbZoomOutClick() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomOutH()) tbZoomOut->setEnabled(false);
-  tbZoomIn->setEnabled(true);
-  repaint();
-}
-
+void DefectMapController::tbZoomInClick() { zoom(&defectmap::DefectMap::ZoomInH, tbZoomIn, tbZoomOut); }
+void DefectMapController::tbZoomOutClick() { zoom(&defectmap::DefectMap::ZoomOutH, tbZoomOut, tbZoomIn); }
 void DefectMapController::ADtbVertZoomInClick() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomInV()) ADtbVertZoomIn->setEnabled(false);
-  ADtbVertZoomOut->setEnabled(true);
-  repaint();
+  zoom(&defectmap::DefectMap::ZoomInV, ADtbVertZoomIn, ADtbVertZoomOut);
 }
-
 void DefectMapController::ADtbVertZoomOutClick() {
-  if (!active()) return;
-  follow();
-  if (map_.ZoomOutV()) ADtbVertZoomOut->setEnabled(false);
-  ADtbVertZoomIn->setEnabled(true);
-  repaint();
+  zoom(&defectmap::DefectMap::ZoomOutV, ADtbVertZoomOut, ADtbVertZoomIn);
 }
 
 void DefectMapController::ADImageMouseDown(int x) {
@@ -285,11 +258,9 @@ void DefectMapController::ADImageMouseUp(int) {
 
 TADLegendForm* DefectMapController::legend() {
   if (!legend_) {
-    legend_ = new TADLegendForm(form_.appSettings().DefectColors, &form_);
-    connect(legend_.data(), &TADLegendForm::closed, this, [this] {
-      if (form_.LegBttn) form_.LegBttn->setChecked(false);
-      if (form_.AShowLegend && form_.AShowLegend->isCheckable()) form_.AShowLegend->setChecked(false);
-    });
+    legend_ = new TADLegendForm(host_.appSettings().DefectColors, host_.hostWindow());
+    connect(legend_.data(), &TADLegendForm::closed, this,
+            [this] { host_.viewActions().AShowLegend->setChecked(false); });
   }
   return legend_;
 }
@@ -304,17 +275,15 @@ bool DefectMapController::legendVisible() const { return legend_ && legend_->isV
 void DefectMapController::AShowLegendExecute() {
   if (!active()) return;
   setLegendVisible(!legendVisible());
-  const bool down = legendVisible();
-  if (form_.LegBttn) form_.LegBttn->setChecked(down);
-  if (form_.AShowLegend && form_.AShowLegend->isCheckable()) form_.AShowLegend->setChecked(down);
+  host_.viewActions().AShowLegend->setChecked(legendVisible());
 }
 
 void DefectMapController::changeColor(int slot) {
   if (!active() || slot < 0 || slot > 5) return;
-  const std::optional<QColor> chosen = form_.dialogs().chooseColor(lastColor_);
+  const std::optional<QColor> chosen = host_.dialogs().chooseColor(lastColor_);
   if (!chosen) return;
   lastColor_ = *chosen;
-  form_.appSettings().DefectColors[std::size_t(slot)] = qtx::fromQColor(*chosen);
+  host_.appSettings().DefectColors[std::size_t(slot)] = qtx::fromQColor(*chosen);
   follow();
   map_.Redraw();
   repaint();

@@ -4,10 +4,10 @@
 #include <QColor>
 #include <QObject>
 #include <QPointer>
-#include <QSet>
 #include <memory>
 
 #include "core/defectmap/defect_map.h"
+#include "ui/host/view.h"
 
 class QScrollBar;
 class QToolBar;
@@ -21,24 +21,26 @@ class QtCanvas;
 
 namespace ui {
 
-class TMainForm;
+class ViewHost;
 class MapImage;
 class ScrollBarAdapter;
 class TADLegendForm;
 
-class DefectMapController : public QObject {
+class DefectMapController : public QObject, public View {
   Q_OBJECT
 
  public:
-  explicit DefectMapController(TMainForm& form);
+  explicit DefectMapController(ViewHost& host);
   ~DefectMapController() override;
 
-  // ADPanel, placed by the main window in its work area.
-  QWidget* panel();
-  // The drawing part of ShowDauDat: the window state and header panel are already set.
-  void load();
-  // The defect legend window.
-  void setLegendVisible(bool visible);
+  // View: ADPanel; the drawing part of ShowDauDat; the map forgets a body another kind
+  // replaced; the defect legend window; the map a printout draws.
+  QWidget* panel() override;
+  void load() override;
+  void fileShown() override;
+  void setLegendVisible(bool visible) override;
+  void addPrintSources(printing::PrintSources& sources) override;
+
   bool legendVisible() const;
 
   // The view's parts, for the main window's tests and the print command.
@@ -71,10 +73,11 @@ class DefectMapController : public QObject {
   void follow();
   void newPicture();
   void repaint();
-  void connectColorItems();
-  void connectColorItem(QAction* item, int fallbackSlot);
+  template <typename Control>
+  void zoom(bool (defectmap::DefectMap::*step)(), Control* self, Control* twin);
+  void connectActions();
 
-  TMainForm& form_;
+  ViewHost& host_;
   defectmap::DefectMap map_;
   QPointer<QWidget> panel_;
   QToolBar* ADToolBar2 = nullptr;
@@ -90,7 +93,6 @@ class DefectMapController : public QObject {
   QPointer<TADLegendForm> legend_;
   // The shared colour dialog opens with the colour it last returned.
   QColor lastColor_ = Qt::black;
-  QSet<QAction*> connectedItems_;
 };
 
 }  // namespace ui

@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QScrollArea>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -15,8 +14,8 @@
 #include "core/flawdetector/flaw_picture.h"
 #include "qt/convert.h"
 #include "qt/qt_canvas.h"
-#include "ui/shell/icons.h"
-#include "ui/shell/main_form.h"
+#include "ui/host/icons.h"
+#include "ui/host/view_host.h"
 
 namespace ui {
 
@@ -31,17 +30,18 @@ constexpr int kImgZoomOutDisabled = 25;
 constexpr int kImgZoomInEnabled = 26;
 constexpr int kImgZoomInDisabled = 27;
 
-// Gives a zoom button its tool-bar picture. The odd pictures are the greyed twins of the even
-// ones; Qt greys a disabled button's picture itself, so the even picture is drawn for both.
-void setButtonImage(QToolButton* button, int image) {
-  if (!button) return;
-  button->setProperty("imageIndex", image);
-  button->setIcon(toolIcon(image & ~1));
+// Enables a zoom action with its tool-bar picture. The odd pictures are the greyed twins of the
+// even ones; Qt greys a disabled button's picture itself, so the even picture is drawn for both.
+void setZoomAction(QAction* action, bool enabled, int enabledImage, int disabledImage) {
+  const int image = enabled ? enabledImage : disabledImage;
+  action->setEnabled(enabled);
+  action->setProperty("imageIndex", image);
+  action->setIcon(toolIcon(image & ~1));
 }
 
 }  // namespace
 
-FlawController::FlawController(TMainForm& form) : form_(form) {
+FlawController::FlawController(ViewHost& host) : host_(host) {
   HDefPanel = new QWidget();
   HDefPanel->setObjectName("HDefPanel");
   auto* outer = new QVBoxLayout(HDefPanel);
@@ -83,24 +83,26 @@ FlawController::FlawController(TMainForm& form) : form_(form) {
   HDMainPanel->installEventFilter(this);
   HDLImage->installEventFilter(this);
 
-  screen_.colors = form_.appSettings().FlawColors;
+  screen_.colors = host_.appSettings().FlawColors;
   screen_.LoadInstrumentFont();
 
-  connect(form_.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
-  connect(form_.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
-  // The colour menus are built after the views; their items are taken up once they exist.
-  connectColorItems();
-  connect(&form_, &TMainForm::fileShown, this, [this] { connectColorItems(); });
+  connectActions();
 }
 
-void FlawController::connectColorItems() {
-  if (colorItemsConnected_ || !form_.HDChnItems[0]) return;
+void FlawController::connectActions() {
+  const ViewActions& a = host_.viewActions();
+  connect(a.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
+  connect(a.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
   for (int i = 0; i < 6; ++i) {
-    for (QAction* item : {form_.HDChnItems[std::size_t(i)], form_.HDPopupItems[std::size_t(i)]}) {
-      if (item) connect(item, &QAction::triggered, this, [this, i] { changeColor(i); });
-    }
+    for (QAction* item : {a.HDChnItems[std::size_t(i)], a.HDPopupItems[std::size_t(i)]})
+      connect(item, &QAction::triggered, this, [this, i] { changeColor(i); });
   }
-  colorItemsConnected_ = true;
+}
+
+void FlawController::syncZoomActions() {
+  const ViewActions& a = host_.viewActions();
+  setZoomAction(a.AIncrease, screen_.zoomX < 10 && screen_.zoomY < 10, kImgZoomInEnabled, kImgZoomInDisabled);
+  setZoomAction(a.ADecrease, screen_.zoomX > 1 && screen_.zoomY > 1, kImgZoomOutEnabled, kImgZoomOutDisabled);
 }
 
 FlawController::~FlawController() {
@@ -110,11 +112,11 @@ FlawController::~FlawController() {
 QWidget* FlawController::panel() { return HDefPanel; }
 
 bool FlawController::shown() const {
-  return form_.file().isFlaw() &&
-         (form_.shownKind() == datafiles::FileKind::Dhn || form_.shownKind() == datafiles::FileKind::Dht);
+  return host_.file().isFlaw() &&
+         (host_.shownKind() == datafiles::FileKind::Dhn || host_.shownKind() == datafiles::FileKind::Dht);
 }
 
-void FlawController::syncColors() { screen_.colors = form_.appSettings().FlawColors; }
+void FlawController::syncColors() { screen_.colors = host_.appSettings().FlawColors; }
 
 void FlawController::ensurePictureSize() {
   const int w = std::max(kImageWidth, screen_.marginX + screen_.width * screen_.zoomX + 20);
@@ -150,24 +152,16 @@ void FlawController::showImages() {
 }
 
 void FlawController::load() {
-  connectColorItems();
-  shown_ = form_.file();
+  shown_ = host_.file();
   syncColors();
-  flaw::SetRecord(screen_, shown_, form_.appSettings().localeId);
+  flaw::SetRecord(screen_, shown_, host_.appSettings().localeId);
   // The TVG lines need a taller parameter panel.
   HDLImage->setFixedHeight((shown_.flaw.Flags & datafiles::kFlagTvgMode) == 1 ? 230 : 160);
   textImage_ = QImage(std::max(1, HDLImage->width()), HDLImage->height(), QImage::Format_RGB32);
   textImage_.fill(qtx::toQColor(gfx::sys::kAppWorkSpace));
   screen_.LoadInstrumentFont();
-  // Zoom is back at 3: both zoom buttons work again.
-  if (form_.ToolIncBttn) {
-    form_.ToolIncBttn->setEnabled(true);
-    setButtonImage(form_.ToolIncBttn, kImgZoomInEnabled);
-  }
-  if (form_.ToolDecBttn) {
-    form_.ToolDecBttn->setEnabled(true);
-    setButtonImage(form_.ToolDecBttn, kImgZoomOutEnabled);
-  }
+  // Zoom is back at 3: both zoom actions work again.
+  syncZoomActions();
   bool sweepOk = true;
   draw([&] {
     screen_.textY = screen_.topY;
@@ -175,7 +169,7 @@ void FlawController::load() {
     sweepOk = flaw::BuildScreen(screen_);
   });
   if (!sweepOk)
-    form_.dialogs().message(QString::fromUtf8(flaw::kZeroSweepMessage), QString::fromUtf8(flaw::kZeroSweepCaption));
+    host_.dialogs().message(QString::fromUtf8(flaw::kZeroSweepMessage), QString::fromUtf8(flaw::kZeroSweepCaption));
 }
 
 void FlawController::RedrawScreen() {
@@ -189,7 +183,7 @@ void FlawController::RedrawScreen() {
 flaw::PrintOutcome FlawController::printScreen(gfx::Printer& printer, const flaw::ProtocolFields& fields) {
   syncColors();
   const flaw::PrintOutcome outcome =
-      flaw::PrintScreen(printer, shown_, fields, screen_.colors, form_.appSettings().localeId);
+      flaw::PrintScreen(printer, shown_, fields, screen_.colors, host_.appSettings().localeId);
   if (shown()) RedrawScreen();
   return outcome;
 }
@@ -210,7 +204,7 @@ bool FlawController::eventFilter(QObject* watched, QEvent* event) {
   const bool ours = watched == HDefPanel.data() || watched == HDMainPanel || watched == HDLImage;
   const bool resized = event->type() == QEvent::Resize && HDefPanel && HDefPanel->isVisible();
   const bool shownAgain = event->type() == QEvent::Show && watched == HDefPanel.data();
-  if (ours && (resized || shownAgain) && !form_.printing()) HDefPanelResize();
+  if (ours && (resized || shownAgain) && !host_.printing()) HDefPanelResize();
   return QObject::eventFilter(watched, event);
 }
 
@@ -237,40 +231,26 @@ bool FlawController::ZoomOutScreen() {
 }
 
 void FlawController::AIncreaseExecute() {
-  if (!shown() || form_.printing()) return;
-  if (ZoomInScreen()) {
-    if (form_.ToolIncBttn) {
-      form_.ToolIncBttn->setEnabled(false);
-      setButtonImage(form_.ToolIncBttn, kImgZoomInDisabled);
-    }
-  } else if (form_.ToolDecBttn && !form_.ToolDecBttn->isEnabled()) {
-    form_.ToolDecBttn->setEnabled(true);
-    setButtonImage(form_.ToolDecBttn, kImgZoomOutEnabled);
-  }
+  if (!shown() || host_.printing()) return;
+  ZoomInScreen();
+  syncZoomActions();
 }
 
 void FlawController::ADecreaseExecute() {
-  if (!shown() || form_.printing()) return;
-  if (ZoomOutScreen()) {
-    if (form_.ToolDecBttn) {
-      form_.ToolDecBttn->setEnabled(false);
-      setButtonImage(form_.ToolDecBttn, kImgZoomOutDisabled);
-    }
-  } else if (form_.ToolIncBttn && !form_.ToolIncBttn->isEnabled()) {
-    form_.ToolIncBttn->setEnabled(true);
-    setButtonImage(form_.ToolIncBttn, kImgZoomInEnabled);
-  }
+  if (!shown() || host_.printing()) return;
+  ZoomOutScreen();
+  syncZoomActions();
 }
 
 void FlawController::changeColor(int item) {
-  if (item < 0 || item >= 6 || form_.printing()) return;
-  const datafiles::FileKind kind = form_.file().kind;
+  if (item < 0 || item >= 6 || host_.printing()) return;
+  const datafiles::FileKind kind = host_.file().kind;
   // "График" and "Строб" change the flaw colours with a thickness file too; the other
   // four belong to the thickness chart then.
   const bool graphOrGate = item == settings::kFlawGraph || item == settings::kFlawGate;
-  if (!form_.file().isFlaw() && !(graphOrGate && kind == datafiles::FileKind::Dtm)) return;
-  auto& colors = form_.appSettings().FlawColors;
-  const std::optional<QColor> chosen = form_.dialogs().chooseColor(qtx::toQColor(colors[std::size_t(item)]));
+  if (!host_.file().isFlaw() && !(graphOrGate && kind == datafiles::FileKind::Dtm)) return;
+  auto& colors = host_.appSettings().FlawColors;
+  const std::optional<QColor> chosen = host_.dialogs().chooseColor(qtx::toQColor(colors[std::size_t(item)]));
   if (!chosen) return;
   colors[std::size_t(item)] = qtx::fromQColor(*chosen);
   syncColors();

@@ -8,6 +8,7 @@
 #include "core/datafiles/loaded_file.h"
 #include "core/flawdetector/flaw_print.h"
 #include "core/flawdetector/hd_screen.h"
+#include "ui/host/view.h"
 
 class QLabel;
 class QScrollArea;
@@ -16,19 +17,20 @@ class QWidget;
 
 namespace ui {
 
-class TMainForm;
+class ViewHost;
 
-class FlawController : public QObject {
+class FlawController : public QObject, public View {
   Q_OBJECT
 
  public:
-  explicit FlawController(TMainForm& form);
+  explicit FlawController(ViewHost& host);
   ~FlawController() override;
 
-  // HDefPanel, placed by the main window in its work area.
-  QWidget* panel();
-  // The drawing part of ShowRdefDat: the window state and header panel are already set.
-  void load();
+  // View: HDefPanel; the drawing part of ShowRdefDat; the picture redrawn after a printout,
+  // which draws the record with its own screen object.
+  QWidget* panel() override;
+  void load() override;
+  void printed() override { RedrawScreen(); }
 
   // Handlers and operations of the view; each does nothing while a print job runs.
   void HDefPanelResize();
@@ -45,16 +47,9 @@ class FlawController : public QObject {
 
   // Colour items in menu order 0..5: "Фон", "Сетка", "График", "Цифры", "Строб", "Текст".
   void changeColor(int item);
-  void HDN1Click() { changeColor(0); }
-  void HDN5Click() { changeColor(1); }
-  void HDN2Click() { changeColor(2); }
-  void HDN4Click() { changeColor(3); }
-  void HDN3Click() { changeColor(4); }
-  void HDN6Click() { changeColor(5); }
 
   // The view's parts, for tests and the print command.
   const flaw::HDScreen& screen() const { return screen_; }
-  const datafiles::LoadedFile& shownFile() const { return shown_; }
   QScrollArea* scrollBox() const { return HDScrollBox; }
   QLabel* image() const { return HDImage; }
   QLabel* textPanel() const { return HDLImage; }
@@ -66,7 +61,9 @@ class FlawController : public QObject {
 
  private:
   bool shown() const;
-  void connectColorItems();
+  void connectActions();
+  // Enables the zoom actions as the zoom allows, each with its picture.
+  void syncZoomActions();
   void syncColors();
   void ensurePictureSize();
   // Runs a drawing step with the canvases of HDImage and HDLImage attached, then shows the bitmaps.
@@ -74,13 +71,12 @@ class FlawController : public QObject {
   void draw(F&& step);
   void showImages();
 
-  TMainForm& form_;
+  ViewHost& host_;
   datafiles::LoadedFile shown_;
   flaw::HDScreen screen_;
   QImage picture_;
   QImage textImage_;
   bool firstResizePending_ = true;
-  bool colorItemsConnected_ = false;
 
   QPointer<QWidget> HDefPanel;
   QWidget* HDMainPanel = nullptr;

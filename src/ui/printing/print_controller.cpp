@@ -5,21 +5,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QToolButton>
 
 #include "core/printing/preview_text.h"
 #include "core/printing/report_header.h"
 #include "core/text/messages.h"
 #include "qt/qt_printer.h"
-#include "ui/defectmap/defect_map_controller.h"
-#include "ui/flawdetector/flaw_controller.h"
+#include "ui/host/view.h"
+#include "ui/host/view_host.h"
 #include "ui/printing/print_mode_dialog.h"
 #include "ui/printing/view_form.h"
-#include "ui/protocol/protocol_panel.h"
-#include "ui/shell/main_form.h"
-#include "ui/thickness/sg_tab.h"
-#include "ui/thickness/thickness_chart.h"
-#include "ui/thickness/thickness_controller.h"
 
 namespace ui {
 namespace {
@@ -28,17 +22,17 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-PrintController::PrintController(TMainForm& form) : form_(form) {}
+PrintController::PrintController(ViewHost& host) : host_(host) {}
 PrintController::~PrintController() = default;
 
 TForm4* PrintController::Form4() {
-  if (!form4_) form4_ = new TForm4(&form_);
+  if (!form4_) form4_ = new TForm4(host_.hostWindow());
   return form4_;
 }
 
 TViewForm* PrintController::ViewForm() {
   if (!viewForm_) {
-    viewForm_ = new TViewForm(form_);
+    viewForm_ = new TViewForm(host_);
     connect(viewForm_, &TViewForm::closed, this, [this] { syncViewButton(); });
   }
   return viewForm_;
@@ -48,18 +42,13 @@ void PrintController::APrntExecute() { run(Target::Printer); }
 void PrintController::APdfExecute() { run(Target::Pdf); }
 
 std::optional<printing::PrintMode> PrintController::askMode() {
-  const datafiles::LoadedFile& file = form_.file();
+  const datafiles::LoadedFile& file = host_.file();
   if (!file.DtmOpen() && !file.DauOpen()) return std::nullopt;
   TForm4& dialog = *Form4();
   // The chart or the table on screen preselects; a map keeps the last choice.
-  bool chartVisible = false;
-  bool tableVisible = false;
-  if (file.DtmOpen() && form_.thickness()) {
-    ThicknessController& t = *form_.thickness();
-    chartVisible = t.chart() && t.chart()->chartShown();
-    tableVisible = !chartVisible && t.sgTab() && !t.sgTab()->isHidden();
-  }
-  dialog.FormShow(chartVisible, tableVisible);
+  View* view = host_.fileView();
+  const PrintPreselection shown = view ? view->printPreselection() : PrintPreselection{};
+  dialog.FormShow(shown.chart, shown.table);
   const int result = runMode_ ? runMode_(dialog) : dialog.exec();
   if (result == TForm4::kGraphic) return printing::PrintMode::Graphic;
   if (result == TForm4::kText) return printing::PrintMode::Text;
@@ -67,35 +56,27 @@ std::optional<printing::PrintMode> PrintController::askMode() {
 }
 
 printing::PrintSources PrintController::sources() {
-  const datafiles::LoadedFile& file = form_.file();
   printing::PrintSources s;
-  if (form_.protocol()) s.protocol = form_.protocol()->fields();
-  s.nf = form_.numberFormat();
-  s.localeId = form_.appSettings().localeId;
-  s.flawColors = form_.appSettings().FlawColors;
-  if (file.DtmOpen() && form_.thickness()) {
-    s.thkThreshold = form_.thickness()->thresholdTenths();
-    s.table = &form_.thickness()->table();
-    if (form_.thickness()->chart()) s.chart = &form_.thickness()->chart()->chart();
-  } else if (file.DauOpen() && form_.defectMap()) {
-    s.map = &form_.defectMap()->map();
-  }
+  s.protocol = protocol_;
+  s.nf = host_.numberFormat();
+  s.localeId = host_.appSettings().localeId;
+  s.flawColors = host_.appSettings().FlawColors;
+  if (View* view = host_.fileView()) view->addPrintSources(s);
   return s;
 }
 
 printing::PrintStatus PrintController::printOn(gfx::Printer& printer, printing::PrintMode mode) {
-  form_.setPrinting(true);
-  const printing::PrintStatus status = printing::PrintFile(printer, form_.file(), mode, sources());
-  form_.setPrinting(false);
-  // The flaw page is drawn with its own screen object; the view's picture is redrawn as after any print.
-  if (form_.file().isFlaw() && form_.flaw()) form_.flaw()->RedrawScreen();
+  host_.setPrinting(true);
+  const printing::PrintStatus status = printing::PrintFile(printer, host_.file(), mode, sources());
+  host_.setPrinting(false);
+  if (View* view = host_.fileView()) view->printed();
   return status;
 }
 
 void PrintController::run(Target target) {
-  const datafiles::LoadedFile& file = form_.file();
+  const datafiles::LoadedFile& file = host_.file();
   if (file.kind == datafiles::FileKind::None) return;
-  if (form_.protocol()) form_.protocol()->LoadProtocol(form_.currentFileName());
+  protocol_ = host_.reloadProtocol();
 
   printing::PrintMode mode = printing::PrintMode::Graphic;
   if (file.DtmOpen() || file.DauOpen()) {
@@ -103,23 +84,23 @@ void PrintController::run(Target target) {
     if (!chosen) return;
     mode = *chosen;
     // A map print that finds a job still running ends here.
-    if (file.DauOpen() && form_.printing()) return;
+    if (file.DauOpen() && host_.printing()) return;
   }
 
   if (target == Target::Pdf) {
-    const QFileInfo info(form_.currentFileName());
+    const QFileInfo info(host_.currentFileName());
     const QString suggested = QDir::current().filePath(info.completeBaseName() + ".pdf");
-    const QString pdf = form_.dialogs().saveFile("Сохранить в PDF", "PDF (*.pdf)", suggested, "pdf");
+    const QString pdf = host_.dialogs().saveFile("Сохранить в PDF", "PDF (*.pdf)", suggested, "pdf");
     if (pdf.isEmpty()) return;
     qtx::QtPrinter printer(pdf);
     if (printOn(printer, mode) != printing::PrintStatus::Printed)
-      form_.dialogs().message(qs(text::msg(text::Msg::fil)) + pdf + qs(text::msg(text::Msg::notopen)));
+      host_.dialogs().message(qs(text::msg(text::Msg::fil)) + pdf + qs(text::msg(text::Msg::notopen)));
     return;
   }
 
   QPrinter device(QPrinter::HighResolution);
   device.setDocName("View Tervik files");
-  if (!form_.dialogs().print(device)) return;
+  if (!host_.dialogs().print(device)) return;
   if (printerOverride_) {
     if (gfx::Printer* p = printerOverride_()) printOn(*p, mode);
     return;
@@ -129,27 +110,22 @@ void PrintController::run(Target target) {
 }
 
 std::vector<std::string> PrintController::BuildPreviewText() {
-  const datafiles::LoadedFile& file = form_.file();
+  const datafiles::LoadedFile& file = host_.file();
+  printing::PrintSources shown;
+  if (View* view = host_.fileView()) view->addPrintSources(shown);
   printing::PreviewSources s;
-  if (form_.protocol()) {
-    form_.protocol()->LoadProtocol(form_.currentFileName());
-    s.protocol = form_.protocol()->fields();
-  }
-  std::uint16_t threshold = 0;
-  if (file.DtmOpen() && form_.thickness()) {
-    threshold = form_.thickness()->thresholdTenths();
-    s.table = &form_.thickness()->table();
-  } else if (file.DauOpen() && form_.defectMap()) {
-    s.map = &form_.defectMap()->map();
-  }
-  s.fileName = form_.currentFileName().toStdString();
+  s.protocol = host_.reloadProtocol();
+  const std::uint16_t threshold = file.DtmOpen() ? shown.thkThreshold : 0;
+  s.table = shown.table;
+  s.map = shown.map;
+  s.fileName = host_.currentFileName().toStdString();
   s.header = printing::BuildReportHeader(file, {s.protocol.protocolNumber, s.protocol.objectName}, threshold,
-                                         form_.numberFormat());
+                                         host_.numberFormat());
   return printing::BuildPreviewText(file, s);
 }
 
 void PrintController::AViewExecute() {
-  const datafiles::LoadedFile& file = form_.file();
+  const datafiles::LoadedFile& file = host_.file();
   if (file.DtmOpen() || file.DauOpen()) {
     TViewForm& view = *ViewForm();
     if (view.isHidden()) {
@@ -165,8 +141,7 @@ void PrintController::AViewExecute() {
 
 void PrintController::syncViewButton() {
   const bool shown = viewForm_ && !viewForm_->isHidden();
-  if (form_.AView) form_.AView->setChecked(shown);
-  if (form_.ViewToolBtn && form_.ViewToolBtn->defaultAction() != form_.AView) form_.ViewToolBtn->setDown(shown);
+  host_.viewActions().AView->setChecked(shown);
 }
 
 }  // namespace ui

@@ -17,7 +17,7 @@ class Printer;
 
 namespace ui {
 
-class TMainForm;
+class ViewHost;
 class TForm4;
 class TViewForm;
 
@@ -25,7 +25,7 @@ class PrintController : public QObject {
   Q_OBJECT
 
  public:
-  explicit PrintController(TMainForm& form);
+  explicit PrintController(ViewHost& host);
   ~PrintController() override;
 
   // "Печать": the protocol reloaded, the print-mode dialog for maps and thickness files,
@@ -58,11 +58,12 @@ class PrintController : public QObject {
   printing::PrintStatus printOn(gfx::Printer& printer, printing::PrintMode mode);
   void syncViewButton();
 
-  TMainForm& form_;
+  ViewHost& host_;
   QPointer<TForm4> form4_;
   QPointer<TViewForm> viewForm_;
   std::function<int(TForm4&)> runMode_;
   std::function<gfx::Printer*()> printerOverride_;
+  protocol::ProtocolFields protocol_;  // as reloaded when the job began
 };
 
 }  // namespace ui

@@ -12,11 +12,11 @@
 #include <QVBoxLayout>
 
 #include "core/text/messages.h"
-#include "ui/shell/main_form.h"
+#include "ui/host/view_host.h"
 
 namespace ui {
 
-TViewForm::TViewForm(TMainForm& form) : QWidget(&form, Qt::Window | Qt::WindowStaysOnTopHint), form_(form) {
+TViewForm::TViewForm(ViewHost& host) : QWidget(host.hostWindow(), Qt::Window | Qt::WindowStaysOnTopHint), host_(host) {
   setObjectName("ViewForm");
   setWindowTitle("Предварительный просмотр");
   resize(695, 466);
@@ -67,7 +67,7 @@ QStringList TViewForm::lines() const { return ViewEdit->toPlainText().split('\n'
 
 void TViewForm::ToolButton1Click() {
   const QString name =
-      form_.dialogs().saveFile("Сохранить в файл", "Текстовый файл (*.txt)", QDir::currentPath(), "rtf");
+      host_.dialogs().saveFile("Сохранить в файл", "Текстовый файл (*.txt)", QDir::currentPath(), "rtf");
   if (!name.isEmpty()) {
     QSaveFile file(name);
     bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -76,7 +76,7 @@ void TViewForm::ToolButton1Click() {
       ok = file.write(bytes) == bytes.size() && file.commit();
     }
     if (!ok)
-      form_.dialogs().message(QString::fromStdString(text::msg(text::Msg::fil)) + name +
+      host_.dialogs().message(QString::fromStdString(text::msg(text::Msg::fil)) + name +
                               QString::fromStdString(text::msg(text::Msg::notopen)));
   }
   close();

@@ -12,13 +12,13 @@ class QToolButton;
 
 namespace ui {
 
-class TMainForm;
+class ViewHost;
 
 class TViewForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TViewForm(TMainForm& form);
+  explicit TViewForm(ViewHost& host);
 
   // The preview lines into ViewEdit (replacing what was there).
   void setLines(const std::vector<std::string>& lines);
@@ -41,7 +41,7 @@ class TViewForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  TMainForm& form_;
+  ViewHost& host_;
 };
 
 }  // namespace ui

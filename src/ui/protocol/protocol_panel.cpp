@@ -1,19 +1,19 @@
 // ResTbCtl: the protocol panel, its fields and limits, and the protocol file of the shown data file.
 #include "ui/protocol/protocol_panel.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/protocol/protocol_file.h"
 #include "core/text/messages.h"
+#include "ui/host/view_host.h"
 #include "ui/protocol/memo_limit.h"
-#include "ui/shell/main_form.h"
 
 namespace ui {
 namespace {
@@ -55,7 +55,7 @@ void putText(QLineEdit* edit, const QString& text, int limit) {
 
 }  // namespace
 
-ProtocolPanel::ProtocolPanel(TMainForm& form) : form_(form) {
+ProtocolPanel::ProtocolPanel(ViewHost& host) : host_(host) {
   setObjectName(QStringLiteral("ResTbCtl"));
   setFixedHeight(132);
 
@@ -163,7 +163,7 @@ bool ProtocolPanel::LoadProtocol(const QString& dataFileName) {
 bool ProtocolPanel::SaveProtocol(const QString& dataFileName) {
   const auto outcome = protocol::saveProtocolFile(dataFileName.toStdString(), fields());
   if (!outcome.ok) {
-    form_.dialogs().message(qs(outcome.message), qs(outcome.title));
+    host_.dialogs().message(qs(outcome.message), qs(outcome.title));
     return false;
   }
   modified_ = false;
@@ -174,23 +174,23 @@ bool ProtocolPanel::isModified() const { return modified_; }
 
 bool ProtocolPanel::offerSave(const QString& dataFileName) {
   if (!isOpen() || !modified_) return false;
-  if (form_.dialogs().askYesNo(qs(text::msg(text::Msg::savezakl)), qs(text::msg(text::Msg::saving))))
+  if (host_.dialogs().askYesNo(qs(text::msg(text::Msg::savezakl)), qs(text::msg(text::Msg::saving))))
     SaveProtocol(dataFileName);
   return true;
 }
 
 void ProtocolPanel::ResToolBtnClick() {
-  const QString name = form_.currentFileName();
+  const QString name = host_.currentFileName();
   if (isOpen()) {
     // A failed save keeps the panel open, so the typed text is not hidden away unsaved.
-    if (form_.dialogs().askYesNo(qs(text::msg(text::Msg::savezakl)), qs(text::msg(text::Msg::saving))) &&
+    if (host_.dialogs().askYesNo(qs(text::msg(text::Msg::savezakl)), qs(text::msg(text::Msg::saving))) &&
         !SaveProtocol(name)) {
       syncButton();
       return;
     }
   } else {
     LoadProtocol(name);
-    const auto& file = form_.file();
+    const auto& file = host_.file();
     if (file.isFlaw() && ObjEdt->text().isEmpty()) {
       putText(ObjEdt, qs(file.flaw.ObjectName), protocol::kObjMaxLength);
     }
@@ -203,13 +203,6 @@ void ProtocolPanel::setVisible(bool visible) {
   syncButton();
 }
 
-void ProtocolPanel::syncButton() {
-  QToolButton* button = form_.ResToolBtn;
-  if (!button) return;
-  if (button->isCheckable())
-    button->setChecked(isOpen());
-  else
-    button->setDown(isOpen());
-}
+void ProtocolPanel::syncButton() { host_.viewActions().ResToolAction->setChecked(isOpen()); }
 
 }  // namespace ui

@@ -13,14 +13,14 @@ class QTabWidget;
 
 namespace ui {
 
-class TMainForm;
+class ViewHost;
 class MemoLimit;
 
 class ProtocolPanel : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ProtocolPanel(TMainForm& form);
+  explicit ProtocolPanel(ViewHost& host);
   ~ProtocolPanel() override;
 
   // ClearProtocol: empties the four fields (and forgets any change).
@@ -61,7 +61,7 @@ class ProtocolPanel : public QWidget {
   void resetLimits();
   void syncButton();
 
-  TMainForm& form_;
+  ViewHost& host_;
   MemoLimit* zaklLimit_ = nullptr;
   bool modified_ = false;
   bool loading_ = false;

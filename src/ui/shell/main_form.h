@@ -1,26 +1,20 @@
-// TMainForm: the main window with its tool bar, menus, actions, file-name box, header and protocol panels.
+// TMainForm: the main window. It hosts the views, applies the window state of each file kind and
+// serves the views through ViewHost; its parts are built in main_form_parts, the file list in file_session.
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
-#include <array>
 #include <memory>
 
 #include "core/datafiles/loaded_file.h"
-#include "core/datafiles/reader.h"
 #include "core/settings/settings.h"
 #include "core/text/numfmt.h"
-#include "ui/shell/dialogs.h"
+#include "ui/host/dialogs.h"
+#include "ui/host/view_host.h"
+#include "ui/shell/main_form_parts.h"
 #include "ui/shell/window_state.h"
 
-class QAction;
-class QComboBox;
-class QLabel;
-class QMenu;
 class QStackedWidget;
-class QToolBar;
-class QToolButton;
-class QWidget;
 
 namespace ui {
 
@@ -29,6 +23,7 @@ class DefectMapController;
 class FlawController;
 class ProtocolPanel;
 class PrintController;
+class FileSession;
 
 // What the main window needs from its surroundings: where it started, the locale, the dialogs.
 struct StartUp {
@@ -39,29 +34,33 @@ struct StartUp {
   Dialogs* dialogs = nullptr;  // not owned; QtDialogs when null
 };
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   Q_OBJECT
 
  public:
   explicit TMainForm(const StartUp& startUp, QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  // Shared state, owned here.
-  settings::Settings& appSettings() { return settings_; }
-  Dialogs& dialogs() { return *dialogs_; }
-  const text::NumberFormat& numberFormat() const { return numberFormat_; }
-  // The loaded file (kind None when nothing has been accepted yet).
-  const datafiles::LoadedFile& file() const { return file_; }
-  // The full name of the current file: the text of FileNameBox.
-  QString currentFileName() const { return currentFileName_; }
-  // True while a print job runs; view handlers do nothing then.
-  bool printing() const { return printing_; }
-  void setPrinting(bool on) { printing_ = on; }
+  // ViewHost.
+  const datafiles::LoadedFile& file() const override { return file_; }
+  datafiles::FileKind shownKind() const override { return shownKind_; }
+  QString currentFileName() const override;
+  const text::NumberFormat& numberFormat() const override { return numberFormat_; }
+  settings::Settings& appSettings() override { return settings_; }
+  Dialogs& dialogs() override { return *dialogs_; }
+  const ViewActions& viewActions() const override { return *this; }
+  QWidget* hostWindow() override { return this; }
+  bool printing() const override { return printing_; }
+  void setPrinting(bool on) override { printing_ = on; }
+  void setReadoutVisible(bool visible) override;
+  bool readoutVisible() const override;
+  void setReadout(const QString& coordinate, const QString& value) override;
+  View* fileView() override;
+  protocol::ProtocolFields reloadProtocol() override;
 
   // Window states.
   void ResetView();
   void applyState(const WindowState& state);
-  datafiles::FileKind shownKind() const { return shownKind_; }
 
   // Opening and closing (also driven by tests).
   void AFileOpenExecute();
@@ -75,70 +74,6 @@ class TMainForm : public QMainWindow {
   // Saves the settings; the work FormClose does.
   void FormClose();
 
-  // Actions (public so that each view's controller connects the ones it serves).
-  QAction* AFileOpen = nullptr;
-  QAction* ACloseFile = nullptr;
-  QAction* APrnt = nullptr;
-  QAction* APdf = nullptr;
-  QAction* AExit = nullptr;
-  QAction* AReceive_dat = nullptr;
-  QAction* AShowTable = nullptr;
-  QAction* AShowGraph = nullptr;
-  QAction* AShowSech = nullptr;
-  QAction* AShowLegend = nullptr;
-  QAction* AShowPorog = nullptr;
-  QAction* ABeginPosition = nullptr;
-  QAction* AUpPos = nullptr;
-  QAction* AFrPos = nullptr;
-  QAction* AIncrease = nullptr;
-  QAction* ADecrease = nullptr;
-  QAction* AView = nullptr;
-  QAction* HelpContents1 = nullptr;
-  QAction* ResMn = nullptr;
-
-  // Tool buttons that views press, release, enable or disable.
-  QToolBar* ToolBar = nullptr;
-  QToolButton* ToolIncBttn = nullptr;
-  QToolButton* ToolDecBttn = nullptr;
-  QToolButton* ViewToolBtn = nullptr;
-  QToolButton* ResToolBtn = nullptr;
-  QToolButton* LegBttn = nullptr;
-  QToolButton* FrPosBtn = nullptr;
-  QToolButton* HDColorBttn = nullptr;
-  QToolButton* ADColorBttn = nullptr;
-  QComboBox* FileNameBox = nullptr;
-
-  // Colour menu items: index 0..5 = "Фон", "Сетка", "График", "Цифры", "Строб", "Текст"
-  // in HDChnMn (HDChnMn1..6) and in HDPopupMenu1 (HDN1, HDN5, HDN2, HDN4, HDN3, HDN6).
-  std::array<QAction*, 6> HDChnItems{};
-  std::array<QAction*, 6> HDPopupItems{};
-  // Defect classes 0..5 = "Объемный дефект", "Объемно-плоскостной", "Плоскостной вдоль",
-  // "Плоскостной поперек", "Превышение скорости", "Нарушение контакта", in ADChMn and ADPopupMenu.
-  std::array<QAction*, 6> ADChItems{};
-  std::array<QAction*, 6> ADPopupItems{};
-  QMenu* SetMn = nullptr;
-  QMenu* DViewMn = nullptr;
-  QMenu* HDChnMn = nullptr;
-  QMenu* ADChMn = nullptr;
-  QAction* TablMn = nullptr;
-
-  // Header panel.
-  QWidget* Panel1 = nullptr;
-  QLabel* Datelb = nullptr;
-  QLabel* IDDevlb = nullptr;
-  QLabel* Bloklb = nullptr;
-  QLabel* Templb = nullptr;
-  QLabel* Btimelb = nullptr;
-  QLabel* Tolshlb = nullptr;
-  QLabel* Diamlb = nullptr;
-  QLabel* Lenlb = nullptr;
-  QLabel* Etimelb = nullptr;
-  QLabel* Shovlb = nullptr;
-  QLabel* Izdlb = nullptr;
-  QLabel* Layerslb = nullptr;
-  QLabel* KoorLb = nullptr;
-  QLabel* KYLb = nullptr;
-
   // The views.
   ThicknessController* thickness() { return thickness_.get(); }
   DefectMapController* defectMap() { return defectMap_.get(); }
@@ -146,28 +81,17 @@ class TMainForm : public QMainWindow {
   ProtocolPanel* protocol() { return protocol_.get(); }
   PrintController* printer() { return print_.get(); }
 
- signals:
-  // After a file of any kind has been shown (its state set and its view loaded).
-  void fileShown();
-
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void buildActions();
-  void buildMenus();
-  void buildToolBar();
   void buildCentral();
-  void buildHeaderPanel();
+  void connectActions();
+  // Swaps in an accepted file and shows it; opened: it came through the open dialog.
+  void showFile(datafiles::LoadedFile&& file, bool opened);
+  void showNothing();
   void showByKind();
-  void fillHeaderPanel();
-  void followDirectory(const QString& name);
-  // Opens and checks a file; on refusal shows the reader's messages and the shell's
-  // "Открыть невозможно" message (with beforeNotOpen between the name and it).
-  bool loadReporting(const QString& name, const QString& beforeNotOpen, datafiles::OpenResult& result);
-  bool askSaveProtocol();
   void showHelp();
-  void ApplyChartColors();
 
   settings::Settings settings_;
   std::unique_ptr<Dialogs> ownDialogs_;
@@ -176,30 +100,18 @@ class TMainForm : public QMainWindow {
   QString programPath_;
   datafiles::LoadedFile file_;
   datafiles::FileKind shownKind_ = datafiles::FileKind::None;
-  QString currentFileName_;
   bool printing_ = false;
   bool settingsSaved_ = false;
 
   QStackedWidget* work_ = nullptr;
   QWidget* emptyPanel_ = nullptr;
-  QAction* separator6_ = nullptr;
-  QAction* separator16_ = nullptr;
-  std::array<QAction*, 2> printSeparators_{};
-  QAction* setMnAction_ = nullptr;
-  QAction* dViewMnAction_ = nullptr;
-  QAction* hdChnMnAction_ = nullptr;
-  QAction* adChMnAction_ = nullptr;
-  QAction* hdColorBttnAction_ = nullptr;
-  QAction* adColorBttnAction_ = nullptr;
-  QAction* resToolBtnAction_ = nullptr;
-  QAction* legBttnAction_ = nullptr;
-  QAction* frPosBtnAction_ = nullptr;
 
   std::unique_ptr<ThicknessController> thickness_;
   std::unique_ptr<DefectMapController> defectMap_;
   std::unique_ptr<FlawController> flaw_;
   std::unique_ptr<ProtocolPanel> protocol_;
   std::unique_ptr<PrintController> print_;
+  std::unique_ptr<FileSession> session_;
 };
 
 }  // namespace ui

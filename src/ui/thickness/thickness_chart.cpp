@@ -16,11 +16,10 @@
 #include "core/thickness/chart_build.h"
 #include "core/thickness/value_table.h"
 #include "qt/convert.h"
-#include "ui/shell/main_form.h"
+#include "ui/host/view_host.h"
 #include "ui/thickness/chart_widget.h"
 #include "ui/thickness/legend_form.h"
 #include "ui/thickness/sensor_dialog.h"
-#include "ui/thickness/thickness_controller.h"
 
 namespace ui {
 
@@ -44,9 +43,10 @@ QString m(Msg id) { return qtx::qs(text::msg(id)); }
 
 }  // namespace
 
-ThicknessChart::ThicknessChart(TMainForm& form) : form_(form) {
+ThicknessChart::ThicknessChart(ViewHost& host, std::function<thickness::ThkExtremes()> extremes)
+    : host_(host), extremes_(std::move(extremes)) {
   thickness::setupThicknessChart(chart_);
-  chart_.numberFormat = form_.numberFormat();
+  chart_.numberFormat = host_.numberFormat();
 
   auto* box = new ScrollBox();
   box->setObjectName("ScrollBox1");
@@ -62,29 +62,16 @@ ThicknessChart::ThicknessChart(TMainForm& form) : form_(form) {
   connect(autoChrt_, &ChartWidget::mouseMoved, this, &ThicknessChart::AutoChrtMouseMove);
   connect(autoChrt_, &ChartWidget::clicked, this, &ThicknessChart::AutoChrtClick);
 
-  legend_ = new TLegendForm(&form_);
-  legend_->PaletImg->numberFormat = form_.numberFormat();
+  legend_ = new TLegendForm(host_.hostWindow());
+  legend_->PaletImg->numberFormat = host_.numberFormat();
   legend_->PaletImg->nominal = [this]() -> std::uint16_t {
-    return form_.file().kind == datafiles::FileKind::Dtm ? form_.file().thk.NominalThickness : 0;
+    return host_.file().kind == datafiles::FileKind::Dtm ? host_.file().thk.NominalThickness : 0;
   };
-  connect(legend_, &TLegendForm::closedByUser, this, [this] {
-    if (form_.AShowLegend) form_.AShowLegend->setChecked(false);
-  });
+  connect(legend_, &TLegendForm::closedByUser, host_.viewActions().AShowLegend,
+          [this] { host_.viewActions().AShowLegend->setChecked(false); });
   runSensorDialog_ = [](TForm1& d) { return d.exec(); };
 
-  auto on = [this](QAction* a, void (ThicknessChart::*handler)()) {
-    if (a) connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-  };
-  on(form_.AShowGraph, &ThicknessChart::AShowGraphExecute);
-  on(form_.ABeginPosition, &ThicknessChart::ABeginPositionExecute);
-  on(form_.AFrPos, &ThicknessChart::AFrPosExecute);
-  on(form_.AUpPos, &ThicknessChart::AUpPosExecute);
-  on(form_.AIncrease, &ThicknessChart::AIncreaseExecute);
-  on(form_.ADecrease, &ThicknessChart::ADecreaseExecute);
-  on(form_.AShowSech, &ThicknessChart::AShowSechExecute);
-  on(form_.AShowLegend, &ThicknessChart::AShowLegendExecute);
-  if (form_.FrPosBtn) connect(form_.FrPosBtn, &QToolButton::clicked, this, [this] { FrPosBtnClick(); });
-  connectColorItems();
+  connectActions();
 }
 
 ThicknessChart::~ThicknessChart() {
@@ -95,21 +82,18 @@ ThicknessChart::~ThicknessChart() {
 
 QWidget* ThicknessChart::widget() { return scrollBox_; }
 
-bool ThicknessChart::active() const { return form_.file().kind == datafiles::FileKind::Dtm && !form_.printing(); }
+bool ThicknessChart::active() const { return host_.file().kind == datafiles::FileKind::Dtm && !host_.printing(); }
 
-bool ThicknessChart::frPosDown() const { return form_.FrPosBtn && form_.FrPosBtn->isChecked(); }
+bool ThicknessChart::frPosDown() const { return host_.viewActions().FrPosAction->isChecked(); }
 
 bool ThicknessChart::chartShown() const { return !scrollBox_->isHidden() && !autoChrt_->isHidden(); }
 
 TForm1* ThicknessChart::sensorDialog() {
-  if (!sensorDialog_) sensorDialog_ = new TForm1(&form_);
+  if (!sensorDialog_) sensorDialog_ = new TForm1(host_.hostWindow());
   return sensorDialog_;
 }
 
-void ThicknessChart::setReadoutLabelsVisible(bool visible) {
-  if (form_.KoorLb) form_.KoorLb->setVisible(visible);
-  if (form_.KYLb) form_.KYLb->setVisible(visible);
-}
+void ThicknessChart::setReadoutLabelsVisible(bool visible) { host_.setReadoutVisible(visible); }
 
 void ThicknessChart::fitToViewport() {
   if (scaled_ || !scrollBox_) return;
@@ -129,39 +113,42 @@ void ThicknessChart::scaleChart(int num, int den) {
 }
 
 void ThicknessChart::buildChart() {
-  const datafiles::LoadedFile& f = form_.file();
+  const datafiles::LoadedFile& f = host_.file();
   if (f.kind != datafiles::FileKind::Dtm) return;
-  thickness::ThkExtremes extremes{0.0f, 0.0f};
-  if (ThicknessController* t = form_.thickness())
-    extremes = t->extremes();
-  else
-    extremes = thickness::fillAllValues(f, form_.numberFormat()).extremes;
-  chart_.numberFormat = form_.numberFormat();
+  const thickness::ThkExtremes extremes = extremes_();
+  chart_.numberFormat = host_.numberFormat();
   cursorColor_ =
-      thickness::buildThicknessChart(chart_, f, extremes, form_.appSettings().ThicknessColors, form_.numberFormat());
+      thickness::buildThicknessChart(chart_, f, extremes, host_.appSettings().ThicknessColors, host_.numberFormat());
   autoChrt_->redraw();
 }
 
-void ThicknessChart::connectColorItems() {
-  // The colour menus may be built after the views: connect once they exist.
-  if (colorItemsConnected_ || !form_.HDChnItems[1]) return;
-  colorItemsConnected_ = true;
+void ThicknessChart::connectActions() {
+  const ViewActions& a = host_.viewActions();
+  auto on = [this](QAction* action, void (ThicknessChart::*handler)()) {
+    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  };
+  on(a.AShowGraph, &ThicknessChart::AShowGraphExecute);
+  on(a.ABeginPosition, &ThicknessChart::ABeginPositionExecute);
+  on(a.AFrPos, &ThicknessChart::AFrPosExecute);
+  on(a.AUpPos, &ThicknessChart::AUpPosExecute);
+  on(a.AIncrease, &ThicknessChart::AIncreaseExecute);
+  on(a.ADecrease, &ThicknessChart::ADecreaseExecute);
+  on(a.AShowSech, &ThicknessChart::AShowSechExecute);
+  on(a.AShowLegend, &ThicknessChart::AShowLegendExecute);
+  on(a.FrPosAction, &ThicknessChart::FrPosBtnClick);
   // "Сетка" (1), "Цифры" (3), "Текст" (5) of the flaw-detector colour menus.
   const std::pair<int, int> items[] = {{3, settings::kMarks}, {5, settings::kText}, {1, settings::kGrid}};
   for (const auto& [item, slot] : items) {
-    for (QAction* a : {form_.HDChnItems[std::size_t(item)], form_.HDPopupItems[std::size_t(item)]}) {
-      if (a) connect(a, &QAction::triggered, this, [this, slot = slot] { chooseColor(slot); });
-    }
+    for (QAction* menuItem : {a.HDChnItems[std::size_t(item)], a.HDPopupItems[std::size_t(item)]})
+      connect(menuItem, &QAction::triggered, this, [this, slot = slot] { chooseColor(slot); });
   }
 }
 
 void ThicknessChart::load() {
-  if (form_.file().kind != datafiles::FileKind::Dtm) return;
-  connectColorItems();
+  if (host_.file().kind != datafiles::FileKind::Dtm) return;
   setReadoutLabelsVisible(frPosDown());
-  if (form_.DViewMn) form_.DViewMn->setEnabled(true);
   buildChart();
-  if (form_.AShowLegend) form_.AShowLegend->setChecked(true);
+  host_.viewActions().AShowLegend->setChecked(true);
   setLegendVisible(true);
   placeChart();
   scrollBox_->show();
@@ -174,7 +161,7 @@ void ThicknessChart::setLegendVisible(bool visible) {
     if (!legendPlaced_) {
       // First showing: beside the right edge of the work area, clear of the chart's middle.
       legendPlaced_ = true;
-      const QRect g = form_.geometry();
+      const QRect g = host_.hostWindow()->geometry();
       legend_->move(g.right() - legend_->width() - 24, g.top() + 120);
     }
     legend_->show();
@@ -188,7 +175,7 @@ bool ThicknessChart::legendVisible() const { return legend_ && !legend_->isHidde
 
 void ThicknessChart::applyColors() {
   // Series i is sensor i + 1 whatever place clicks have moved it to.
-  const settings::ChartColors cc = settings::ApplyChartColors(form_.appSettings());
+  const settings::ChartColors cc = settings::ApplyChartColors(host_.appSettings());
   for (int i = 0; i < thickness::Chart3D::kSeriesCount; ++i) chart_.series(i).color = cc.band[std::size_t(i)];
   chart_.bottomAxis().labelColor = cc.marks;
   chart_.topAxis().labelColor = cc.marks;
@@ -201,13 +188,12 @@ void ThicknessChart::applyColors() {
 
 void ThicknessChart::AShowGraphExecute() {
   if (!active()) return;
-  if (form_.AShowSech && !form_.AShowSech->isEnabled()) form_.AShowSech->setEnabled(true);
+  host_.viewActions().AShowSech->setEnabled(true);
   scrollBox_->show();
   autoChrt_->show();
-  if (form_.AShowGraph && form_.AShowGraph->isCheckable()) form_.AShowGraph->setChecked(chartShown());
   autoChrt_->setFocus();
-  for (QAction* a : {form_.ABeginPosition, form_.AUpPos, form_.AFrPos})
-    if (a) a->setVisible(true);
+  const ViewActions& a = host_.viewActions();
+  for (QAction* position : {a.ABeginPosition, a.AUpPos, a.AFrPos}) position->setVisible(true);
 }
 
 void ThicknessChart::ABeginPositionExecute() {
@@ -216,13 +202,13 @@ void ThicknessChart::ABeginPositionExecute() {
   thickness::setBeginPosition(chart_);
   placeChart();
   autoChrt_->show();
-  if (frPosDown()) form_.FrPosBtn->setChecked(false);
+  host_.viewActions().FrPosAction->setChecked(false);
   autoChrt_->redraw();
 }
 
 void ThicknessChart::AFrPosExecute() {
   if (!active()) return;
-  if (form_.KYLb && form_.KYLb->isHidden()) setReadoutLabelsVisible(true);
+  if (!host_.readoutVisible()) setReadoutLabelsVisible(true);
   thickness::setFrontPosition(chart_);
   placeChart();
   autoChrt_->show();
@@ -234,7 +220,7 @@ void ThicknessChart::FrPosBtnClick() { AFrPosExecute(); }
 void ThicknessChart::AUpPosExecute() {
   if (!active()) return;
   if (frPosDown()) {
-    form_.FrPosBtn->setChecked(false);
+    host_.viewActions().FrPosAction->setChecked(false);
     setReadoutLabelsVisible(false);
   }
   thickness::setUpPosition(chart_);
@@ -244,19 +230,19 @@ void ThicknessChart::AUpPosExecute() {
 
 void ThicknessChart::AIncreaseExecute() {
   if (!active() || !chartShown()) return;
-  if (autoChrt_->width() < form_.width() + 200) {
+  if (autoChrt_->width() < host_.hostWindow()->width() + 200) {
     if (zoomedOut_) {
       chart_.undoZoom();
       placeChart();
       zoomedOut_ = false;
-      if (form_.ADecrease && !form_.ADecrease->isEnabled()) form_.ADecrease->setEnabled(true);
+      host_.viewActions().ADecrease->setEnabled(true);
     } else {
       scaleChart(125, 100);
     }
     placeChart();
     autoChrt_->redraw();
-  } else if (form_.AIncrease) {
-    form_.AIncrease->setEnabled(false);
+  } else {
+    host_.viewActions().AIncrease->setEnabled(false);
   }
 }
 
@@ -266,19 +252,19 @@ void ThicknessChart::ADecreaseExecute() {
     scaleChart(100, 125);
     placeChart();
     autoChrt_->redraw();
-    if (form_.AIncrease && !form_.AIncrease->isEnabled()) form_.AIncrease->setEnabled(true);
+    host_.viewActions().AIncrease->setEnabled(true);
   } else {
     chart_.zoomAxes(75);
     autoChrt_->redraw();
     zoomedOut_ = true;
-    if (form_.ADecrease) form_.ADecrease->setEnabled(false);
+    host_.viewActions().ADecrease->setEnabled(false);
   }
 }
 
 void ThicknessChart::AShowSechExecute() {
   if (!active()) return;
   if (!chartShown()) {
-    if (form_.AShowSech) form_.AShowSech->setEnabled(false);
+    host_.viewActions().AShowSech->setEnabled(false);
     return;
   }
   TForm1& dialog = *sensorDialog();
@@ -296,15 +282,15 @@ void ThicknessChart::AShowSechExecute() {
 }
 
 void ThicknessChart::AShowLegendExecute() {
-  if (form_.file().kind != datafiles::FileKind::Dtm || form_.printing()) return;
+  if (host_.file().kind != datafiles::FileKind::Dtm || host_.printing()) return;
   setLegendVisible(!legendVisible());
-  if (form_.AShowLegend) form_.AShowLegend->setChecked(legendVisible());
+  host_.viewActions().AShowLegend->setChecked(legendVisible());
 }
 
 void ThicknessChart::chooseColor(int slot) {
   if (!active()) return;
-  auto& colors = form_.appSettings().ThicknessColors;
-  const std::optional<QColor> chosen = form_.dialogs().chooseColor(qtx::toQColor(colors[std::size_t(slot)]));
+  auto& colors = host_.appSettings().ThicknessColors;
+  const std::optional<QColor> chosen = host_.dialogs().chooseColor(qtx::toQColor(colors[std::size_t(slot)]));
   if (!chosen) return;
   colors[std::size_t(slot)] = qtx::fromQColor(*chosen);
   buildChart();
@@ -322,9 +308,8 @@ void ThicknessChart::AutoChrtMouseMove(int x, int y) {
   autoChrt_->crossHair(x, y, cursorColor_);
   cursorX_ = x;
   cursorY_ = y;
-  if (form_.KoorLb)
-    form_.KoorLb->setText(m(Msg::coord) + ": " + QString::number(static_cast<long long>(std::trunc(xv))));
-  if (form_.KYLb) form_.KYLb->setText(m(Msg::tolval) + qtx::qs(text::formatDouble(yv, "##0.0", form_.numberFormat())));
+  host_.setReadout(m(Msg::coord) + ": " + QString::number(static_cast<long long>(std::trunc(xv))),
+                   m(Msg::tolval) + qtx::qs(text::formatDouble(yv, "##0.0", host_.numberFormat())));
 }
 
 void ThicknessChart::AutoChrtClick(int x, int y) {
@@ -341,12 +326,12 @@ void ThicknessChart::AutoChrtClick(int x, int y) {
   }
   chart_.bottomAxis().labelPattern = "##0.#";
   chart_.leftAxis().labelPattern = "#0.#";
-  const text::NumberFormat& nf = form_.numberFormat();
+  const text::NumberFormat& nf = host_.numberFormat();
   const std::string xs = text::formatDouble(chart_.bottomValueAt(x), chart_.bottomAxis().labelPattern, nf);
   const std::string ys = text::formatDouble(chart_.leftValueAt(y), chart_.leftAxis().labelPattern, nf);
   const QString message = qtx::qs(chart_.series(index).title) + "\n" + m(Msg::coord) + " Х: " + qtx::qs(xs) + "\n" +
                           m(Msg::tol) + ": " + qtx::qs(ys);
-  form_.dialogs().message(message);
+  host_.dialogs().message(message);
   autoChrt_->redraw();
 }
 

@@ -16,7 +16,7 @@ class QWidget;
 
 namespace ui {
 
-class TMainForm;
+class ViewHost;
 class ChartWidget;
 class TForm1;
 class TLegendForm;
@@ -25,7 +25,8 @@ class ThicknessChart : public QObject {
   Q_OBJECT
 
  public:
-  explicit ThicknessChart(TMainForm& form);
+  // extremes: those of the all-values table, for the chart title.
+  ThicknessChart(ViewHost& host, std::function<thickness::ThkExtremes()> extremes);
   ~ThicknessChart() override;
 
   // AutoChrt inside its ScrollBox1; the thickness controller places it in DtmPanel.
@@ -75,13 +76,14 @@ class ThicknessChart : public QObject {
  private:
   bool active() const;
   bool frPosDown() const;
+  void connectActions();
   void placeChart();
   void scaleChart(int num, int den);
   void setReadoutLabelsVisible(bool visible);
   void fitToViewport();
-  void connectColorItems();
 
-  TMainForm& form_;
+  ViewHost& host_;
+  std::function<thickness::ThkExtremes()> extremes_;
   thickness::Chart3D chart_;
   QPointer<QScrollArea> scrollBox_;
   ChartWidget* autoChrt_ = nullptr;
@@ -90,7 +92,6 @@ class ThicknessChart : public QObject {
   std::function<int(TForm1&)> runSensorDialog_;
   bool zoomedOut_ = false;  // ThkAxesZoomedOut
   bool scaled_ = false;
-  bool colorItemsConnected_ = false;
   bool legendPlaced_ = false;  // the chart has its own size since the first zoom step
   int cursorX_ = -1;
   int cursorY_ = -1;

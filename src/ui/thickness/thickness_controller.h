@@ -9,29 +9,32 @@
 
 #include "core/thickness/readings.h"
 #include "core/thickness/value_table.h"
+#include "ui/host/view.h"
 
 class QWidget;
 
 namespace ui {
 
-class TMainForm;
+class ViewHost;
 class SGTab;
 class TForm2;
 class ThicknessChart;
 
-class ThicknessController : public QObject {
+class ThicknessController : public QObject, public View {
   Q_OBJECT
 
  public:
-  explicit ThicknessController(TMainForm& form);
+  explicit ThicknessController(ViewHost& host);
   ~ThicknessController() override;
 
-  // DtmPanel, placed by the main window in its work area.
-  QWidget* panel();
-  // The drawing part of ShowDtmDat: the window state and header panel are already set.
-  void load();
-  // The thickness legend window.
-  void setLegendVisible(bool visible);
+  // View: DtmPanel; the drawing part of ShowDtmDat; the thickness legend window; the
+  // threshold, grid and chart a printout shows, and the form on screen preselected.
+  QWidget* panel() override;
+  void load() override;
+  void setLegendVisible(bool visible) override;
+  void addPrintSources(printing::PrintSources& sources) override;
+  PrintPreselection printPreselection() const override;
+
   bool legendVisible() const;
   // ApplyChartColors: the chart takes the thickness colours of the settings.
   void applyColors();
@@ -61,7 +64,7 @@ class ThicknessController : public QObject {
   void showTable();
   void hideTable();
 
-  TMainForm& form_;
+  ViewHost& host_;
   QPointer<QWidget> panel_;
   SGTab* sgTab_ = nullptr;
   std::unique_ptr<ThicknessChart> chart_;

@@ -8,7 +8,7 @@
 
 #include "core/thickness/threshold_input.h"
 #include "qt/convert.h"
-#include "ui/shell/dialogs.h"
+#include "ui/host/dialogs.h"
 
 namespace ui {
 

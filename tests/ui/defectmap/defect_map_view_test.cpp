@@ -7,41 +7,27 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
-#include <deque>
 
 #include "qt/convert.h"
 #include "support/file_builder.h"
 #include "ui/defectmap/ad_legend_form.h"
 #include "ui/defectmap/defect_map_controller.h"
 #include "ui/defectmap/map_image.h"
-#include "ui/scripted_dialogs.h"
-#include "ui/shell/dialogs.h"
-#include "ui/shell/main_form.h"
+#include "ui/main_window_fixture.h"
 
 namespace {
 
 using testsupport::MapLikeFields;
 using ui::DefectMapController;
-using ui::TMainForm;
 
-class DefectMapView : public ::testing::Test {
+class DefectMapView : public testsupport::MainWindowTest {
  protected:
+  DefectMapView() : MainWindowTest("mapview", {1200, 800}) {}
+
   void SetUp() override {
-    dir_ = testsupport::makeTempDir("mapview");
-    ui::StartUp start;
-    start.startDir = QString::fromStdString(dir_);
-    start.programPath = QString::fromStdString(dir_ + "/tervview");
-    start.localeId = "00000419";
-    start.dialogs = &dialogs_;
-    form_ = std::make_unique<TMainForm>(start);
-    form_->resize(1200, 800);
+    MainWindowTest::SetUp();
     form_->show();
     settle();
-  }
-  void TearDown() override { form_.reset(); }
-
-  static void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
   }
 
   bool openMap(int layers, int length, const std::string& name = "weld.dau") {
@@ -54,9 +40,7 @@ class DefectMapView : public ::testing::Test {
       s.body[2 * (p * layers)] = 4;
       s.body[2 * (p * layers) + 1] = 250;
     }
-    const std::string path = dir_ + "/" + name;
-    testsupport::writeBytes(path, testsupport::buildMapLike(s));
-    const bool ok = form_->openFile(QString::fromStdString(path));
+    const bool ok = open(testsupport::buildMapLike(s), name);
     settle();
     return ok;
   }
@@ -70,10 +54,6 @@ class DefectMapView : public ::testing::Test {
                   Qt::NoModifier);
     QApplication::sendEvent(view().image(), &e);
   }
-
-  std::string dir_;
-  testsupport::ScriptedDialogs dialogs_;
-  std::unique_ptr<TMainForm> form_;
 };
 
 TEST_F(DefectMapView, ShowingAMapFitsItToThePictureAndEnablesTheRowZoom) {
@@ -101,6 +81,10 @@ TEST_F(DefectMapView, HorizontalZoomButtonsFollowTheLimits) {
     ++steps;
   }
   EXPECT_GE(map().scale, 20.0f);
+  EXPECT_FALSE(form_->ToolIncBttn->isEnabled());
+  // The menu item greys with the button, and stays grey when something else changes the action.
+  EXPECT_FALSE(form_->AIncrease->isEnabled());
+  form_->AIncrease->setToolTip("Увеличить");
   EXPECT_FALSE(form_->ToolIncBttn->isEnabled());
   form_->ADecrease->trigger();
   EXPECT_TRUE(form_->ToolIncBttn->isEnabled());
@@ -241,9 +225,7 @@ TEST_F(DefectMapView, AnotherKindReleasesTheMap) {
   dtm.type = 1;
   dtm.length = 10;
   dtm.body.assign(10 * 8, 0);
-  const std::string path = dir_ + "/pipe.dtm";
-  testsupport::writeBytes(path, testsupport::buildMapLike(dtm));
-  ASSERT_TRUE(form_->openFile(QString::fromStdString(path)));
+  ASSERT_TRUE(open(testsupport::buildMapLike(dtm), "pipe.dtm"));
   EXPECT_EQ(map().cells, nullptr);
   EXPECT_EQ(map().header, nullptr);
 }

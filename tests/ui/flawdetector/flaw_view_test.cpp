@@ -7,41 +7,25 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QToolButton>
-#include <deque>
 
 #include "core/flawdetector/flaw_picture.h"
 #include "core/gfx/recording_printer.h"
 #include "qt/convert.h"
 #include "support/file_builder.h"
 #include "ui/flawdetector/flaw_controller.h"
-#include "ui/scripted_dialogs.h"
-#include "ui/shell/dialogs.h"
-#include "ui/shell/main_form.h"
+#include "ui/main_window_fixture.h"
 
 namespace {
 
 using testsupport::FlawFields;
 using ui::FlawController;
-using ui::TMainForm;
 
-class FlawView : public ::testing::Test {
+class FlawView : public testsupport::MainWindowTest {
  protected:
-  void SetUp() override {
-    dir_ = testsupport::makeTempDir("flawview");
-    ui::StartUp start;
-    start.startDir = QString::fromStdString(dir_);
-    start.programPath = QString::fromStdString(dir_ + "/tervview");
-    start.localeId = "00000419";
-    start.dialogs = &dialogs_;
-    form_ = std::make_unique<TMainForm>(start);
-    form_->resize(1200, 900);
-  }
+  FlawView() : MainWindowTest("flawview", {1200, 900}) {}
 
-  bool open(const FlawFields& fields, const std::string& name) {
-    const std::string path = dir_ + "/" + name;
-    testsupport::writeBytes(path, testsupport::buildFlaw(fields));
-    return form_->openFile(QString::fromStdString(path));
-  }
+  using MainWindowTest::open;
+  bool open(const FlawFields& fields, const std::string& name) { return open(testsupport::buildFlaw(fields), name); }
 
   FlawController& view() { return *form_->flaw(); }
 
@@ -72,10 +56,6 @@ class FlawView : public ::testing::Test {
     for (int i = 148; i < 153; ++i) s.aScan[std::size_t(i)] = 180;
     return s;
   }
-
-  std::string dir_;
-  testsupport::ScriptedDialogs dialogs_;
-  std::unique_ptr<TMainForm> form_;
 };
 
 TEST_F(FlawView, ShowingARecordDrawsPictureAndPanel) {
@@ -113,7 +93,7 @@ TEST_F(FlawView, ZoomStepsAndButtonStates) {
   form_->AIncrease->trigger();  // the seventh step reaches 10
   EXPECT_EQ(view().screen().zoomX, 10);
   EXPECT_FALSE(form_->ToolIncBttn->isEnabled());
-  EXPECT_EQ(form_->ToolIncBttn->property("imageIndex").toInt(), 27);
+  EXPECT_EQ(form_->AIncrease->property("imageIndex").toInt(), 27);
   form_->AIncrease->trigger();
   EXPECT_EQ(view().screen().zoomY, 10);
   // At zoom 10 the whole 240 x 126 screen fits the bitmap.
@@ -129,8 +109,8 @@ TEST_F(FlawView, ZoomStepsAndButtonStates) {
   for (int i = 0; i < 8; ++i) form_->ADecrease->trigger();
   EXPECT_EQ(view().screen().zoomX, 1);
   EXPECT_FALSE(form_->ToolDecBttn->isEnabled());
-  EXPECT_EQ(form_->ToolDecBttn->property("imageIndex").toInt(), 25);
-  EXPECT_EQ(form_->ToolIncBttn->property("imageIndex").toInt(), 26);
+  EXPECT_EQ(form_->ADecrease->property("imageIndex").toInt(), 25);
+  EXPECT_EQ(form_->AIncrease->property("imageIndex").toInt(), 26);
   form_->ADecrease->trigger();
   EXPECT_EQ(view().screen().zoomX, 1);
 
@@ -175,9 +155,7 @@ TEST_F(FlawView, ColourItemsOfBothMenus) {
 TEST_F(FlawView, ThicknessFileLeavesTheFlawColoursOfItsOwnItemsAlone) {
   testsupport::MapLikeFields dtm;
   dtm.body = testsupport::thicknessBody({{80, 80, 80, 80}, {81, 79, 80, 80}});
-  const std::string path = dir_ + "/t.DTM";
-  testsupport::writeBytes(path, testsupport::buildMapLike(dtm));
-  ASSERT_TRUE(form_->openFile(QString::fromStdString(path)));
+  ASSERT_TRUE(open(testsupport::buildMapLike(dtm), "t.DTM"));
   const auto before = form_->appSettings().FlawColors;
   dialogs_.colorAnswers.push_back(QColor(1, 2, 3));
   form_->HDChnItems[0]->trigger();  // "Фон": nothing with a thickness file
@@ -202,9 +180,7 @@ TEST_F(FlawView, ZoomButtonsDoNothingForOtherKinds) {
   ASSERT_TRUE(open(Plain(), "a.DHN"));
   testsupport::MapLikeFields dtm;
   dtm.body = testsupport::thicknessBody({{80, 80, 80, 80}});
-  const std::string path = dir_ + "/t.DTM";
-  testsupport::writeBytes(path, testsupport::buildMapLike(dtm));
-  ASSERT_TRUE(form_->openFile(QString::fromStdString(path)));
+  ASSERT_TRUE(open(testsupport::buildMapLike(dtm), "t.DTM"));
   form_->AIncrease->trigger();
   EXPECT_EQ(view().screen().zoomX, 3);
 }
@@ -215,7 +191,7 @@ TEST_F(FlawView, Screenshots) {
   if (!out) GTEST_SKIP() << "TERV_SCREENSHOT_DIR not set";
   form_->show();
   auto shot = [&](const QString& name) {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    settle();
     form_->grab().save(QString::fromUtf8(out) + "/" + name);
   };
   FlawFields plain = Plain(0x21 | 0x04);

@@ -11,17 +11,14 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "core/gfx/recording_printer.h"
 #include "support/file_builder.h"
+#include "ui/main_window_fixture.h"
 #include "ui/printing/print_controller.h"
 #include "ui/printing/print_mode_dialog.h"
 #include "ui/printing/view_form.h"
 #include "ui/protocol/protocol_panel.h"
-#include "ui/scripted_dialogs.h"
-#include "ui/shell/main_form.h"
 #include "ui/thickness/thickness_controller.h"
 
 namespace {
@@ -30,11 +27,6 @@ namespace fs = std::filesystem;
 using ui::PrintController;
 using ui::TForm4;
 using ui::TMainForm;
-
-std::string readAll(const std::string& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // A recording printer that notes whether the view handlers were held off while it printed.
 class WatchingPrinter : public gfx::RecordingPrinter {
@@ -70,29 +62,16 @@ bool printed(const gfx::RecordingPrinter& p, const std::string& text) {
   return false;
 }
 
-class PrintUi : public ::testing::Test {
+class PrintUi : public testsupport::BasicMainWindowTest<PrintToFileDialogs> {
  protected:
-  void SetUp() override {
-    dir_ = testsupport::makeTempDir("print_ui");
-    testsupport::MapLikeFields dtm;
-    dtm.body = testsupport::thicknessBody({{900, 900, 900, 900}, {880, 870, 860, 850}});
-    dtm.length = 4;
-    ASSERT_TRUE(testsupport::writeBytes(dtmName(), testsupport::buildMapLike(dtm)));
-    testsupport::MapLikeFields dau;
-    dau.type = 2;
-    dau.channels = 1;
-    dau.length = 4;
-    dau.body = testsupport::mapBody({{0, 0}, {5, 1}, {0, 0}, {0, 0}});
-    ASSERT_TRUE(testsupport::writeBytes(dauName(), testsupport::buildMapLike(dau)));
-    testsupport::FlawFields dhn;
-    ASSERT_TRUE(testsupport::writeBytes(dhnName(), testsupport::buildFlaw(dhn)));
+  PrintUi() : BasicMainWindowTest("print_ui") {}
 
-    ui::StartUp s;
-    s.startDir = q(dir_);
-    s.programPath = q(dir_ + "/tervview");
-    s.localeId = "00000419";
-    s.dialogs = &dialogs_;
-    form_ = std::make_unique<TMainForm>(s);
+  void SetUp() override {
+    BasicMainWindowTest::SetUp();
+    ASSERT_TRUE(testsupport::writeBytes(dtmName(), shortPipe()));
+    ASSERT_TRUE(testsupport::writeBytes(dauName(), shortWeld()));
+    ASSERT_TRUE(testsupport::writeBytes(dhnName(), defaultRecord()));
+
     form_->show();
     printer_ = std::make_unique<WatchingPrinter>(*form_);
     print().setPrinterOverride([this] { return printer_.get(); });
@@ -103,20 +82,12 @@ class PrintUi : public ::testing::Test {
       return modeAnswer_;
     });
   }
-  void TearDown() override {
-    form_.reset();
-    fs::remove_all(dir_);
-  }
 
-  std::string dtmName() const { return dir_ + "/A12.dtm"; }
-  std::string dauName() const { return dir_ + "/C3.dau"; }
-  std::string dhnName() const { return dir_ + "/B7.dhn"; }
-  static QString q(const std::string& s) { return QString::fromStdString(s); }
+  std::string dtmName() const { return path("A12.dtm"); }
+  std::string dauName() const { return path("C3.dau"); }
+  std::string dhnName() const { return path("B7.dhn"); }
   PrintController& print() { return *form_->printer(); }
 
-  std::string dir_;
-  PrintToFileDialogs dialogs_;
-  std::unique_ptr<TMainForm> form_;
   std::unique_ptr<WatchingPrinter> printer_;
   int modeAnswer_ = TForm4::kGraphic;
   int modeAsked_ = 0;

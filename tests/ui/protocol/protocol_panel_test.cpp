@@ -3,30 +3,27 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "core/protocol/protocol_name.h"
 #include "core/text/cp1251.h"
 #include "support/file_builder.h"
-#include "ui/shell/dialogs.h"
-#include "ui/shell/main_form.h"
+#include "ui/host/dialogs.h"
+#include "ui/main_window_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::typeText;
 using ui::ProtocolPanel;
-using ui::TMainForm;
 
-// Answers questions from a script and records every message and question.
-class ScriptedDialogs : public ui::Dialogs {
+// Answers questions from a script and records every message and question with its title.
+class ProtocolDialogs : public ui::Dialogs {
  public:
   struct Shown {
     QString text, title;
@@ -49,69 +46,31 @@ class ScriptedDialogs : public ui::Dialogs {
   std::vector<Shown> questions;
 };
 
-// What the operator's keyboard would deliver to a field.
-void type(QWidget* w, const QString& text) {
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &press);
-  }
-}
-
-std::string readAll(const std::string& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-class ProtocolPanelUi : public ::testing::Test {
+class ProtocolPanelUi : public testsupport::BasicMainWindowTest<ProtocolDialogs> {
  protected:
+  ProtocolPanelUi() : BasicMainWindowTest("protocol_ui") {}
+
   void SetUp() override {
-    dir_ = testsupport::makeTempDir("protocol_ui");
-    testsupport::MapLikeFields dtm;
-    dtm.body = testsupport::thicknessBody({{900, 900, 900, 900}, {880, 870, 860, 850}});
-    dtm.length = 4;
-    ASSERT_TRUE(testsupport::writeBytes(dtmName(), testsupport::buildMapLike(dtm)));
-    testsupport::MapLikeFields dau;
-    dau.type = 2;
-    dau.channels = 1;
-    dau.length = 4;
-    dau.body = testsupport::mapBody({{0, 0}, {5, 1}, {0, 0}, {0, 0}});
-    ASSERT_TRUE(testsupport::writeBytes(dauName(), testsupport::buildMapLike(dau)));
+    BasicMainWindowTest::SetUp();
+    ASSERT_TRUE(testsupport::writeBytes(dtmName(), shortPipe()));
+    ASSERT_TRUE(testsupport::writeBytes(dauName(), shortWeld()));
     testsupport::FlawFields dhn;
     dhn.objectFlag = 1;
     dhn.objectName = "Задвижка 7";
     ASSERT_TRUE(testsupport::writeBytes(dhnName(), testsupport::buildFlaw(dhn)));
-    form_ = makeForm();
-  }
-  void TearDown() override {
-    form_.reset();
-    fs::remove_all(dir_);
   }
 
-  std::unique_ptr<TMainForm> makeForm() {
-    ui::StartUp s;
-    s.startDir = QString::fromStdString(dir_);
-    s.programPath = QString::fromStdString(dir_ + "/tervview");
-    s.localeId = "00000419";
-    s.dialogs = &dialogs_;
-    return std::make_unique<TMainForm>(s);
-  }
-
-  std::string dtmName() const { return dir_ + "/A12.dtm"; }
-  std::string dauName() const { return dir_ + "/C3.dau"; }
-  std::string dhnName() const { return dir_ + "/B7.dhn"; }
-  static QString q(const std::string& s) { return QString::fromStdString(s); }
+  std::string dtmName() const { return path("A12.dtm"); }
+  std::string dauName() const { return path("C3.dau"); }
+  std::string dhnName() const { return path("B7.dhn"); }
 
   ProtocolPanel& panel() { return *form_->protocol(); }
   void fillWorkedExample() {
-    type(panel().ProtEdt, "12");
-    type(panel().ObjEdt, "Труба 3");
-    type(panel().DefEdt, "Иванов");
+    typeText(panel().ProtEdt, "12");
+    typeText(panel().ObjEdt, "Труба 3");
+    typeText(panel().DefEdt, "Иванов");
     panel().ZaklMem->insertPlainText("Стенка в норме\nДефектов нет");
   }
-
-  std::string dir_;
-  ScriptedDialogs dialogs_;
-  std::unique_ptr<TMainForm> form_;
 };
 
 TEST_F(ProtocolPanelUi, FilledProtocolIsSavedAsCp1251CrLfAndReloadedAfterARestart) {
@@ -166,11 +125,11 @@ TEST_F(ProtocolPanelUi, RecordObjectNameFillsOnlyAnEmptyObjectField) {
 TEST_F(ProtocolPanelUi, FieldLimitsBindTypingButKeepLongerLoadedTexts) {
   ASSERT_TRUE(form_->openFile(q(dtmName())));
   panel().ResToolBtnClick();
-  type(panel().ProtEdt, QString(40, u'7'));
+  typeText(panel().ProtEdt, QString(40, u'7'));
   EXPECT_EQ(panel().ProtEdt->text().size(), 35);
-  type(panel().ObjEdt, QString(70, u'о'));
+  typeText(panel().ObjEdt, QString(70, u'о'));
   EXPECT_EQ(panel().ObjEdt->text().size(), 60);
-  type(panel().DefEdt, QString(61, u'д'));
+  typeText(panel().DefEdt, QString(61, u'д'));
   EXPECT_EQ(panel().DefEdt->text().size(), 60);
   panel().ZaklMem->insertPlainText(QString(990, u'з'));
   panel().ZaklMem->insertPlainText("0123456789abcdef");
@@ -200,7 +159,7 @@ TEST_F(ProtocolPanelUi, SwitchingCloseAndExitAskOnlyAboutChangedFields) {
 
   // Changed fields: switching asks and, on Yes, saves the protocol of the file being left.
   panel().ResToolBtnClick();
-  type(panel().ProtEdt, "5");
+  typeText(panel().ProtEdt, "5");
   dialogs_.answers = {true};
   form_->FileNameBoxChange(q(dauName()));
   ASSERT_EQ(dialogs_.questions.size(), 1u);
@@ -211,7 +170,7 @@ TEST_F(ProtocolPanelUi, SwitchingCloseAndExitAskOnlyAboutChangedFields) {
 
   // Closing the file with changes asks; No leaves nothing on disk.
   panel().ResToolBtnClick();
-  type(panel().ObjEdt, "x");
+  typeText(panel().ObjEdt, "x");
   dialogs_.answers = {false};
   form_->ACloseFileExecute();
   EXPECT_EQ(dialogs_.questions.size(), 2u);
@@ -219,7 +178,7 @@ TEST_F(ProtocolPanelUi, SwitchingCloseAndExitAskOnlyAboutChangedFields) {
 
   // Leaving the viewer with changes asks too.
   panel().ResToolBtnClick();
-  type(panel().DefEdt, "Петров");
+  typeText(panel().DefEdt, "Петров");
   dialogs_.answers = {true};
   form_->FormClose();
   EXPECT_EQ(dialogs_.questions.size(), 3u);
@@ -229,7 +188,7 @@ TEST_F(ProtocolPanelUi, SwitchingCloseAndExitAskOnlyAboutChangedFields) {
 TEST_F(ProtocolPanelUi, ClosedPanelIsNotAskedAbout) {
   ASSERT_TRUE(form_->openFile(q(dtmName())));
   panel().ResToolBtnClick();
-  type(panel().ProtEdt, "9");
+  typeText(panel().ProtEdt, "9");
   dialogs_.answers = {false};
   panel().ResToolBtnClick();  // the operator declined once
   form_->FormClose();
@@ -241,7 +200,7 @@ TEST_F(ProtocolPanelUi, FailedSaveShowsErrorKeepsOldFileAndThePanelOpen) {
   fs::create_directory(dir_ + "/A12.ztm");  // something that cannot be replaced by a file
   std::ofstream(dir_ + "/A12.ztm/keep") << "x";
   panel().ResToolBtnClick();
-  type(panel().ProtEdt, "1");
+  typeText(panel().ProtEdt, "1");
   dialogs_.answers = {true};
   form_->ResToolBtn->click();  // as the operator presses it
   ASSERT_EQ(dialogs_.messages.size(), 1u);
@@ -260,7 +219,7 @@ TEST_F(ProtocolPanelUi, ReloadForPrintingKeepsUnsavedTyping) {
       << text::utf8ToCp1251("Протокол №:1\r\nОбъект:\r\nДефектоскопист:\r\nЗаключение:");
   panel().ResToolBtnClick();
   EXPECT_EQ(panel().ProtEdt->text(), "1");
-  type(panel().ProtEdt, "2");
+  typeText(panel().ProtEdt, "2");
   EXPECT_TRUE(panel().LoadProtocol(q(dtmName())));
   EXPECT_EQ(panel().ProtEdt->text(), "12");
 }
@@ -278,9 +237,9 @@ TEST_F(ProtocolPanelUi, EverySampleKeepsItsProtocolAcrossARestart) {
     ASSERT_TRUE(form_->openFile(q(copy)));
     panel().ResToolBtnClick();
     panel().ObjEdt->clear();
-    type(panel().ProtEdt, "№7");
-    type(panel().ObjEdt, "Объект " + QString::number(seen));
-    type(panel().DefEdt, "Сидоров");
+    typeText(panel().ProtEdt, "№7");
+    typeText(panel().ObjEdt, "Объект " + QString::number(seen));
+    typeText(panel().DefEdt, "Сидоров");
     panel().ZaklMem->insertPlainText("строка 1\nстрока 2");
     dialogs_.answers = {true};
     form_->FormClose();

@@ -11,8 +11,7 @@
 #include <QToolButton>
 
 #include "support/file_builder.h"
-#include "ui/scripted_dialogs.h"
-#include "ui/shell/main_form.h"
+#include "ui/main_window_fixture.h"
 
 namespace {
 
@@ -51,21 +50,10 @@ TEST(WindowStateTable, EachKind) {
   }
 }
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public testsupport::MainWindowTest {
  protected:
-  void SetUp() override {
-    dir = QString::fromStdString(testsupport::makeTempDir("form"));
-    startUp.startDir = dir;
-    startUp.programPath = "/usr/bin/tervview";
-    startUp.localeId = "00000419";
-    startUp.dialogs = &dialogs;
-    form = std::make_unique<ui::TMainForm>(startUp);
-  }
-  QString writeFile(const QString& name, const testsupport::Bytes& bytes) {
-    const QString path = dir + "/" + name;
-    testsupport::writeBytes(path.toStdString(), bytes);
-    return path;
-  }
+  MainFormTest() : MainWindowTest("form") {}
+
   static testsupport::Bytes dtm() {
     testsupport::MapLikeFields s;
     s.length = 20;
@@ -80,158 +68,152 @@ class MainFormTest : public ::testing::Test {
     s.body.assign(200, 0);
     return testsupport::buildMapLike(s);
   }
-  static testsupport::Bytes dhn() { return testsupport::buildFlaw(testsupport::FlawFields{}); }
 
   bool visible(QAction* a) { return a->isVisible(); }
-
-  QString dir;
-  testsupport::ScriptedDialogs dialogs;
-  ui::StartUp startUp;
-  std::unique_ptr<ui::TMainForm> form;
 };
 
 TEST_F(MainFormTest, StartsInTheNoFileState) {
-  EXPECT_EQ(form->windowTitle(), "Просмотр результатов контроля");
-  EXPECT_EQ(form->minimumSize(), QSize(812, 508));
-  EXPECT_FALSE(form->Panel1->isVisibleTo(form.get()));
-  EXPECT_TRUE(visible(form->AFileOpen));
-  EXPECT_TRUE(visible(form->ACloseFile));
-  EXPECT_TRUE(visible(form->AReceive_dat));
-  for (QAction* a : {form->AIncrease, form->ADecrease, form->APrnt, form->AView, form->AShowLegend, form->AShowTable,
-                     form->AShowGraph, form->ABeginPosition, form->AFrPos, form->AUpPos})
+  EXPECT_EQ(form_->windowTitle(), "Просмотр результатов контроля");
+  EXPECT_EQ(form_->minimumSize(), QSize(812, 508));
+  EXPECT_FALSE(form_->Panel1->isVisibleTo(form_.get()));
+  EXPECT_TRUE(visible(form_->AFileOpen));
+  EXPECT_TRUE(visible(form_->ACloseFile));
+  EXPECT_TRUE(visible(form_->AReceive_dat));
+  for (QAction* a : {form_->AIncrease, form_->ADecrease, form_->APrnt, form_->AView, form_->AShowLegend,
+                     form_->AShowTable, form_->AShowGraph, form_->ABeginPosition, form_->AFrPos, form_->AUpPos})
     EXPECT_FALSE(visible(a)) << a->objectName().toStdString();
-  EXPECT_FALSE(form->SetMn->menuAction()->isVisible());
-  EXPECT_FALSE(form->DViewMn->isEnabled());
-  EXPECT_FALSE(form->ResToolBtn->isVisibleTo(form.get()));
+  EXPECT_FALSE(form_->SetMn->menuAction()->isVisible());
+  EXPECT_FALSE(form_->DViewMn->isEnabled());
+  EXPECT_FALSE(form_->ResToolBtn->isVisibleTo(form_.get()));
 }
 
 TEST_F(MainFormTest, KindStatesFollowTheOpenedFile) {
-  ASSERT_TRUE(form->openFile(writeFile("a.dtm", dtm())));
-  EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
-  EXPECT_TRUE(visible(form->AShowTable) && visible(form->AView) && visible(form->AShowLegend));
-  EXPECT_TRUE(form->DViewMn->isEnabled());
-  EXPECT_TRUE(form->HDChnMn->menuAction()->isVisible());
-  EXPECT_FALSE(form->HDChnItems[0]->isVisible());    // "Фон"
-  EXPECT_FALSE(form->HDPopupItems[2]->isVisible());  // "График"
-  EXPECT_TRUE(form->HDChnItems[3]->isVisible());     // "Цифры"
-  EXPECT_FALSE(form->ADChMn->menuAction()->isVisible());
-  EXPECT_TRUE(form->AShowLegend->isChecked());
-  EXPECT_FALSE(form->Layerslb->isVisibleTo(form.get()));
+  ASSERT_TRUE(form_->openFile(writeFile("a.dtm", dtm())));
+  EXPECT_TRUE(form_->Panel1->isVisibleTo(form_.get()));
+  EXPECT_TRUE(visible(form_->AShowTable) && visible(form_->AView) && visible(form_->AShowLegend));
+  EXPECT_TRUE(form_->DViewMn->isEnabled());
+  EXPECT_TRUE(form_->HDChnMn->menuAction()->isVisible());
+  EXPECT_FALSE(form_->HDChnItems[0]->isVisible());    // "Фон"
+  EXPECT_FALSE(form_->HDPopupItems[2]->isVisible());  // "График"
+  EXPECT_TRUE(form_->HDChnItems[3]->isVisible());     // "Цифры"
+  EXPECT_FALSE(form_->ADChMn->menuAction()->isVisible());
+  EXPECT_TRUE(form_->AShowLegend->isChecked());
+  EXPECT_FALSE(form_->Layerslb->isVisibleTo(form_.get()));
 
   // A record after a thickness file: the thickness buttons go, the three colour items return.
-  ASSERT_TRUE(form->openFile(writeFile("b.dhn", dhn())));
-  EXPECT_FALSE(visible(form->AShowTable) || visible(form->AShowGraph) || visible(form->AView));
-  EXPECT_FALSE(visible(form->AShowLegend));
-  for (int i = 0; i < 6; ++i) EXPECT_TRUE(form->HDChnItems[i]->isVisible() && form->HDPopupItems[i]->isVisible());
-  EXPECT_FALSE(form->DViewMn->isEnabled());
-  EXPECT_FALSE(form->Etimelb->isVisibleTo(form.get()));
-  EXPECT_FALSE(form->Tolshlb->isVisibleTo(form.get()));
-  EXPECT_EQ(form->Datelb->text(), "Дата:05-06-2002");
+  ASSERT_TRUE(form_->openFile(writeFile("b.dhn", defaultRecord())));
+  EXPECT_FALSE(visible(form_->AShowTable) || visible(form_->AShowGraph) || visible(form_->AView));
+  EXPECT_FALSE(visible(form_->AShowLegend));
+  for (int i = 0; i < 6; ++i) EXPECT_TRUE(form_->HDChnItems[i]->isVisible() && form_->HDPopupItems[i]->isVisible());
+  EXPECT_FALSE(form_->DViewMn->isEnabled());
+  EXPECT_FALSE(form_->Etimelb->isVisibleTo(form_.get()));
+  EXPECT_FALSE(form_->Tolshlb->isVisibleTo(form_.get()));
+  EXPECT_EQ(form_->Datelb->text(), "Дата:05-06-2002");
 
-  ASSERT_TRUE(form->openFile(writeFile("c.DAU", dau())));
-  EXPECT_TRUE(form->ADChMn->menuAction()->isVisible());
-  EXPECT_FALSE(form->HDChnMn->menuAction()->isVisible());
-  EXPECT_TRUE(visible(form->AShowLegend) && visible(form->AView));
-  EXPECT_FALSE(form->AShowLegend->isChecked());
-  EXPECT_EQ(form->Layerslb->text(), "Число слоев:2");
-  EXPECT_EQ(form->Shovlb->text(), "Шов:Участок 1");
-  EXPECT_EQ(form->Tolshlb->text(), "Толщина(мм):8,0");
-  EXPECT_EQ(form->Templb->text(), "Температура:+12C");
+  ASSERT_TRUE(form_->openFile(writeFile("c.DAU", dau())));
+  EXPECT_TRUE(form_->ADChMn->menuAction()->isVisible());
+  EXPECT_FALSE(form_->HDChnMn->menuAction()->isVisible());
+  EXPECT_TRUE(visible(form_->AShowLegend) && visible(form_->AView));
+  EXPECT_FALSE(form_->AShowLegend->isChecked());
+  EXPECT_EQ(form_->Layerslb->text(), "Число слоев:2");
+  EXPECT_EQ(form_->Shovlb->text(), "Шов:Участок 1");
+  EXPECT_EQ(form_->Tolshlb->text(), "Толщина(мм):8,0");
+  EXPECT_EQ(form_->Templb->text(), "Температура:+12C");
 }
 
 TEST_F(MainFormTest, OpeningThroughTheDialogFollowsTheDirectory) {
   const QString other = QString::fromStdString(testsupport::makeTempDir("other"));
   testsupport::writeBytes((other + "/x.dtm").toStdString(), dtm());
-  dialogs.openAnswers.push_back({other + "/x.dtm", other + "/ignored.dtm"});
-  form->AFileOpenExecute();
-  EXPECT_EQ(dialogs.openDirs.front(), dir);
-  EXPECT_EQ(form->FileNameBox->count(), 1);
-  EXPECT_EQ(QString::fromStdString(form->appSettings().dataDir), other);
-  dialogs.openAnswers.push_back({});  // cancelled: nothing changes, no message
-  form->AFileOpenExecute();
-  EXPECT_EQ(dialogs.openDirs.back(), other);
-  EXPECT_TRUE(dialogs.messages.isEmpty());
-  EXPECT_EQ(form->currentFileName(), other + "/x.dtm");
+  dialogs_.openAnswers.push_back({other + "/x.dtm", other + "/ignored.dtm"});
+  form_->AFileOpenExecute();
+  EXPECT_EQ(dialogs_.openDirs.front(), q(dir_));
+  EXPECT_EQ(form_->FileNameBox->count(), 1);
+  EXPECT_EQ(QString::fromStdString(form_->appSettings().dataDir), other);
+  dialogs_.openAnswers.push_back({});  // cancelled: nothing changes, no message
+  form_->AFileOpenExecute();
+  EXPECT_EQ(dialogs_.openDirs.back(), other);
+  EXPECT_TRUE(dialogs_.messages.isEmpty());
+  EXPECT_EQ(form_->currentFileName(), other + "/x.dtm");
 }
 
 TEST_F(MainFormTest, ARefusedFileChangesNothing) {
-  ASSERT_TRUE(form->openFile(writeFile("a.dtm", dtm())));
+  ASSERT_TRUE(form_->openFile(writeFile("a.dtm", dtm())));
   testsupport::Bytes broken = dtm();
   broken[127] ^= 1;
   const QString bad = writeFile("bad.dtm", broken);
-  dialogs.openAnswers.push_back({bad});
-  form->AFileOpenExecute();
-  ASSERT_EQ(dialogs.messages.size(), 2);
-  EXPECT_EQ(dialogs.messages[0], "Ошибка контрольной суммы в файле\n" + bad);
-  EXPECT_EQ(dialogs.messages[1], "   Файл: \n" + bad + "\n\n Открыть невозможно");
-  EXPECT_EQ(form->FileNameBox->count(), 1);
-  EXPECT_EQ(form->file().kind, FileKind::Dtm);
-  EXPECT_EQ(form->shownKind(), FileKind::Dtm);
-  EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
+  dialogs_.openAnswers.push_back({bad});
+  form_->AFileOpenExecute();
+  ASSERT_EQ(dialogs_.messages.size(), 2);
+  EXPECT_EQ(dialogs_.messages[0], "Ошибка контрольной суммы в файле\n" + bad);
+  EXPECT_EQ(dialogs_.messages[1], "   Файл: \n" + bad + "\n\n Открыть невозможно");
+  EXPECT_EQ(form_->FileNameBox->count(), 1);
+  EXPECT_EQ(form_->file().kind, FileKind::Dtm);
+  EXPECT_EQ(form_->shownKind(), FileKind::Dtm);
+  EXPECT_TRUE(form_->Panel1->isVisibleTo(form_.get()));
 }
 
 TEST_F(MainFormTest, SameFileTwiceThenCloseRemovesTheFirst) {
   const QString a = writeFile("a.dtm", dtm());
-  ASSERT_TRUE(form->openFile(a));
-  ASSERT_TRUE(form->openFile(a));
-  EXPECT_EQ(form->FileNameBox->count(), 2);
-  form->ACloseFileExecute();
-  EXPECT_EQ(form->FileNameBox->count(), 1);
-  EXPECT_EQ(form->currentFileName(), a);
-  EXPECT_EQ(form->shownKind(), FileKind::Dtm);
+  ASSERT_TRUE(form_->openFile(a));
+  ASSERT_TRUE(form_->openFile(a));
+  EXPECT_EQ(form_->FileNameBox->count(), 2);
+  form_->ACloseFileExecute();
+  EXPECT_EQ(form_->FileNameBox->count(), 1);
+  EXPECT_EQ(form_->currentFileName(), a);
+  EXPECT_EQ(form_->shownKind(), FileKind::Dtm);
 }
 
 TEST_F(MainFormTest, ClosingTheMiddleOfThreeShowsTheThird) {
   const QString a = writeFile("a.dtm", dtm());
-  const QString b = writeFile("b.dhn", dhn());
+  const QString b = writeFile("b.dhn", defaultRecord());
   const QString c = writeFile("c.dau", dau());
-  form->openFile(a);
-  form->openFile(b);
-  form->openFile(c);
-  form->FileNameBoxChange(b);  // picked from the list
-  EXPECT_EQ(form->shownKind(), FileKind::Dhn);
-  form->ACloseFileExecute();
-  EXPECT_EQ(form->FileNameBox->count(), 2);
-  EXPECT_EQ(form->currentFileName(), c);
-  EXPECT_EQ(form->shownKind(), FileKind::Dau);
+  form_->openFile(a);
+  form_->openFile(b);
+  form_->openFile(c);
+  form_->FileNameBoxChange(b);  // picked from the list
+  EXPECT_EQ(form_->shownKind(), FileKind::Dhn);
+  form_->ACloseFileExecute();
+  EXPECT_EQ(form_->FileNameBox->count(), 2);
+  EXPECT_EQ(form_->currentFileName(), c);
+  EXPECT_EQ(form_->shownKind(), FileKind::Dau);
   // Closing the last makes the new last current.
-  form->ACloseFileExecute();
-  EXPECT_EQ(form->currentFileName(), a);
-  EXPECT_EQ(form->shownKind(), FileKind::Dtm);
-  form->ACloseFileExecute();
-  EXPECT_EQ(form->FileNameBox->count(), 0);
-  EXPECT_EQ(form->shownKind(), FileKind::None);
-  EXPECT_FALSE(form->AIncrease->isVisible());
-  form->ACloseFileExecute();  // nothing left: nothing happens
-  EXPECT_TRUE(dialogs.messages.isEmpty());
+  form_->ACloseFileExecute();
+  EXPECT_EQ(form_->currentFileName(), a);
+  EXPECT_EQ(form_->shownKind(), FileKind::Dtm);
+  form_->ACloseFileExecute();
+  EXPECT_EQ(form_->FileNameBox->count(), 0);
+  EXPECT_EQ(form_->shownKind(), FileKind::None);
+  EXPECT_FALSE(form_->AIncrease->isVisible());
+  form_->ACloseFileExecute();  // nothing left: nothing happens
+  EXPECT_TRUE(dialogs_.messages.isEmpty());
 }
 
 TEST_F(MainFormTest, TypedNamesOpenOnlyOnEnterAndFailuresKeepTheShownFile) {
   const QString a = writeFile("a.dtm", dtm());
-  form->openFile(a);
-  form->FileNameBox->setEditText(dir + "/a.dt");  // typing: nothing is opened
-  EXPECT_TRUE(dialogs.messages.isEmpty());
-  form->FileNameBoxChange(dir + "/a.dt");  // Enter
-  ASSERT_FALSE(dialogs.messages.isEmpty());
-  EXPECT_EQ(dialogs.messages.last(), "   Файл: \n" + dir + "/a.dt" + "\n Открыть невозможно");
-  EXPECT_EQ(form->file().kind, FileKind::Dtm);
-  EXPECT_EQ(form->FileNameBox->count(), 1);
-  EXPECT_EQ(form->currentFileName(), a);
+  form_->openFile(a);
+  form_->FileNameBox->setEditText(q(dir_) + "/a.dt");  // typing: nothing is opened
+  EXPECT_TRUE(dialogs_.messages.isEmpty());
+  form_->FileNameBoxChange(q(dir_) + "/a.dt");  // Enter
+  ASSERT_FALSE(dialogs_.messages.isEmpty());
+  EXPECT_EQ(dialogs_.messages.last(), "   Файл: \n" + q(dir_) + "/a.dt" + "\n Открыть невозможно");
+  EXPECT_EQ(form_->file().kind, FileKind::Dtm);
+  EXPECT_EQ(form_->FileNameBox->count(), 1);
+  EXPECT_EQ(form_->currentFileName(), a);
 }
 
 TEST_F(MainFormTest, DataTransferNotFoundMessage) {
   qputenv("PATH", "/nonexistent");
-  form->AReceive_datExecute();
-  ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_EQ(dialogs.messages[0], "Файл datpump.exe  \n \n не найден.\n");
+  form_->AReceive_datExecute();
+  ASSERT_EQ(dialogs_.messages.size(), 1);
+  EXPECT_EQ(dialogs_.messages[0], "Файл datpump.exe  \n \n не найден.\n");
 }
 
 TEST_F(MainFormTest, ClosingWritesTheSettings) {
-  form->openFile(writeFile("a.dtm", dtm()));
-  form->close();
-  const auto s = settings::LoadSettings(dir.toStdString(), "");
-  EXPECT_EQ(QString::fromStdString(s.dataDir), dir);
-  EXPECT_TRUE(QFile::exists(dir + "/terv.ini"));
+  form_->openFile(writeFile("a.dtm", dtm()));
+  form_->close();
+  const auto s = settings::LoadSettings(dir_, "");
+  EXPECT_EQ(QString::fromStdString(s.dataDir), q(dir_));
+  EXPECT_TRUE(QFile::exists(q(dir_) + "/terv.ini"));
 }
 
 }  // namespace

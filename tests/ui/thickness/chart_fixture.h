@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <cmath>
-#include <memory>
 
 #include "support/file_builder.h"
-#include "ui/scripted_dialogs.h"
-#include "ui/shell/main_form.h"
+#include "ui/main_window_fixture.h"
 #include "ui/thickness/thickness_chart.h"
 #include "ui/thickness/thickness_controller.h"
 
@@ -46,37 +43,18 @@ inline testsupport::Bytes pipeFile(int length) {
   return testsupport::buildMapLike(s);
 }
 
-class ChartWindow : public ::testing::Test {
+class ChartWindow : public testsupport::MainWindowTest {
  protected:
-  void SetUp() override {
-    dir = QString::fromStdString(testsupport::makeTempDir("chart"));
-    startUp.startDir = dir;
-    startUp.programPath = "/usr/bin/tervview";
-    startUp.localeId = "00000419";
-    startUp.numberFormat = text::NumberFormat{",", "\xC2\xA0"};
-    startUp.dialogs = &dialogs;
-    form = std::make_unique<ui::TMainForm>(startUp);
-    form->resize(1280, 800);
-  }
-  void TearDown() override { form.reset(); }
+  ChartWindow() : MainWindowTest("chart", {1280, 800}) {}
 
-  bool open(const testsupport::Bytes& bytes, const QString& name = "pipe.dtm") {
-    const QString path = dir + "/" + name;
-    testsupport::writeBytes(path.toStdString(), bytes);
-    const bool ok = form->openFile(path);
+  bool open(const testsupport::Bytes& bytes, const std::string& name = "pipe.dtm") {
+    const bool ok = MainWindowTest::open(bytes, name);
     settle();
     return ok;
   }
-  // Lets layouts settle and paints happen.
-  void settle() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
-  }
-  ui::ThicknessChart& chart() { return *form->thickness()->chart(); }
-
-  QString dir;
-  testsupport::ScriptedDialogs dialogs;
-  ui::StartUp startUp;
-  std::unique_ptr<ui::TMainForm> form;
+  // Three rounds of events are enough for the chart.
+  static void settle() { MainWindowTest::settle(3); }
+  ui::ThicknessChart& chart() { return *form_->thickness()->chart(); }
 };
 
 }  // namespace charttest

@@ -25,24 +25,24 @@ TEST_F(ChartScreens, InitialFrontTopAndLegend) {
   const char* out = std::getenv("TERV_SCREENSHOT_DIR");
   if (!out) GTEST_SKIP() << "TERV_SCREENSHOT_DIR not set";
   const QString dirOut = QString::fromUtf8(out);
-  form->show();
+  form_->show();
   ASSERT_TRUE(open(pipeFile(2000)));
   settle();
-  form->grab().save(dirOut + "/chart-initial.png");
+  form_->grab().save(dirOut + "/chart-initial.png");
   chart().legendForm()->grab().save(dirOut + "/chart-legend.png");
 
-  form->FrPosBtn->click();
+  form_->FrPosBtn->click();
   settle();
   ui::ChartWidget* w = chart().autoChrt();
   const gfx::Rect r = chart().chart().plotRect();
   moveMouse(w, r.left + r.width() * 41 / 100, r.top + r.height() / 2);
   moveMouse(w, r.left + r.width() * 42 / 100, r.top + r.height() * 2 / 3);
   settle();
-  form->grab().save(dirOut + "/chart-front.png");
+  form_->grab().save(dirOut + "/chart-front.png");
 
-  form->AUpPos->trigger();
+  form_->AUpPos->trigger();
   settle();
-  form->grab().save(dirOut + "/chart-top.png");
+  form_->grab().save(dirOut + "/chart-top.png");
 }
 
 }  // namespace

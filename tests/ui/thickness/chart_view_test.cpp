@@ -75,7 +75,7 @@ class ChartView : public ChartWindow {
  protected:
   void SetUp() override {
     ChartWindow::SetUp();
-    form->show();
+    form_->show();
   }
   thickness::Chart3D& c() { return chart().chart(); }
   ui::ChartWidget* w() { return chart().autoChrt(); }
@@ -90,57 +90,57 @@ TEST_F(ChartView, LoadBuildsTheChartShowsTheLegendAndStartsIn3D) {
   ASSERT_TRUE(open(flatFile()));
   EXPECT_TRUE(chart().chartShown());
   EXPECT_TRUE(chart().legendVisible());
-  EXPECT_TRUE(form->AShowLegend->isChecked());
+  EXPECT_TRUE(form_->AShowLegend->isChecked());
   EXPECT_TRUE(c().view3D);
   EXPECT_TRUE(c().titleVisible);
   EXPECT_DOUBLE_EQ(c().bottomAxis().maximum, 110);
   EXPECT_NEAR(c().leftAxis().maximum, 8.0, 1e-6);  // largest reading 6.0 mm + 2
-  EXPECT_FALSE(form->KoorLb->isVisibleTo(form.get()));
-  EXPECT_EQ(chart().CursorColor(), form->appSettings().ThicknessColors[6]);
+  EXPECT_FALSE(form_->KoorLb->isVisibleTo(form_.get()));
+  EXPECT_EQ(chart().CursorColor(), form_->appSettings().ThicknessColors[6]);
   EXPECT_GE(w()->width(), ui::ChartWidget::kMinWidth);
 }
 
 TEST_F(ChartView, ZoomStepsUntilTheLimitsThenWidensTheAxes) {
   ASSERT_TRUE(open(flatFile()));
   const int start = w()->width();
-  ASSERT_LT(start, form->width() + 200);
-  form->AIncrease->trigger();
+  ASSERT_LT(start, form_->width() + 200);
+  form_->AIncrease->trigger();
   EXPECT_EQ(w()->width(), int(std::lround(start * 1.25)));
-  while (w()->width() < form->width() + 200) form->AIncrease->trigger();
+  while (w()->width() < form_->width() + 200) form_->AIncrease->trigger();
   const int widest = w()->width();
-  form->AIncrease->trigger();  // at the limit: greys itself out
-  EXPECT_FALSE(form->AIncrease->isEnabled());
+  form_->AIncrease->trigger();  // at the limit: greys itself out
+  EXPECT_FALSE(form_->AIncrease->isEnabled());
   EXPECT_EQ(w()->width(), widest);
-  form->ADecrease->trigger();
+  form_->ADecrease->trigger();
   EXPECT_EQ(w()->width(), int(std::lround(widest * 0.8)));
-  EXPECT_TRUE(form->AIncrease->isEnabled());
-  for (int i = 0; i < 20 && w()->width() > ui::ChartWidget::kMinWidth; ++i) form->ADecrease->trigger();
+  EXPECT_TRUE(form_->AIncrease->isEnabled());
+  for (int i = 0; i < 20 && w()->width() > ui::ChartWidget::kMinWidth; ++i) form_->ADecrease->trigger();
   EXPECT_EQ(w()->width(), ui::ChartWidget::kMinWidth);
   EXPECT_FALSE(chart().ThkAxesZoomedOut());
-  form->ADecrease->trigger();  // at minimum size: the axes widen instead
+  form_->ADecrease->trigger();  // at minimum size: the axes widen instead
   EXPECT_TRUE(chart().ThkAxesZoomedOut());
-  EXPECT_FALSE(form->ADecrease->isEnabled());
+  EXPECT_FALSE(form_->ADecrease->isEnabled());
   EXPECT_DOUBLE_EQ(c().bottomAxis().minimum, -27.5);
   EXPECT_DOUBLE_EQ(c().bottomAxis().maximum, 137.5);
   // The start position restores the axes, but the button stays grey and the flag set.
-  form->ABeginPosition->trigger();
+  form_->ABeginPosition->trigger();
   EXPECT_DOUBLE_EQ(c().bottomAxis().minimum, 0);
   EXPECT_TRUE(chart().ThkAxesZoomedOut());
-  EXPECT_FALSE(form->ADecrease->isEnabled());
+  EXPECT_FALSE(form_->ADecrease->isEnabled());
   // The next enlargement clears them without scaling the chart.
-  form->AIncrease->trigger();
+  form_->AIncrease->trigger();
   EXPECT_FALSE(chart().ThkAxesZoomedOut());
-  EXPECT_TRUE(form->ADecrease->isEnabled());
+  EXPECT_TRUE(form_->ADecrease->isEnabled());
   EXPECT_EQ(w()->width(), ui::ChartWidget::kMinWidth);
 }
 
 TEST_F(ChartView, ReadOutFollowsTheMouseInTheFrontViewAndLeavesThePictureAsItWas) {
   ASSERT_TRUE(open(flatFile()));
-  form->FrPosBtn->click();
-  ASSERT_TRUE(form->FrPosBtn->isChecked());
+  form_->FrPosBtn->click();
+  ASSERT_TRUE(form_->FrPosBtn->isChecked());
   EXPECT_FALSE(c().view3D);
-  EXPECT_TRUE(form->KoorLb->isVisibleTo(form.get()));
-  EXPECT_TRUE(form->KYLb->isVisibleTo(form.get()));
+  EXPECT_TRUE(form_->KoorLb->isVisibleTo(form_.get()));
+  EXPECT_TRUE(form_->KYLb->isVisibleTo(form_.get()));
   paint();
   const QImage clean = w()->picture().copy();
   const gfx::Rect r = c().plotRect();
@@ -150,14 +150,14 @@ TEST_F(ChartView, ReadOutFollowsTheMouseInTheFrontViewAndLeavesThePictureAsItWas
   EXPECT_EQ(chart().CursorY(), y);
   EXPECT_NE(w()->picture(), clean);
   const long long xv = static_cast<long long>(std::trunc(c().bottomValueAt(x)));
-  EXPECT_EQ(form->KoorLb->text(), QString("Координата: %1").arg(xv));
-  EXPECT_TRUE(form->KYLb->text().startsWith("Значение толщины:"));
-  const QString shown = form->KoorLb->text();
+  EXPECT_EQ(form_->KoorLb->text(), QString("Координата: %1").arg(xv));
+  EXPECT_TRUE(form_->KYLb->text().startsWith("Значение толщины:"));
+  const QString shown = form_->KoorLb->text();
   // Out of the rectangle: the cross-hair goes, the labels stay.
   chart().AutoChrtMouseMove(r.right + 5, y);
   EXPECT_EQ(chart().CursorX(), -1);
   EXPECT_EQ(w()->picture(), clean);
-  EXPECT_EQ(form->KoorLb->text(), shown);
+  EXPECT_EQ(form_->KoorLb->text(), shown);
   // After a redraw no stale cross-hair is erased: the next move only draws.
   chart().AutoChrtMouseMove(x, y);
   paint();
@@ -166,7 +166,7 @@ TEST_F(ChartView, ReadOutFollowsTheMouseInTheFrontViewAndLeavesThePictureAsItWas
   chart().AutoChrtMouseMove(r.right + 5, y);
   EXPECT_EQ(w()->picture(), clean);
   // A second click raises the button: flat view stays, read-out stops.
-  form->FrPosBtn->click();
+  form_->FrPosBtn->click();
   EXPECT_FALSE(c().view3D);
   chart().AutoChrtMouseMove(x, y);
   EXPECT_EQ(chart().CursorX(), -1);
@@ -174,10 +174,10 @@ TEST_F(ChartView, ReadOutFollowsTheMouseInTheFrontViewAndLeavesThePictureAsItWas
 
 TEST_F(ChartView, FrontViewFromTheMenuShowsTheLabelsButLeavesTheButtonUp) {
   ASSERT_TRUE(open(flatFile()));
-  form->AFrPos->trigger();
+  form_->AFrPos->trigger();
   EXPECT_FALSE(c().view3D);
-  EXPECT_FALSE(form->FrPosBtn->isChecked());
-  EXPECT_TRUE(form->KoorLb->isVisibleTo(form.get()));
+  EXPECT_FALSE(form_->FrPosBtn->isChecked());
+  EXPECT_TRUE(form_->KoorLb->isVisibleTo(form_.get()));
   paint();
   const gfx::Rect r = c().plotRect();
   chart().AutoChrtMouseMove(r.left + 10, r.top + 10);
@@ -186,34 +186,34 @@ TEST_F(ChartView, FrontViewFromTheMenuShowsTheLabelsButLeavesTheButtonUp) {
 
 TEST_F(ChartView, TopAndStartPositionsRaiseTheButtonAndKeepTheLeftAxisHidden) {
   ASSERT_TRUE(open(flatFile()));
-  form->FrPosBtn->click();
-  form->AUpPos->trigger();
-  EXPECT_FALSE(form->FrPosBtn->isChecked());
-  EXPECT_FALSE(form->KoorLb->isVisibleTo(form.get()));
+  form_->FrPosBtn->click();
+  form_->AUpPos->trigger();
+  EXPECT_FALSE(form_->FrPosBtn->isChecked());
+  EXPECT_FALSE(form_->KoorLb->isVisibleTo(form_.get()));
   EXPECT_TRUE(c().view3D);
   EXPECT_EQ(c().elevation, 270);
   EXPECT_FALSE(c().leftAxis().visible);
   EXPECT_TRUE(c().topAxis().visible);
-  form->ABeginPosition->trigger();
+  form_->ABeginPosition->trigger();
   EXPECT_EQ(c().rotation, 349);
   EXPECT_EQ(c().elevation, 299);
   EXPECT_FALSE(c().leftAxis().visible);
   EXPECT_FALSE(c().topAxis().visible);
-  form->AFrPos->trigger();
+  form_->AFrPos->trigger();
   EXPECT_TRUE(c().leftAxis().visible);
 }
 
 TEST_F(ChartView, AClickInTheFrontViewReportsTheBandTitleCoordinateAndThickness) {
   ASSERT_TRUE(open(flatFile()));
-  form->FrPosBtn->click();
+  form_->FrPosBtn->click();
   paint();
   const gfx::Rect r = c().plotRect();
   // At 5 mm only sensor 2 (6 mm) reaches; sensor 1 (2 mm) lies in front below it.
   const int x = r.left + r.width() * 20 / 110;
   const int y = r.bottom - int(5.0 / c().leftAxis().maximum * r.height());
   chart().AutoChrtClick(x, y);
-  ASSERT_EQ(dialogs.messages.size(), 1);
-  const QStringList lines = dialogs.messages[0].split('\n');
+  ASSERT_EQ(dialogs_.messages.size(), 1);
+  const QStringList lines = dialogs_.messages[0].split('\n');
   ASSERT_EQ(lines.size(), 3);
   EXPECT_EQ(lines[0], "Датчик №2");
   EXPECT_TRUE(lines[1].startsWith("Координата Х: ")) << lines[1].toStdString();
@@ -222,8 +222,8 @@ TEST_F(ChartView, AClickInTheFrontViewReportsTheBandTitleCoordinateAndThickness)
   EXPECT_EQ(c().leftAxis().labelPattern, "#0.#");
   // Low down the front band answers.
   chart().AutoChrtClick(x, r.bottom - 3);
-  ASSERT_EQ(dialogs.messages.size(), 2);
-  EXPECT_TRUE(dialogs.messages[1].startsWith("Датчик №1\n"));
+  ASSERT_EQ(dialogs_.messages.size(), 2);
+  EXPECT_TRUE(dialogs_.messages[1].startsWith("Датчик №1\n"));
 }
 
 TEST_F(ChartView, AClickIn3DSendsTheBandOneStepBackAndTheLastStays) {
@@ -241,7 +241,7 @@ TEST_F(ChartView, AClickIn3DSendsTheBandOneStepBackAndTheLastStays) {
   chart().AutoChrtClick(back.x(), back.y());
   EXPECT_EQ(c().seriesAtPlace(4), 3);
   EXPECT_FALSE(w()->stale());  // not even a redraw
-  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_TRUE(dialogs_.messages.isEmpty());
 }
 
 TEST_F(ChartView, SensorChoiceKeepsTheTickedBandsAndAnyOtherEndShowsAll) {
@@ -253,22 +253,22 @@ TEST_F(ChartView, SensorChoiceKeepsTheTickedBandsAndAnyOtherEndShowsAll) {
     d.OKBttnClick();
     return d.result();
   });
-  form->AShowSech->trigger();
+  form_->AShowSech->trigger();
   EXPECT_EQ(chart().SensorChosen(), (std::array<std::int16_t, 4>{1, 0, 1, 0}));
   EXPECT_TRUE(c().series(0).active);
   EXPECT_FALSE(c().series(1).active);
   EXPECT_TRUE(c().series(2).active);
   EXPECT_FALSE(c().series(3).active);
   chart().setSensorDialogRunner([](ui::TForm1&) { return 0; });
-  form->AShowSech->trigger();
+  form_->AShowSech->trigger();
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(c().series(i).active);
   // With the table shown the command only greys itself out.
-  form->AShowTable->trigger();
+  form_->AShowTable->trigger();
   ASSERT_FALSE(chart().chartShown());
-  form->AShowSech->trigger();
-  EXPECT_FALSE(form->AShowSech->isEnabled());
-  form->AShowGraph->trigger();
-  EXPECT_TRUE(form->AShowSech->isEnabled());
+  form_->AShowSech->trigger();
+  EXPECT_FALSE(form_->AShowSech->isEnabled());
+  form_->AShowGraph->trigger();
+  EXPECT_TRUE(form_->AShowSech->isEnabled());
   EXPECT_TRUE(chart().chartShown());
 }
 
@@ -287,20 +287,20 @@ TEST_F(ChartView, TheSensorDialogOffersFourTicksAndShow) {
 TEST_F(ChartView, GridColourRebuildsTheChartBehindTheTableAndReactivatesBands) {
   ASSERT_TRUE(open(flatFile()));
   c().series(2).active = false;
-  form->AShowTable->trigger();
-  dialogs.colorAnswers.push_back(QColor(0x12, 0x34, 0x56));
-  form->HDChnItems[1]->trigger();  // "Сетка"
-  EXPECT_EQ(form->appSettings().ThicknessColors[6], gfx::rgb(0x12, 0x34, 0x56));
+  form_->AShowTable->trigger();
+  dialogs_.colorAnswers.push_back(QColor(0x12, 0x34, 0x56));
+  form_->HDChnItems[1]->trigger();  // "Сетка"
+  EXPECT_EQ(form_->appSettings().ThicknessColors[6], gfx::rgb(0x12, 0x34, 0x56));
   EXPECT_EQ(chart().CursorColor(), gfx::rgb(0x12, 0x34, 0x56));
   EXPECT_TRUE(c().series(2).active);
   EXPECT_FALSE(chart().chartShown());
   // "Цифры" from the tool button's menu; a cancelled dialog changes nothing.
-  dialogs.colorAnswers.push_back(QColor(0xAA, 0, 0));
-  form->HDPopupItems[3]->trigger();
+  dialogs_.colorAnswers.push_back(QColor(0xAA, 0, 0));
+  form_->HDPopupItems[3]->trigger();
   EXPECT_EQ(c().bottomAxis().labelColor, gfx::rgb(0xAA, 0, 0));
-  const auto before = form->appSettings().ThicknessColors;
-  form->HDChnItems[5]->trigger();  // "Текст", cancelled
-  EXPECT_EQ(form->appSettings().ThicknessColors, before);
+  const auto before = form_->appSettings().ThicknessColors;
+  form_->HDChnItems[5]->trigger();  // "Текст", cancelled
+  EXPECT_EQ(form_->appSettings().ThicknessColors, before);
 }
 
 TEST_F(ChartView, LegendToggleAndCloseBoxRaiseTheButton) {
@@ -309,14 +309,14 @@ TEST_F(ChartView, LegendToggleAndCloseBoxRaiseTheButton) {
   ui::TLegendForm* legend = chart().legendForm();
   EXPECT_EQ(legend->windowTitle(), "Обозначения");
   EXPECT_TRUE(legend->windowFlags() & Qt::WindowStaysOnTopHint);
-  form->AShowLegend->trigger();
+  form_->AShowLegend->trigger();
   EXPECT_FALSE(chart().legendVisible());
-  EXPECT_FALSE(form->AShowLegend->isChecked());
-  form->AShowLegend->trigger();
+  EXPECT_FALSE(form_->AShowLegend->isChecked());
+  form_->AShowLegend->trigger();
   EXPECT_TRUE(chart().legendVisible());
-  EXPECT_TRUE(form->AShowLegend->isChecked());
+  EXPECT_TRUE(form_->AShowLegend->isChecked());
   legend->close();
-  EXPECT_FALSE(form->AShowLegend->isChecked());
+  EXPECT_FALSE(form_->AShowLegend->isChecked());
   // Every paint starts from the bitmap: the labels are over it, never in it.
   const QImage bitmap = legend->PaletImg->bitmap().copy();
   EXPECT_EQ(legend->PaletImg->rowHeight(), 8);

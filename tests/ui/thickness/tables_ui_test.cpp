@@ -7,11 +7,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <filesystem>
 
-#include "../scripted_dialogs.h"
 #include "support/file_builder.h"
-#include "ui/shell/main_form.h"
+#include "ui/main_window_fixture.h"
 #include "ui/thickness/sg_tab.h"
 #include "ui/thickness/thickness_controller.h"
 #include "ui/thickness/threshold_dialog.h"
@@ -19,16 +17,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
+using testsupport::typeText;
 using ui::TForm2;
 
-// Keys as the operator's keyboard delivers them to the threshold field.
-void typeKeys(QWidget* w, const QString& text) {
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &press);
-  }
-}
 void pressKey(QWidget* w, int key, const QString& text = QString()) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
   QApplication::sendEvent(w, &press);
@@ -61,7 +52,7 @@ TEST_F(ThresholdDialogUi, KeyFilter) {
   dlg_->bind(&threshold_, 100);
   dlg_->PTolshEdt->clear();
   // A full stop, Cyrillic and Latin letters, a minus and a blank are ignored.
-  typeKeys(dlg_->PTolshEdt, "9.Жa- ,9x");
+  typeText(dlg_->PTolshEdt, "9.Жa- ,9x");
   EXPECT_EQ(dlg_->PTolshEdt->text(), "9,9");
   // Backspace (a control character) passes.
   pressKey(dlg_->PTolshEdt, Qt::Key_Backspace, "\b");
@@ -72,7 +63,7 @@ TEST_F(ThresholdDialogUi, KeyFilter) {
   TForm2 dot(dialogs_, nf_);
   dot.bind(&threshold_, 100);
   dot.PTolshEdt->clear();
-  typeKeys(dot.PTolshEdt, "4.5,");
+  typeText(dot.PTolshEdt, "4.5,");
   EXPECT_EQ(dot.PTolshEdt->text(), "4.5,");
 }
 
@@ -127,30 +118,21 @@ TEST_F(ThresholdDialogUi, CloseBoxCountsAsAcceptedEscapeDoesNothing) {
 }
 
 // The thickness view inside the main window, with a file on disk.
-class TablesUi : public ::testing::Test {
+class TablesUi : public testsupport::MainWindowTest {
  protected:
+  TablesUi() : MainWindowTest("tables_ui", {1000, 700}) {}
+
   void SetUp() override {
-    dir_ = testsupport::makeTempDir("tables_ui");
+    MainWindowTest::SetUp();
     testsupport::MapLikeFields dtm;
     dtm.nominal = 120;
     dtm.length = 7;  // odd: all three samples listed
     // Factor 200: a raw value reads as 5 um.
     dtm.body = testsupport::thicknessBody(
         {{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
-    ASSERT_TRUE(testsupport::writeBytes(dir_ + "/T1.dtm", testsupport::buildMapLike(dtm)));
-    ui::StartUp s;
-    s.startDir = QString::fromStdString(dir_);
-    s.programPath = QString::fromStdString(dir_ + "/tervview");
-    s.localeId = "00000419";
-    s.dialogs = &dialogs_;
-    form_ = std::make_unique<ui::TMainForm>(s);
-    form_->resize(1000, 700);
+    ASSERT_TRUE(testsupport::writeBytes(path("T1.dtm"), testsupport::buildMapLike(dtm)));
     form_->show();
-    ASSERT_TRUE(form_->openFile(QString::fromStdString(dir_ + "/T1.dtm")));
-  }
-  void TearDown() override {
-    form_.reset();
-    fs::remove_all(dir_);
+    ASSERT_TRUE(form_->openFile(q(path("T1.dtm"))));
   }
   ui::ThicknessController& view() { return *form_->thickness(); }
   QString cell(int row, int col) {
@@ -168,10 +150,6 @@ class TablesUi : public ::testing::Test {
     });
     emit view().sgTab()->gridDoubleClicked();
   }
-
-  std::string dir_;
-  testsupport::ScriptedDialogs dialogs_;
-  std::unique_ptr<ui::TMainForm> form_;
 };
 
 TEST_F(TablesUi, LoadFillsTheHiddenTableAndTheState) {

@@ -1,5 +1,5 @@
 // The real modal dialogs.
-#include "ui/shell/dialogs.h"
+#include "ui/host/dialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,5 +1,5 @@
 // Simple line-art tool-bar pictures.
-#include "ui/shell/icons.h"
+#include "ui/host/icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,0 +1,121 @@
+// Opening, switching and closing files through the open dialog and FileNameBox.
+#include "ui/shell/file_session.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "core/datafiles/reader.h"
+#include "core/text/messages.h"
+#include "qt/convert.h"
+#include "ui/host/dialogs.h"
+#include "ui/protocol/protocol_panel.h"
+
+namespace ui {
+
+using qtx::qs;
+using text::Msg;
+
+FileSession::FileSession(QComboBox& box, Dialogs& dialogs, settings::Settings& settings, ProtocolPanel& protocol,
+                         Hooks hooks)
+    : box_(box), dialogs_(dialogs), settings_(settings), protocol_(protocol), hooks_(std::move(hooks)) {
+  // A name is opened when it is picked from the list or confirmed with Enter, not at every keystroke.
+  QObject::connect(&box_, qOverload<int>(&QComboBox::activated), &box_,
+                   [this](int index) { switchTo(box_.itemText(index)); });
+  QObject::connect(box_.lineEdit(), &QLineEdit::returnPressed, &box_, [this] { switchTo(box_.currentText()); });
+}
+
+void FileSession::followDirectory(const QString& name) {
+  QString dir = QFileInfo(name).absolutePath();
+  while (dir.size() > 1 && dir.endsWith('/')) dir.chop(1);
+  if (dir != qs(settings_.dataDir)) {
+    QDir::setCurrent(dir);
+    settings_.dataDir = qtx::ss(dir);
+  }
+}
+
+bool FileSession::load(const QString& name, const QString& beforeNotOpen, datafiles::LoadedFile& file) {
+  datafiles::OpenResult r = datafiles::LoadDataFile(qtx::ss(name));
+  if (r.ok) {
+    file = std::move(r.file);
+    return true;
+  }
+  // The reader's own message first, then the shell's.
+  for (const auto& msg : r.messages) dialogs_.message(qs(msg));
+  dialogs_.message(qs(text::msg(Msg::fil)) + "\n" + name + beforeNotOpen + qs(text::msg(Msg::notopen)));
+  return false;
+}
+
+bool FileSession::openFile(const QString& name) {
+  // An empty name (a cancelled dialog) is refused without a message.
+  if (name.isEmpty()) return false;
+  datafiles::LoadedFile file;
+  if (!load(name, "\n", file)) return false;
+  followDirectory(name);
+  current_ = name;
+  {
+    const QSignalBlocker block(&box_);
+    box_.addItem(name);
+    box_.setCurrentIndex(box_.count() - 1);
+  }
+  hooks_.show(std::move(file), true);
+  return true;
+}
+
+void FileSession::openWithDialog() {
+  if (protocol_.isOpen() && dialogs_.askYesNo(qs(text::msg(Msg::savezakl)), qs(text::msg(Msg::saving))))
+    protocol_.SaveProtocol(current_);
+  const QString filter =
+      "Ручной дефектоскоп (*.dhn *.DHN);;Ручной толщиномер (*.dht *.DHT);;"
+      "Дефектоскоп-автомат (*.dau *.DAU);;Толщиномер-автомат (*.dtm *.DTM)";
+  const QStringList chosen = dialogs_.openFiles("Открыть Файл Данных", filter, qs(settings_.dataDir));
+  // A cancelled dialog keeps the current file current, so that closing still works.
+  if (chosen.isEmpty()) return;
+  openFile(chosen.first());
+}
+
+void FileSession::switchTo(const QString& name) {
+  protocol_.offerSave(current_);
+  datafiles::LoadedFile file;
+  if (!load(name, "", file)) {
+    hooks_.switchFailed();
+    // The box shows the file that is still on screen.
+    box_.setEditText(current_);
+    return;
+  }
+  current_ = name;
+  followDirectory(name);
+  hooks_.show(std::move(file), false);
+}
+
+int FileSession::currentIndex() const {
+  for (int k = 0; k < box_.count(); ++k)
+    if (box_.itemText(k).compare(current_, Qt::CaseInsensitive) == 0) return k;
+  return box_.currentIndex();
+}
+
+void FileSession::closeCurrent() {
+  if (current_.isEmpty()) return;
+  const int i = currentIndex();
+  int next = -1;
+  {
+    const QSignalBlocker block(&box_);
+    if (i >= 0) {
+      box_.removeItem(i);
+      // The entry that followed moves into place i; after the last one, the one before it.
+      next = i < box_.count() ? i : box_.count() - 1;
+    }
+    box_.setCurrentIndex(next);
+    box_.setEditText(next >= 0 ? box_.itemText(next) : QString());
+  }
+  current_ = box_.currentText();
+  if (current_.isEmpty()) {
+    hooks_.showNothing();
+    return;
+  }
+  datafiles::LoadedFile file;
+  if (load(current_, "", file)) hooks_.show(std::move(file), false);
+}
+
+}  // namespace ui

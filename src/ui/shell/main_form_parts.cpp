@@ -1,0 +1,199 @@
+// Builds the main window's actions with their captions, hints and categories, the tool bar and the menus.
+#include "ui/shell/main_form_parts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "ui/host/icons.h"
+
+namespace ui {
+
+namespace {
+
+QAction* makeAction(QObject* parent, const QString& name, const QString& category, const QString& caption,
+                    const QString& hint, int image) {
+  auto* a = new QAction(caption, parent);
+  a->setObjectName(name);
+  a->setProperty("category", category);
+  if (!hint.isEmpty()) {
+    a->setToolTip(hint);
+    a->setStatusTip(hint);
+  }
+  if (image >= 0) a->setIcon(toolIcon(image));
+  return a;
+}
+
+const char* const kDefectItems[6] = {"Объемный дефект",     "Объемно-плоскостной", "Плоскостной вдоль",
+                                     "Плоскостной поперек", "Превышение скорости", "Нарушение контакта"};
+const char* const kFlawItems[6] = {"Фон", "Сетка", "График", "Цифры", "Строб", "Текст"};
+
+QComboBox* makeFileNameBox(QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName("FileNameBox");
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setCompleter(nullptr);
+  box->setFixedWidth(533);
+  box->lineEdit()->setMaxLength(100);
+  QFont boxFont("PROMT Helv Cyr");
+  boxFont.setPixelSize(13);
+  box->setFont(boxFont);
+  return box;
+}
+
+void buildColorMenus(QMainWindow& w, MainFormParts& p) {
+  p.ADChMn = p.SetMn->addMenu("Изменить цвет");
+  for (int i = 0; i < 6; ++i) p.ADChItems[i] = p.ADChMn->addAction(kDefectItems[i]);
+  p.HDChnMn = p.SetMn->addMenu("Изменить цвет");
+  for (int i = 0; i < 6; ++i) {
+    p.HDChnItems[i] = p.HDChnMn->addAction(kFlawItems[i]);
+    p.HDChnItems[i]->setObjectName(QString("HDChnMn%1").arg(i + 1));
+  }
+
+  // The drop-down menus of the two colour buttons.
+  auto* hdPopup = new QMenu(&w);
+  hdPopup->setObjectName("HDPopupMenu1");
+  const char* popupNames[6] = {"HDN1", "HDN5", "HDN2", "HDN4", "HDN3", "HDN6"};
+  for (int i = 0; i < 6; ++i) {
+    p.HDPopupItems[i] = hdPopup->addAction(kFlawItems[i]);
+    p.HDPopupItems[i]->setObjectName(popupNames[i]);
+  }
+  p.HDColorAction->setMenu(hdPopup);
+  p.HDColorBttn->setPopupMode(QToolButton::InstantPopup);
+  auto* adPopup = new QMenu(&w);
+  adPopup->setObjectName("ADPopupMenu");
+  for (int i = 0; i < 6; ++i) p.ADPopupItems[i] = adPopup->addAction(kDefectItems[i]);
+  p.ADColorAction->setMenu(adPopup);
+  p.ADColorBttn->setPopupMode(QToolButton::InstantPopup);
+}
+
+}  // namespace
+
+void buildMainActions(QMainWindow& w, MainFormParts& p) {
+  p.AFileOpen = makeAction(&w, "AFileOpen", "File", "Открыть", "Открыть файл", kImgOpen);
+  p.ACloseFile = makeAction(&w, "ACloseFile", "File", "Закрыть", "Закрыть файл", kImgClose);
+  p.APrnt = makeAction(&w, "APrnt", "File", "Печать", "Печать", kImgPrint);
+  p.APdf = makeAction(&w, "APdf", "File", "Сохранить в PDF...", "Сохранить отчет в файл PDF", kImgPrint);
+  p.AExit = makeAction(&w, "AExit", "File", "Выход", "", kImgExit);
+  p.AExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+  p.AReceive_dat = makeAction(&w, "AReceive_dat", "Tervik", "Получить данные", "Получить данные", kImgReceive);
+  p.AShowTable = makeAction(&w, "AShowTable", "Tervik", "AShowTable", "Таблица  всех значений", kImgTable);
+  p.AShowGraph = makeAction(&w, "AShowGraph", "Tervik", "Просмотр диаграммы", "Диаграмма толщинометрии", kImgGraph);
+  p.AShowSech = makeAction(&w, "AShowSech", "Tervik", "Сечения по датчикам", "", -1);
+  p.AShowLegend = makeAction(&w, "AShowLegend", "Tervik", "Легенда", "Условные обозначения", kImgLegend);
+  p.AShowLegend->setCheckable(true);
+  p.AShowPorog = makeAction(&w, "AShowPorog", "Tervik", "AShowPorog", "", -1);
+  p.ABeginPosition =
+      makeAction(&w, "ABeginPosition", "View", "Начальное положение", "Начальное положение", kImgBeginPos);
+  p.AUpPos = makeAction(&w, "AUpPos", "View", "Вид сверху", "Вид сверху", kImgTopView);
+  p.AFrPos = makeAction(&w, "AFrPos", "View", "Вид спереди", "Вид спереди", kImgFrontView);
+  p.AIncrease = makeAction(&w, "AIncrease", "View", "Увеличить ", "Увеличить", kImgZoomIn);
+  p.ADecrease = makeAction(&w, "ADecrease", "View", "Уменьшить", "Уменьшить", kImgZoomOut);
+  p.AView = makeAction(&w, "AView", "View", "Предварительный просмотр", "Предварительный просмотр", kImgPreview);
+  p.AView->setCheckable(true);
+  p.HelpContents1 = makeAction(&w, "HelpContents1", "Help", "&Содержание", "", -1);
+  p.HelpContents1->setShortcut(QKeySequence::HelpContents);
+  p.ResMn = makeAction(&w, "ResMn", "File", "Заполнить отчет", "", -1);
+  p.AFileOpen->setShortcut(QKeySequence::Open);
+  for (QAction* a : {p.AFileOpen, p.ACloseFile, p.APrnt, p.APdf, p.AExit, p.AReceive_dat, p.AShowTable, p.AShowGraph,
+                     p.AShowSech, p.AShowLegend, p.AShowPorog, p.ABeginPosition, p.AUpPos, p.AFrPos, p.AIncrease,
+                     p.ADecrease, p.AView, p.HelpContents1, p.ResMn})
+    w.addAction(a);
+
+  // The tool bar's own buttons without a named action of their own.
+  p.ResToolAction = makeAction(&w, "ResToolBtn", "File", "Заполнить отчет", "Заполнить отчет", kImgReport);
+  p.ResToolAction->setCheckable(true);
+  p.FrPosAction = makeAction(&w, "FrPosBtn", "View", "Вид спереди", "Вид спереди", kImgFrontView);
+  p.FrPosAction->setCheckable(true);
+  p.HDColorAction = makeAction(&w, "HDColorBttn", "View", "Изменение цветов", "Изменение цветов", kImgColors);
+  p.ADColorAction = makeAction(&w, "ADColorBttn", "View", "Изменение цветов", "Изменение цветов", kImgColors);
+}
+
+void buildMainToolBar(QMainWindow& w, MainFormParts& p) {
+  p.ToolBar = w.addToolBar("ToolBar");
+  QToolBar* bar = p.ToolBar;
+  bar->setObjectName("ToolBar");
+  bar->setMovable(false);
+  bar->setIconSize(QSize(22, 22));
+  bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+  auto add = [bar](QAction* a) {
+    bar->addAction(a);
+    return qobject_cast<QToolButton*>(bar->widgetForAction(a));
+  };
+  add(p.AFileOpen);
+  add(p.ACloseFile);
+  p.separator6 = bar->addSeparator();
+  p.ToolIncBttn = add(p.AIncrease);
+  p.ToolDecBttn = add(p.ADecrease);
+  p.ViewToolBtn = add(p.AView);
+  p.ResToolBtn = add(p.ResToolAction);
+  p.separator16 = bar->addSeparator();
+  add(p.AShowTable);
+  p.LegBttn = add(p.AShowLegend);
+  add(p.AShowGraph);
+  add(p.ABeginPosition);
+  p.FrPosBtn = add(p.FrPosAction);
+  add(p.AUpPos);
+  p.HDColorBttn = add(p.HDColorAction);
+  p.ADColorBttn = add(p.ADColorAction);
+  add(p.AReceive_dat);
+  p.printSeparators[0] = bar->addSeparator();
+  add(p.APrnt);
+  p.printSeparators[1] = bar->addSeparator();
+
+  auto* spacer = new QWidget(bar);
+  spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  bar->addWidget(spacer);
+  p.FileNameBox = makeFileNameBox(bar);
+  bar->addWidget(p.FileNameBox);
+}
+
+void buildMainMenus(QMainWindow& w, MainFormParts& p) {
+  QMenuBar* bar = w.menuBar();
+  QMenu* file = bar->addMenu("Файл");
+  QAction* openItem = file->addAction(p.AFileOpen->icon(), "&Открыть...");
+  openItem->setShortcut(QKeySequence::Open);
+  QObject::connect(openItem, &QAction::triggered, p.AFileOpen, &QAction::trigger);
+  QObject::connect(p.AFileOpen, &QAction::changed, openItem,
+                   [open = p.AFileOpen, openItem] { openItem->setVisible(open->isVisible()); });
+  file->addAction(p.ACloseFile);
+  file->addAction(p.ResMn);
+  file->addAction(p.AView);
+  file->addAction(p.APrnt);
+  file->addAction(p.APdf);
+  file->addSeparator();
+  file->addAction(p.AExit);
+
+  QMenu* view = bar->addMenu("Просмотр");
+  QAction* rdat = view->addAction(p.AReceive_dat->icon(), "Получить данные");
+  rdat->setObjectName("RDatMn");
+  QObject::connect(rdat, &QAction::triggered, p.AReceive_dat, &QAction::trigger);
+  p.DViewMn = view->addMenu("Детальный просмотр");
+  QMenu* angle = p.DViewMn->addMenu("Ракурс показа");
+  angle->addAction(p.ABeginPosition);
+  angle->addAction(p.AFrPos);
+  angle->addAction(p.AUpPos);
+  p.TablMn = p.DViewMn->addAction(p.AShowTable->icon(), "Таблица значений");
+  p.TablMn->setObjectName("TablMn");
+  QObject::connect(p.TablMn, &QAction::triggered, p.AShowTable, &QAction::trigger);
+  p.DViewMn->addAction(p.AShowSech);
+  p.DViewMn->addAction(p.AShowGraph);
+  view->addAction(p.AIncrease);
+  view->addAction(p.ADecrease);
+  view->addAction(p.AShowLegend);
+
+  p.SetMn = bar->addMenu("Настройки");
+  buildColorMenus(w, p);
+
+  QMenu* help = bar->addMenu("Помощь");
+  help->addAction(p.HelpContents1);
+}
+
+}  // namespace ui
