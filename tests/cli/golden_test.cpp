@@ -1,28 +1,82 @@
-// Golden outputs: every file golden/<SAMPLE>.<command>.txt is what `tervtool <command> samples/<SAMPLE>` prints.
+// Golden outputs: what tervtool prints for each command on each bundled sample, compared byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <ostream>
+#include <set>
 #include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/file_builder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string runTool(const std::string& args, int* exitCode) {
-  const std::string cmd = "LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=offscreen " +
-                          std::string(TERVTOOL_PATH) + " " + args + " 2>/dev/null";
-  std::string out;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return out;
-  std::array<char, 4096> buf;
-  std::size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-  const int status = pclose(p);
-  *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return out;
+// One golden: `tervtool COMMAND SAMPLE OPTIONS...` prints tests/cli/golden/<golden()>.
+struct GoldenCase {
+  std::string sample;  // a file of samples/
+  std::string command;
+  std::vector<std::string> options;
+  std::string variant;  // names the golden of a case with options
+
+  std::string golden() const { return sample + "." + (variant.empty() ? command : variant) + ".txt"; }
+};
+
+// Names the case in gtest's messages instead of a dump of its bytes.
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.golden(); }
+
+// Every command that prints text, on every sample its kind supports (CoversEverySample checks
+// this against samples/), plus the options whose output differs in kind.
+const std::vector<GoldenCase> kCases = {
+    {"TRUBA_01.DTM", "info", {}, ""},
+    {"TRUBA_01.DTM", "table", {}, ""},
+    {"TRUBA_01.DTM", "table", {"--threshold", "5,5"}, "table-threshold-found"},
+    {"TRUBA_01.DTM", "table", {"--threshold", "3"}, "table-threshold-none"},
+    {"TRUBA_01.DTM", "preview", {}, ""},
+    {"TRUBA_01.DTM", "csv", {}, ""},
+    {"SHOV_12.DAU", "info", {}, ""},
+    {"SHOV_12.DAU", "preview", {}, ""},
+    {"SHOV_12.DAU", "csv", {}, ""},
+    {"SHOV_3L.DAU", "info", {}, ""},
+    {"SHOV_3L.DAU", "preview", {}, ""},
+    {"SHOV_3L.DAU", "csv", {}, ""},
+    {"PLAIN_01.DHN", "info", {}, ""},
+    {"PLAIN_01.DHN", "screen", {}, ""},
+    {"PLAIN_01.DHN", "csv", {}, ""},
+    {"EXT_220.DHN", "info", {}, ""},
+    {"EXT_220.DHN", "screen", {}, ""},
+    {"EXT_220.DHN", "csv", {}, ""},
+    {"TOLSH_01.DHT", "info", {}, ""},
+    {"TOLSH_01.DHT", "screen", {}, ""},
+    {"TOLSH_01.DHT", "csv", {}, ""},
+};
+
+// The text commands each kind accepts; the others refuse it with exit 1.
+const std::map<std::string, std::vector<std::string>> kCommandsOfKind = {
+    {".DTM", {"info", "table", "preview", "csv"}},
+    {".DAU", {"info", "preview", "csv"}},
+    {".DHN", {"info", "screen", "csv"}},
+    {".DHT", {"info", "screen", "csv"}},
+};
+
+// The placeholder goldens hold instead of the directory the sample was run from.
+constexpr const char* kDirToken = "@DIR@";
+
+const fs::path kSource(TERV_SOURCE_DIR);
+const fs::path kGoldenDir = kSource / "tests/cli/golden";
+
+bool updating() {
+  const char* v = std::getenv("TERV_UPDATE_GOLDENS");
+  return v != nullptr && std::string(v) == "1";
 }
 
 std::string readAll(const fs::path& p) {
@@ -32,51 +86,149 @@ std::string readAll(const fs::path& p) {
   return ss.str();
 }
 
-TEST(Golden, ToolOutputsOnTheSamples) {
-  const fs::path source(TERV_SOURCE_DIR);
-  int checked = 0;
-  for (const auto& entry : fs::directory_iterator(source / "tests/cli/golden")) {
-    const std::string name = entry.path().filename().string();  // TRUBA_01.DTM.info.txt
-    if (entry.path().extension() != ".txt") continue;
-    const std::string stem = name.substr(0, name.size() - 4);
-    const std::size_t dot = stem.rfind('.');
-    ASSERT_NE(dot, std::string::npos) << name;
-    const std::string sample = stem.substr(0, dot);
-    const std::string command = stem.substr(dot + 1);
-    int code = -1;
-    const std::string out = runTool(command + " " + (source / "samples" / sample).string(), &code);
-    EXPECT_EQ(code, 0) << name;
-    EXPECT_EQ(out, readAll(entry.path())) << "tervtool " << command << " " << sample << " differs from " << name;
-    ++checked;
+std::string shellQuote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+void replaceAll(std::string& s, const std::string& from, const std::string& to) {
+  for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+    s.replace(at, from.size(), to);
+}
+
+struct ToolRun {
+  int code = -1;
+  std::string out, err;
+};
+
+// Runs tervtool in `dir` under a fixed Russian locale, so that decimal commas and texts do
+// not depend on the machine; `args` are quoted one by one.
+ToolRun runTool(const std::string& dir, const std::vector<std::string>& args) {
+  std::string cmd = "cd " + shellQuote(dir) + " && LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=offscreen " +
+                    shellQuote(TERVTOOL_PATH);
+  for (const std::string& a : args) cmd += " " + shellQuote(a);
+  cmd += " 2>" + shellQuote(dir + "/stderr.txt");
+  ToolRun r;
+  FILE* p = popen(cmd.c_str(), "r");
+  if (!p) return r;
+  std::array<char, 4096> buf;
+  std::size_t n;
+  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+  const int status = pclose(p);
+  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.err = readAll(dir + "/stderr.txt");
+  return r;
+}
+
+// Where two texts first part, as a line number and both lines, for a readable failure.
+std::string firstDifference(const std::string& want, const std::string& got) {
+  std::istringstream a(want), b(got);
+  std::string la, lb;
+  for (int line = 1;; ++line) {
+    const bool moreA = bool(std::getline(a, la));
+    const bool moreB = bool(std::getline(b, lb));
+    if (!moreA && !moreB) return "texts differ only in the final line break";
+    if (!moreA || !moreB || la != lb) {
+      return "first difference at line " + std::to_string(line) + "\n  golden: " + (moreA ? la : "(end)") +
+             "\n  actual: " + (moreB ? lb : "(end)");
+    }
   }
-  EXPECT_GT(checked, 0);
+}
+
+class Golden : public ::testing::TestWithParam<GoldenCase> {
+ protected:
+  // A copy of the sample in a fresh directory: no protocol file or terv.ini lying around
+  // in samples/ or the build tree can change what is printed.
+  void SetUp() override { dir_ = testsupport::makeTempDir("golden"); }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string dir_;
+};
+
+TEST_P(Golden, ToolPrintsTheGolden) {
+  const GoldenCase& c = GetParam();
+  fs::copy_file(kSource / "samples" / c.sample, fs::path(dir_) / c.sample);
+  std::vector<std::string> args = {c.command, c.sample};
+  args.insert(args.end(), c.options.begin(), c.options.end());
+  ToolRun r = runTool(dir_, args);
+  ASSERT_EQ(r.code, 0) << "tervtool exit code; stderr:\n" << r.err;
+  replaceAll(r.out, fs::canonical(dir_).string(), kDirToken);
+  replaceAll(r.out, dir_, kDirToken);
+
+  const fs::path golden = kGoldenDir / c.golden();
+  if (updating()) {
+    if (!fs::exists(golden) || readAll(golden) != r.out) {
+      std::ofstream(golden, std::ios::binary) << r.out;
+      std::printf("updated %s\n", golden.string().c_str());
+    }
+    return;
+  }
+  ASSERT_TRUE(fs::exists(golden)) << golden << " is missing: scripts/update-goldens writes it";
+  const std::string want = readAll(golden);
+  EXPECT_TRUE(r.out == want) << c.golden() << ": " << firstDifference(want, r.out)
+                             << "\nAfter a deliberate change run scripts/update-goldens and review the diff.";
+}
+
+std::string caseName(const ::testing::TestParamInfo<GoldenCase>& info) {
+  std::string name = info.param.golden();
+  name.resize(name.size() - 4);  // ".txt"
+  for (char& ch : name)
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, Golden, ::testing::ValuesIn(kCases), caseName);
+
+TEST(GoldenSet, CoversEverySample) {
+  int samples = 0;
+  for (const auto& entry : fs::directory_iterator(kSource / "samples")) {
+    const auto kind = kCommandsOfKind.find(entry.path().extension().string());
+    if (kind == kCommandsOfKind.end()) continue;
+    ++samples;
+    const std::string sample = entry.path().filename().string();
+    for (const std::string& command : kind->second) {
+      const bool covered = std::any_of(kCases.begin(), kCases.end(), [&](const GoldenCase& c) {
+        return c.sample == sample && c.command == command && c.options.empty();
+      });
+      EXPECT_TRUE(covered) << "no golden case for tervtool " << command << " " << sample;
+    }
+  }
+  EXPECT_GT(samples, 0);
+}
+
+// A golden no case produces would never be checked again; an update removes it.
+TEST(GoldenSet, NoStrayGoldens) {
+  std::set<std::string> expected;
+  for (const GoldenCase& c : kCases) EXPECT_TRUE(expected.insert(c.golden()).second) << "twice: " << c.golden();
+  for (const auto& entry : fs::directory_iterator(kGoldenDir)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.path().extension() != ".txt" || expected.count(name)) continue;
+    if (updating()) {
+      fs::remove(entry.path());
+      std::printf("removed %s\n", entry.path().string().c_str());
+    } else {
+      ADD_FAILURE() << name << " belongs to no case of golden_test.cpp";
+    }
+  }
 }
 
 TEST(ToolExitCodes, RefusedFileAndUsage) {
-  const fs::path source(TERV_SOURCE_DIR);
-  int code = -1;
-  runTool("info /nonexistent/file.dtm", &code);
-  EXPECT_EQ(code, 2);
-  runTool("frobnicate " + (source / "samples/TRUBA_01.DTM").string(), &code);
-  EXPECT_EQ(code, 1);
-  runTool("", &code);
-  EXPECT_EQ(code, 1);
-  runTool("render " + (source / "samples/TRUBA_01.DTM").string() + " --size 3x", &code);
-  EXPECT_EQ(code, 1);
+  const std::string dir = testsupport::makeTempDir("exitcodes");
+  const std::string truba = (kSource / "samples/TRUBA_01.DTM").string();
+  EXPECT_EQ(runTool(dir, {"info", "/nonexistent/file.dtm"}).code, 2);
+  EXPECT_EQ(runTool(dir, {"frobnicate", truba}).code, 1);
+  EXPECT_EQ(runTool(dir, {}).code, 1);
+  EXPECT_EQ(runTool(dir, {"render", truba, "--size", "3x"}).code, 1);
+  EXPECT_EQ(runTool(dir, {"table", (kSource / "samples/SHOV_12.DAU").string()}).code, 1);
+  EXPECT_EQ(runTool(dir, {"screen", truba}).code, 1);
   // A file whose checksum is broken: the reader's message, exit 2.
-  const std::string dir = fs::temp_directory_path() / "terv-golden";
-  fs::create_directories(dir);
-  std::string bytes = readAll(source / "samples/TRUBA_01.DTM");
+  std::string bytes = readAll(truba);
   bytes[127] = char(bytes[127] ^ 1);
   std::ofstream(dir + "/bad.DTM", std::ios::binary) << bytes;
-  const std::string cmd = "QT_QPA_PLATFORM=offscreen " + std::string(TERVTOOL_PATH) + " info " + dir + "/bad.DTM 2>&1";
-  FILE* p = popen(cmd.c_str(), "r");
-  std::array<char, 4096> buf{};
-  const std::size_t n = fread(buf.data(), 1, buf.size() - 1, p);
-  const int status = pclose(p);
-  EXPECT_EQ(WEXITSTATUS(status), 2);
-  EXPECT_NE(std::string(buf.data(), n).find("Ошибка контрольной суммы в файле\n" + dir + "/bad.DTM"),
-            std::string::npos);
+  const ToolRun r = runTool(dir, {"info", dir + "/bad.DTM"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("Ошибка контрольной суммы в файле\n" + dir + "/bad.DTM"), std::string::npos) << r.err;
+  fs::remove_all(dir);
 }
 
 }  // namespace
