@@ -63,7 +63,7 @@ TEST(ThicknessThresholdInput, AcceptAndReject) {
 }
 
 TEST(ThicknessThresholdInput, TextThatIsNotANumber) {
-  for (const char* s : {"", " ", ",", "1,2,3", "-1", "1.5", "abc", "1e2", "9,9 мм"}) {
+  for (const char* s : {"", " ", ",", "1,2,3", "-1", "1.5.", "abc", "1e2", "9,9 мм"}) {
     ThresholdEntry e = evaluateThreshold(s, ",", 100);
     EXPECT_EQ(e.verdict, ThresholdVerdict::NotANumber) << s;
     EXPECT_FALSE(e.stores()) << s;
