@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "core/datafiles/body_extent.h"
 #include "core/datafiles/header_text.h"
 
 namespace cli {
@@ -9,6 +10,7 @@ namespace cli {
 int cmdInfo(const Context& ctx, const datafiles::LoadedFile& file) {
   std::string out = datafiles::KindName(file.kind) + "\n";
   for (const auto& t : datafiles::HeaderTexts(file, ctx.nf)) out += t.text + "\n";
+  if (const auto extent = datafiles::shortBody(file)) out += datafiles::shortBodyText(*extent, ctx.nf) + "\n";
   return writeOutput(ctx, "", out) ? kOk : kWriteFailed;
 }
 

@@ -44,6 +44,9 @@ class ViewHost {
   virtual bool readoutVisible() const = 0;
   virtual void setReadout(const QString& coordinate, const QString& value) = 0;
 
+  // The view's read-out in the status line (position under the mouse, readings, marker, zoom).
+  virtual void showStatus(const QString& text) = 0;
+
   // The view of the loaded file's kind, for printing; null before the first file.
   virtual View* fileView() = 0;
   // The protocol of the current file as a printout shows it: reloaded from its file unless

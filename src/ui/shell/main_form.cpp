@@ -4,11 +4,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "core/datafiles/body_extent.h"
 #include "core/text/messages.h"
 #include "qt/convert.h"
 #include "ui/defectmap/defect_map_controller.h"
@@ -53,6 +56,7 @@ TMainForm::TMainForm(const StartUp& startUp, QWidget* parent) : QMainWindow(pare
   buildMainToolBar(*this, *this);
   buildMainMenus(*this, *this);
   buildCentral();
+  buildStatusLine();
   connectActions();
   thickness_->applyColors();  // ApplyChartColors
   ResetView();
@@ -134,6 +138,40 @@ bool TMainForm::readoutVisible() const { return !KYLb->isHidden(); }
 void TMainForm::setReadout(const QString& coordinate, const QString& value) {
   KoorLb->setText(coordinate);
   KYLb->setText(value);
+}
+
+void TMainForm::buildStatusLine() {
+  fileStatus_ = new QLabel(this);
+  fileStatus_->setObjectName("FileStatus");
+  noteStatus_ = new QLabel(this);
+  noteStatus_->setObjectName("NoteStatus");
+  QPalette warn = noteStatus_->palette();
+  warn.setColor(QPalette::WindowText, QColor(0xB0, 0x20, 0x00));
+  noteStatus_->setPalette(warn);
+  readoutStatus_ = new QLabel(this);
+  readoutStatus_->setObjectName("ReadoutStatus");
+  statusBar()->addWidget(fileStatus_);
+  statusBar()->addWidget(noteStatus_);
+  statusBar()->addWidget(readoutStatus_, 1);
+}
+
+void TMainForm::showStatus(const QString& text) { readoutStatus_->setText(text); }
+
+void TMainForm::showFileStatus() {
+  static const char* const kKinds[] = {"", "Толщиномер-автомат", "Дефектоскоп-автомат", "Ручной дефектоскоп",
+                                       "Ручной толщиномер"};
+  const bool shown = shownKind_ != FileKind::None;
+  QString text = shown ? QString::fromUtf8(kKinds[int(file_.kind)]) : QString();
+  const int length = file_.DtmOpen() ? file_.thk.Length : file_.DauOpen() ? file_.map.Length : -1;
+  if (shown && length >= 0) text += ", длина " + qs(text::formatDouble(length, "#,##0", numberFormat_)) + " мм";
+  fileStatus_->setText(text);
+  const auto extent = shown ? datafiles::shortBody(file_) : std::nullopt;
+  noteStatus_->setText(extent ? qs(datafiles::shortBodyText(*extent, numberFormat_)) : QString());
+  noteStatus_->setVisible(bool(extent));
+  readoutStatus_->clear();
+  // The caption names the file on screen.
+  const QString title = "Просмотр результатов контроля";
+  setWindowTitle(shown ? QFileInfo(currentFileName()).fileName() + " — " + title : title);
 }
 
 View* TMainForm::fileView() {
@@ -225,6 +263,7 @@ void TMainForm::showByKind() {
   for (View* view :
        {static_cast<View*>(thickness_.get()), static_cast<View*>(defectMap_.get()), static_cast<View*>(flaw_.get())})
     view->fileShown();
+  showFileStatus();
   focusWorkArea();
 }
 
@@ -249,6 +288,7 @@ void TMainForm::showNothing() {
   AShowLegend->setChecked(false);
   protocol_->ClearProtocol();
   ResetView();
+  showFileStatus();
   focusWorkArea();
 }
 

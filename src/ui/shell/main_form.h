@@ -14,6 +14,7 @@
 #include "ui/shell/main_form_parts.h"
 #include "ui/shell/window_state.h"
 
+class QLabel;
 class QStackedWidget;
 
 namespace ui {
@@ -55,6 +56,7 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   void setReadoutVisible(bool visible) override;
   bool readoutVisible() const override;
   void setReadout(const QString& coordinate, const QString& value) override;
+  void showStatus(const QString& text) override;
   View* fileView() override;
   protocol::ProtocolFields reloadProtocol() override;
 
@@ -105,7 +107,14 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   bool printing_ = false;
   bool settingsSaved_ = false;
 
+  // The status line: the file's kind and length, a short body's note, the view's read-out.
+  void buildStatusLine();
+  void showFileStatus();
+
   QStackedWidget* work_ = nullptr;
+  QLabel* fileStatus_ = nullptr;
+  QLabel* noteStatus_ = nullptr;
+  QLabel* readoutStatus_ = nullptr;
   QWidget* emptyPanel_ = nullptr;
 
   std::unique_ptr<ThicknessController> thickness_;

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMap>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -102,6 +103,26 @@ TEST_F(OperatorDay, ThePreviewSavesAboveItselfUnderTheDataFilesName) {
   EXPECT_EQ(dialogs_.saveParents[0], &preview);
   // Later dialogs belong to the main window again.
   EXPECT_EQ(dialogs_.parent(), form_.get());
+}
+
+TEST_F(OperatorDay, ACutShortRunSaysSoOnceInTheStatusLineAndTheCaptionNamesTheFile) {
+  testsupport::MapLikeFields run;
+  run.length = 3000;
+  run.body = testsupport::thicknessBody(std::vector<std::array<std::uint16_t, 4>>(60, {1600, 1600, 1600, 1600}));
+  ASSERT_TRUE(open(testsupport::buildMapLike(run), "CUT.DTM"));
+  EXPECT_EQ(form_->windowTitle(), "CUT.DTM — Просмотр результатов контроля");
+  auto* note = form_->findChild<QLabel*>("NoteStatus");
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->text(), "Данные неполные: показано 120 мм из 3\u00A0000 мм");
+  EXPECT_TRUE(form_->findChild<QLabel*>("FileStatus")->text().startsWith("Толщиномер-автомат"));
+  EXPECT_TRUE(dialogs_.messages.isEmpty());
+
+  // A whole record clears the note; closing everything gives the plain caption back.
+  ASSERT_TRUE(open(testsupport::buildFlaw(testsupport::FlawFields{}), "a.DHN"));
+  EXPECT_TRUE(note->text().isEmpty());
+  form_->ACloseFileExecute();
+  form_->ACloseFileExecute();
+  EXPECT_EQ(form_->windowTitle(), "Просмотр результатов контроля");
 }
 
 }  // namespace
