@@ -19,6 +19,7 @@ struct ViewActions {
   QAction* FrPosAction = nullptr;  // FrPosBtn, the checkable front-view button of the tool bar
   QAction* AIncrease = nullptr;
   QAction* ADecrease = nullptr;
+  QAction* AFit = nullptr;           // the map or the instrument screen fitted to the window
   QAction* AView = nullptr;          // checkable: the preview window is shown
   QAction* ResToolAction = nullptr;  // ResToolBtn, checkable: the protocol panel is shown
 

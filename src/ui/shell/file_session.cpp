@@ -116,6 +116,18 @@ void FileSession::switchTo(const QString& name) {
   hooks_.show(std::move(file), false);
 }
 
+void FileSession::step(int direction) {
+  const int count = box_.count();
+  const int i = currentIndex();
+  if (count < 2 || i < 0) return;
+  const int next = ((i + direction) % count + count) % count;
+  {
+    const QSignalBlocker block(&box_);
+    box_.setCurrentIndex(next);
+  }
+  switchTo(box_.itemText(next));
+}
+
 int FileSession::currentIndex() const {
   for (int k = 0; k < box_.count(); ++k)
     if (box_.itemText(k).compare(current_, Qt::CaseInsensitive) == 0) return k;

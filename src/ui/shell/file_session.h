@@ -37,6 +37,8 @@ class FileSession {
   bool openFile(const QString& name);
   // FileNameBoxChange: a name picked from the list or entered with Enter.
   void switchTo(const QString& name);
+  // The next (+1) or previous (-1) entry of the list, as if picked from it; the list wraps round.
+  void step(int direction);
   // ACloseFileExecute: the current entry leaves the list and its neighbour is shown.
   void closeCurrent();
 

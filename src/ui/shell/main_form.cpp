@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -119,6 +120,11 @@ void TMainForm::connectActions() {
   connect(AExit, &QAction::triggered, this, [this] { close(); });
   connect(AReceive_dat, &QAction::triggered, this, [this] { AReceive_datExecute(); });
   connect(HelpContents1, &QAction::triggered, this, [this] { showHelp(); });
+  connect(ANextFile, &QAction::triggered, this, [this] { session_->step(+1); });
+  connect(APrevFile, &QAction::triggered, this, [this] { session_->step(-1); });
+  connect(AMenuKey, &QAction::triggered, this, [this] {
+    if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+  });
   connect(ResToolAction, &QAction::triggered, this, [this] { protocol_->ResToolBtnClick(); });
   connect(ResMn, &QAction::triggered, this, [this] { protocol_->ResToolBtnClick(); });
   connect(APrnt, &QAction::triggered, this, [this] { print_->APrntExecute(); });
@@ -224,6 +230,7 @@ void TMainForm::applyState(const WindowState& s) {
   ResMn->setVisible(s.resButtons);
   for (QAction* a : {AIncrease, ADecrease, APrnt, APdf, printSeparators[0], printSeparators[1]})
     a->setVisible(s.zoomAndPrint);
+  AFit->setVisible(s.fit);
   AView->setVisible(s.view);
   AShowLegend->setVisible(s.showLegend);
   for (QAction* a : {AShowTable, AShowGraph, ABeginPosition, AFrPos, AUpPos, FrPosAction, TablMn, AShowSech})

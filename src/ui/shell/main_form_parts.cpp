@@ -73,6 +73,24 @@ void buildColorMenus(QMainWindow& w, MainFormParts& p) {
   p.ADColorBttn->setPopupMode(QToolButton::InstantPopup);
 }
 
+// The keys of a working day; the help window lists them. Each key belongs to one action.
+void setKeys(MainFormParts& p) {
+  p.AFileOpen->setShortcut(QKeySequence::Open);
+  p.ACloseFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  p.APrnt->setShortcut(QKeySequence::Print);
+  p.APdf->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  p.AView->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  // Plain + and - zoom too; a text field takes them as characters first.
+  p.AIncrease->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal)});
+  p.ADecrease->setShortcuts({QKeySequence::ZoomOut, QKeySequence(Qt::Key_Minus)});
+  p.AFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  p.HelpContents1->setShortcut(QKeySequence::HelpContents);
+  p.AExit->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+  p.ANextFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+  p.APrevFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+  p.AMenuKey->setShortcut(QKeySequence(Qt::Key_F10));
+}
+
 }  // namespace
 
 void buildMainActions(QMainWindow& w, MainFormParts& p) {
@@ -81,7 +99,6 @@ void buildMainActions(QMainWindow& w, MainFormParts& p) {
   p.APrnt = makeAction(&w, "APrnt", "File", "Печать", "Печать", kImgPrint);
   p.APdf = makeAction(&w, "APdf", "File", "Сохранить в PDF...", "Сохранить отчет в файл PDF", kImgPrint);
   p.AExit = makeAction(&w, "AExit", "File", "Выход", "", kImgExit);
-  p.AExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
   p.AReceive_dat = makeAction(&w, "AReceive_dat", "Tervik", "Получить данные", "Получить данные", kImgReceive);
   p.AShowTable = makeAction(&w, "AShowTable", "Tervik", "AShowTable", "Таблица  всех значений", kImgTable);
   p.AShowGraph = makeAction(&w, "AShowGraph", "Tervik", "Просмотр диаграммы", "Диаграмма толщинометрии", kImgGraph);
@@ -98,12 +115,16 @@ void buildMainActions(QMainWindow& w, MainFormParts& p) {
   p.AView = makeAction(&w, "AView", "View", "Предварительный просмотр", "Предварительный просмотр", kImgPreview);
   p.AView->setCheckable(true);
   p.HelpContents1 = makeAction(&w, "HelpContents1", "Help", "&Содержание", "", -1);
-  p.HelpContents1->setShortcut(QKeySequence::HelpContents);
   p.ResMn = makeAction(&w, "ResMn", "File", "Заполнить отчет", "", -1);
-  p.AFileOpen->setShortcut(QKeySequence::Open);
-  for (QAction* a : {p.AFileOpen, p.ACloseFile, p.APrnt, p.APdf, p.AExit, p.AReceive_dat, p.AShowTable, p.AShowGraph,
-                     p.AShowSech, p.AShowLegend, p.AShowPorog, p.ABeginPosition, p.AUpPos, p.AFrPos, p.AIncrease,
-                     p.ADecrease, p.AView, p.HelpContents1, p.ResMn})
+  p.AFit = makeAction(&w, "AFit", "View", "По размеру окна", "Показать целиком по ширине окна", -1);
+  p.ANextFile = makeAction(&w, "ANextFile", "File", "Следующий файл", "Следующий открытый файл", -1);
+  p.APrevFile = makeAction(&w, "APrevFile", "File", "Предыдущий файл", "Предыдущий открытый файл", -1);
+  p.AMenuKey = makeAction(&w, "AMenuKey", "Help", "Меню", "", -1);
+  setKeys(p);
+  for (QAction* a : {p.AFileOpen,     p.ACloseFile, p.APrnt,     p.APdf,        p.AExit,      p.AReceive_dat,
+                     p.AShowTable,    p.AShowGraph, p.AShowSech, p.AShowLegend, p.AShowPorog, p.ABeginPosition,
+                     p.AUpPos,        p.AFrPos,     p.AIncrease, p.ADecrease,   p.AFit,       p.AView,
+                     p.HelpContents1, p.ResMn,      p.ANextFile, p.APrevFile,   p.AMenuKey})
     w.addAction(a);
 
   // The tool bar's own buttons without a named action of their own.
@@ -157,7 +178,7 @@ void buildMainToolBar(QMainWindow& w, MainFormParts& p) {
 
 void buildMainMenus(QMainWindow& w, MainFormParts& p) {
   QMenuBar* bar = w.menuBar();
-  QMenu* file = bar->addMenu("Файл");
+  QMenu* file = bar->addMenu("&Файл");
   // The menu item names AFileOpen's Ctrl+O but does not carry it: two actions with one
   // shortcut make Qt refuse both as ambiguous.
   QAction* openItem = file->addAction(p.AFileOpen->icon(),
@@ -171,9 +192,12 @@ void buildMainMenus(QMainWindow& w, MainFormParts& p) {
   file->addAction(p.APrnt);
   file->addAction(p.APdf);
   file->addSeparator();
+  file->addAction(p.APrevFile);
+  file->addAction(p.ANextFile);
+  file->addSeparator();
   file->addAction(p.AExit);
 
-  QMenu* view = bar->addMenu("Просмотр");
+  QMenu* view = bar->addMenu("&Просмотр");
   QAction* rdat = view->addAction(p.AReceive_dat->icon(), "Получить данные");
   rdat->setObjectName("RDatMn");
   QObject::connect(rdat, &QAction::triggered, p.AReceive_dat, &QAction::trigger);
@@ -189,12 +213,13 @@ void buildMainMenus(QMainWindow& w, MainFormParts& p) {
   p.DViewMn->addAction(p.AShowGraph);
   view->addAction(p.AIncrease);
   view->addAction(p.ADecrease);
+  view->addAction(p.AFit);
   view->addAction(p.AShowLegend);
 
-  p.SetMn = bar->addMenu("Настройки");
+  p.SetMn = bar->addMenu("&Настройки");
   buildColorMenus(w, p);
 
-  QMenu* help = bar->addMenu("Помощь");
+  QMenu* help = bar->addMenu("По&мощь");
   help->addAction(p.HelpContents1);
 }
 

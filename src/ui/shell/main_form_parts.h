@@ -26,6 +26,9 @@ struct MainFormParts : ViewActions {
   QAction* AReceive_dat = nullptr;
   QAction* HelpContents1 = nullptr;
   QAction* ResMn = nullptr;
+  QAction* ANextFile = nullptr;  // the next and previous entry of FileNameBox
+  QAction* APrevFile = nullptr;
+  QAction* AMenuKey = nullptr;  // F10: the menu bar takes the keyboard
 
   // The tool bar; each button shows the state of its action.
   QToolBar* ToolBar = nullptr;

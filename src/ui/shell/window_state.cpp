@@ -28,6 +28,7 @@ WindowState StateFor(datafiles::FileKind kind) {
       break;
     case FileKind::Dau:
       s.work = WorkPanel::Dau;
+      s.fit = true;
       s.view = true;
       s.showLegend = true;
       s.separator6 = true;
@@ -38,6 +39,7 @@ WindowState StateFor(datafiles::FileKind kind) {
     case FileKind::Dhn:
     case FileKind::Dht:
       s.work = WorkPanel::Flaw;
+      s.fit = true;
       s.flawColors = true;
       s.flawBackGraphGate = true;
       s.thicknessLegend = LegendChange::Hide;

@@ -14,6 +14,7 @@ struct WindowState {
   bool protocolPanel = false;      // ResTbCtl (always hidden by a state change)
   bool resButtons = false;         // ResToolBtn, ResMn
   bool zoomAndPrint = false;       // AIncrease, ADecrease, APrnt
+  bool fit = false;                // AFit: maps and instrument screens
   bool view = false;               // AView
   bool showLegend = false;         // AShowLegend
   bool thicknessActions = false;   // AShowTable, AShowGraph, ABeginPosition, AFrPos, AUpPos

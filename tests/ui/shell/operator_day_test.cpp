@@ -59,6 +59,12 @@ TEST_F(OperatorDay, KeysGoToTheWorkAreaAndNotToTheFileList) {
     press(form_->FileNameBox, key);
     EXPECT_EQ(form_->currentFileName(), q(path("b.DHN")));
   }
+  // Ctrl+PgDown steps through the opened files as picking them would, round the end of the list.
+  form_->ANextFile->trigger();
+  EXPECT_EQ(form_->currentFileName(), q(path("a.DHN")));
+  EXPECT_TRUE(focusOnWorkArea());
+  form_->APrevFile->trigger();
+  EXPECT_EQ(form_->currentFileName(), q(path("b.DHN")));
   // Picking a name from the list still switches, and gives the keyboard back to the picture.
   form_->FileNameBox->setCurrentIndex(0);
   emit form_->FileNameBox->activated(0);
