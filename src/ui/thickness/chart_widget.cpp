@@ -1,8 +1,10 @@
 // AutoChrt: back-buffered drawing of the thickness chart and its mouse events.
 #include "ui/thickness/chart_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "qt/qt_canvas.h"
 
@@ -67,6 +69,25 @@ void ChartWidget::mousePressEvent(QMouseEvent* event) {
   setFocus();
   const QPoint p = event->position().toPoint();
   emit clicked(p.x(), p.y());
+}
+
+void ChartWidget::wheelEvent(QWheelEvent* event) {
+  // The plain wheel scrolls the chart's box; with Ctrl it zooms.
+  if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+    event->ignore();
+    return;
+  }
+  emit zoomStep(event->angleDelta().y() > 0 ? 1 : -1);
+  event->accept();
+}
+
+void ChartWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
+    emit homePressed();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace ui

@@ -33,12 +33,18 @@ class ChartWidget : public QWidget {
   void redrawn();
   void mouseMoved(int x, int y);
   void clicked(int x, int y);
+  // Ctrl and the wheel: +1 a step nearer, -1 a step away.
+  void zoomStep(int direction);
+  // Home: back to the initial position.
+  void homePressed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void render();

@@ -61,6 +61,10 @@ ThicknessChart::ThicknessChart(ViewHost& host, std::function<thickness::ThkExtre
   connect(autoChrt_, &ChartWidget::redrawn, this, [this] { cursorX_ = cursorY_ = -1; });
   connect(autoChrt_, &ChartWidget::mouseMoved, this, &ThicknessChart::AutoChrtMouseMove);
   connect(autoChrt_, &ChartWidget::clicked, this, &ThicknessChart::AutoChrtClick);
+  connect(autoChrt_, &ChartWidget::zoomStep, this, [this](int direction) {
+    (direction > 0 ? host_.viewActions().AIncrease : host_.viewActions().ADecrease)->trigger();
+  });
+  connect(autoChrt_, &ChartWidget::homePressed, host_.viewActions().ABeginPosition, &QAction::trigger);
 
   legend_ = new TLegendForm(host_.hostWindow());
   legend_->PaletImg->numberFormat = host_.numberFormat();
@@ -310,6 +314,35 @@ void ThicknessChart::AutoChrtMouseMove(int x, int y) {
   cursorY_ = y;
   host_.setReadout(m(Msg::coord) + ": " + QString::number(static_cast<long long>(std::trunc(xv))),
                    m(Msg::tolval) + qtx::qs(text::formatDouble(yv, "##0.0", host_.numberFormat())));
+  host_.showStatus(readingsAt(xv));
+}
+
+QString ThicknessChart::readingsAt(double positionMm) const {
+  const text::NumberFormat& nf = host_.numberFormat();
+  QString text = "Позиция " + qtx::qs(text::formatDouble(std::trunc(positionMm), "#,##0", nf)) + " мм:";
+  const auto sample =
+      positionMm < 0 ? std::nullopt : thickness::readSample(host_.file(), std::size_t(positionMm / 2.0));
+  const std::uint16_t nominal = host_.file().thk.NominalThickness;
+  for (std::size_t s = 0; s < 4; ++s) {
+    text += QString("   Д%1 ").arg(s + 1);
+    if (!sample) {
+      text += "—";
+      continue;
+    }
+    switch (thickness::classify((*sample)[s], nominal)) {
+      case thickness::ReadingClass::ContactLost:
+        text += "нет контакта";
+        break;
+      case thickness::ReadingClass::SpeedExceeded:
+        text += "скорость";
+        break;
+      case thickness::ReadingClass::ThicknessExceeded:
+      case thickness::ReadingClass::Valid:
+        text += qtx::qs(text::formatDouble(thickness::tenths((*sample)[s]) / 10.0, "##0.0", nf)) + " мм";
+        break;
+    }
+  }
+  return text;
 }
 
 void ThicknessChart::AutoChrtClick(int x, int y) {

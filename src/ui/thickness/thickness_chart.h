@@ -81,6 +81,8 @@ class ThicknessChart : public QObject {
   void scaleChart(int num, int den);
   void setReadoutLabelsVisible(bool visible);
   void fitToViewport();
+  // The status line's read-out: the position and the four sensors' readings there.
+  QString readingsAt(double positionMm) const;
 
   ViewHost& host_;
   std::function<thickness::ThkExtremes()> extremes_;
