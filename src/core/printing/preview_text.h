@@ -25,7 +25,7 @@ struct PreviewSources {
   ReportHeader header;
   protocol::ProtocolFields protocol;
   const thickness::ValueTable* table = nullptr;
-  defectmap::DefectMap* map = nullptr;
+  const defectmap::DefectMap* map = nullptr;
 };
 
 // The preview lines, tabs included. The caller loads the protocol and builds the header

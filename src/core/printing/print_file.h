@@ -7,6 +7,7 @@
 
 #include "core/datafiles/loaded_file.h"
 #include "core/gfx/printer.h"
+#include "core/printing/print_status.h"
 #include "core/printing/thickness_print.h"
 #include "core/protocol/protocol_fields.h"
 #include "core/text/numfmt.h"
@@ -26,7 +27,7 @@ struct PrintSources {
   std::uint16_t thkThreshold = 0;                // ThkThreshold, tenths of a mm (report header line 8)
   const thickness::ValueTable* table = nullptr;  // .DTM: the grid as shown
   const thickness::Chart3D* chart = nullptr;     // .DTM: the chart as shown
-  defectmap::DefectMap* map = nullptr;           // .DAU: the map of the view (its screen state is restored)
+  const defectmap::DefectMap* map = nullptr;     // .DAU: the map of the view (only read)
   std::array<gfx::Color, 6> flawColors{};        // .DHN/.DHT: the screen colours
   std::string localeId;                          // .DHN/.DHT: legends of the instrument screen
   text::NumberFormat nf;

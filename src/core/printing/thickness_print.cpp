@@ -49,7 +49,7 @@ int continueConclusion(gfx::Printer& p, const ThicknessPageMetrics& m, const Thi
   return y;
 }
 
-PrintStatus finish(gfx::Printer& p) { return p.endDoc() ? PrintStatus::Printed : PrintStatus::WriteFailed; }
+PrintStatus finish(gfx::Printer& p) { return endStatus(p.endDoc()); }
 
 }  // namespace
 

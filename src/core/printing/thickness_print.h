@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/gfx/printer.h"
+#include "core/printing/print_status.h"
 #include "core/printing/report_header.h"
 #include "core/text/numfmt.h"
 
@@ -27,8 +28,6 @@ struct ThicknessReport {
   const thickness::Chart3D* chart = nullptr;     // the chart as shown (graphic page); drawn as a copy
   text::NumberFormat nf;
 };
-
-enum class PrintStatus { Printed, NotStarted, WriteFailed };
 
 // The chart's band of the graphic page: 5 % of the page width off the left and right,
 // from one quarter to one half of the page height.
