@@ -105,8 +105,8 @@ DefectMapController::DefectMapController(TMainForm& form) : form_(form) {
   outer->addLayout(column, 1);
 
   scrollAdapter_ = std::make_unique<ScrollBarAdapter>(ADScrollBar1);
-  map_.SetColors(form_.appSettings().DefectColors);
-  map_.SetNumberFormat(form_.numberFormat());
+  map_.setColors(form_.appSettings().DefectColors);
+  map_.setNumberFormat(form_.numberFormat());
 
   ADImage->onResize = [this] { ADPanelResize(); };
   ADImage->onMouseDown = [this](int x) { ADImageMouseDown(x); };
@@ -154,16 +154,7 @@ void DefectMapController::connectColorItem(QAction* item, int fallbackSlot) {
 bool DefectMapController::active() const { return form_.file().kind == datafiles::FileKind::Dau && !form_.printing(); }
 
 void DefectMapController::follow() {
-  const datafiles::LoadedFile& f = form_.file();
-  if (f.kind == datafiles::FileKind::Dau) {
-    map_.SetHeader(&f.map);
-    map_.SetCells(f.body.data(), f.body.size());
-  } else {
-    map_.SetHeader(nullptr);
-    map_.ClearCells();
-  }
-  map_.SetColors(form_.appSettings().DefectColors);
-  map_.SetNumberFormat(form_.numberFormat());
+  defectmap::bindMap(map_, form_.file(), form_.appSettings().DefectColors, form_.numberFormat());
 }
 
 void DefectMapController::repaint() { ADImage->update(); }

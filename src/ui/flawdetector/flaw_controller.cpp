@@ -186,7 +186,7 @@ void FlawController::RedrawScreen() {
   });
 }
 
-flaw::PrintOutcome FlawController::printScreen(gfx::Printer& printer, const flaw::ProtocolFields& fields) {
+flaw::PrintOutcome FlawController::printScreen(gfx::Printer& printer, const protocol::ProtocolFields& fields) {
   syncColors();
   const flaw::PrintOutcome outcome =
       flaw::PrintScreen(printer, shown_, fields, screen_.colors, form_.appSettings().localeId);

@@ -41,7 +41,7 @@ class FlawController : public QObject {
   void ADecreaseExecute();
   // PrintScreen for the print command: the shown record on one page with the protocol fields,
   // then the screen picture redrawn.
-  flaw::PrintOutcome printScreen(gfx::Printer& printer, const flaw::ProtocolFields& fields);
+  flaw::PrintOutcome printScreen(gfx::Printer& printer, const protocol::ProtocolFields& fields);
 
   // Colour items in menu order 0..5: "Фон", "Сетка", "График", "Цифры", "Строб", "Текст".
   void changeColor(int item);

@@ -143,8 +143,7 @@ std::vector<std::string> PrintController::BuildPreviewText() {
     s.map = &form_.defectMap()->map();
   }
   s.fileName = form_.currentFileName().toStdString();
-  s.header = printing::BuildReportHeader(file, {s.protocol.protocolNumber, s.protocol.objectName}, threshold,
-                                         form_.numberFormat());
+  s.header = printing::BuildReportHeader(file, s.protocol, threshold, form_.numberFormat());
   return printing::BuildPreviewText(file, s);
 }
 
