@@ -118,6 +118,18 @@ void HDScreen::DrawPaddedTenths(int x, int y, std::uint32_t v) {
   }
 }
 
+bool HDScreen::zoomIn() {
+  if (zoomX < kMaxZoom) ++zoomX;
+  if (zoomY < kMaxZoom) ++zoomY;
+  return zoomX >= kMaxZoom || zoomY >= kMaxZoom;
+}
+
+bool HDScreen::zoomOut() {
+  if (zoomX > kMinZoom) --zoomX;
+  if (zoomY > kMinZoom) --zoomY;
+  return zoomX <= kMinZoom || zoomY <= kMinZoom;
+}
+
 void HDScreen::AttachCanvas(gfx::Canvas* canvas) {
   pictureCanvas = canvas;
   if (!canvas) return;

@@ -45,6 +45,20 @@ std::string Block(const HDScreen& s, int x, int y) {
   return out;
 }
 
+TEST(HDScreenZoom, StepsBetweenOneAndTenAndTellsTheLimit) {
+  HDScreen s;  // starts at 3
+  EXPECT_FALSE(s.zoomOut());
+  EXPECT_TRUE(s.zoomOut());
+  EXPECT_EQ(s.zoomX, kMinZoom);
+  EXPECT_TRUE(s.zoomOut());  // stays at the limit
+  EXPECT_EQ(s.zoomY, 1);
+  for (int z = 2; z < 10; ++z) EXPECT_FALSE(s.zoomIn()) << z;
+  EXPECT_TRUE(s.zoomIn());
+  EXPECT_TRUE(s.zoomIn());
+  EXPECT_EQ(s.zoomX, kMaxZoom);
+  EXPECT_EQ(s.zoomY, 10);
+}
+
 TEST(HDScreenRounding, TiesGoDownOtherwiseNearest) {
   EXPECT_EQ(RoundHalfDown(2.5f), 2);
   EXPECT_EQ(RoundHalfDown(3.5f), 3);
