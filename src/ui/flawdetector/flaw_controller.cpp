@@ -216,24 +216,22 @@ bool FlawController::eventFilter(QObject* watched, QEvent* event) {
 
 bool FlawController::ZoomInScreen() {
   screen_.textY = screen_.topY;
-  if (screen_.zoomX < 10) ++screen_.zoomX;
-  if (screen_.zoomY < 10) ++screen_.zoomY;
+  const bool atLimit = screen_.zoomIn();
   draw([&] {
     screen_.PaintBackground();
     screen_.PaintRaster();
   });
-  return screen_.zoomX >= 10 || screen_.zoomY >= 10;
+  return atLimit;
 }
 
 bool FlawController::ZoomOutScreen() {
   screen_.textY = screen_.topY;
-  if (screen_.zoomX > 1) --screen_.zoomX;
-  if (screen_.zoomY > 1) --screen_.zoomY;
+  const bool atLimit = screen_.zoomOut();
   draw([&] {
     screen_.PaintBackground();
     screen_.PaintRaster();
   });
-  return screen_.zoomX <= 1 || screen_.zoomY <= 1;
+  return atLimit;
 }
 
 void FlawController::AIncreaseExecute() {

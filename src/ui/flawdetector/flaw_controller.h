@@ -34,7 +34,7 @@ class FlawController : public QObject {
   void HDefPanelResize();
   // Rebuilds the raster and repaints picture and parameter text (after colour changes and printing).
   void RedrawScreen();
-  // True when the zoom limit (10 in, 1 out) has been reached.
+  // True when the zoom limit (kMaxZoom in, kMinZoom out) has been reached.
   bool ZoomInScreen();
   bool ZoomOutScreen();
   void AIncreaseExecute();
