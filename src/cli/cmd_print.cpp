@@ -43,8 +43,7 @@ QString pdfNameIn(const QString& dir, const std::string& file) {
 int printOne(const Context& ctx, const std::string& name, const QString& pdf, bool text) {
   const datafiles::OpenResult opened = datafiles::LoadDataFile(name);
   if (!opened.ok) {
-    for (const std::string& m : opened.messages) *ctx.err << m << "\n";
-    *ctx.err << "   Файл: \n" << name << "\n Открыть невозможно\n";
+    printRefusal(ctx, datafiles::openRefusal(opened, name));
     return kRefused;
   }
   const datafiles::LoadedFile& file = opened.file;

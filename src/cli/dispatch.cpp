@@ -74,6 +74,10 @@ int renderCommand(const Context& ctx, const datafiles::LoadedFile& file, const s
 
 }  // namespace
 
+void printRefusal(const Context& ctx, const text::Refusal& refusal) {
+  for (const std::string& m : refusal.messages) *ctx.err << m << "\n";
+}
+
 bool writeOutput(const Context& ctx, const std::string& path, const std::string& text) {
   if (path.empty() || path == "-") {
     *ctx.out << text;
@@ -108,8 +112,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
   const std::string& name = args[1];
   const datafiles::OpenResult opened = datafiles::LoadDataFile(name);
   if (!opened.ok) {
-    for (const std::string& m : opened.messages) *ctx.err << m << "\n";
-    *ctx.err << "   Файл: \n" << name << "\n Открыть невозможно\n";
+    printRefusal(ctx, datafiles::openRefusal(opened, name));
     return kRefused;
   }
   const std::vector<std::string> rest(args.begin() + 2, args.end());

@@ -28,7 +28,7 @@ constexpr Kind kKinds[5] = {{FileKind::None, "", ""},
 
 OpenResult refuse(std::string message) {
   OpenResult r;
-  if (!message.empty()) r.messages.push_back(std::move(message));
+  if (!message.empty()) r.refusal.messages.push_back(std::move(message));
   return r;
 }
 
@@ -182,8 +182,14 @@ OpenResult LoadDataBytes(const std::string& name, const std::vector<std::uint8_t
 OpenResult LoadDataFile(const std::string& name) {
   if (name.empty()) return refuse({});
   const auto bytes = io::readFile(name);
-  if (!bytes) return refuse(text::msg(Msg::fil) + "\n" + name + text::msg(Msg::notopen));
+  if (!bytes) return refuse(text::dataFileNotOpenText(name));
   return LoadDataBytes(name, *bytes);
+}
+
+text::Refusal openRefusal(const OpenResult& result, const std::string& name, std::string_view beforeNotOpen) {
+  text::Refusal r = result.refusal;
+  r.messages.push_back(text::dataFileNotOpenText(name, beforeNotOpen));
+  return r;
 }
 
 }  // namespace datafiles

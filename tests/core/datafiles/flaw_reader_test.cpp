@@ -18,7 +18,7 @@ TEST(FlawRecord, PlainFormLengths) {
   Bytes b = testsupport::buildFlaw(s);
   EXPECT_EQ(b.size(), 252u);
   auto r = LoadDataBytes("r.DHN", b);
-  ASSERT_TRUE(r.ok) << (r.messages.empty() ? "" : r.messages[0]);
+  ASSERT_TRUE(r.ok) << (r.refusal.messages.empty() ? "" : r.refusal.messages[0]);
   EXPECT_EQ(r.file.flaw.ObjectName, "Труба 3");
   EXPECT_EQ(r.file.flaw.TvgCount, 0);
   EXPECT_EQ(r.file.HeaderSize, 80);
@@ -41,7 +41,7 @@ TEST(FlawRecord, LengthMustMatch) {
   b.push_back(0);
   auto r = LoadDataBytes("r.dhn", b);
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка длины файла \nr.dhn"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка длины файла \nr.dhn"});
   s.sweepRange = 0;  // a zero sweep never matches a real length
   EXPECT_FALSE(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).ok);
 }
@@ -56,13 +56,13 @@ TEST(FlawRecord, ExtendedFormsAndChecksumOverTheExtension) {
   Bytes b = testsupport::buildFlaw(s);
   EXPECT_EQ(b.size(), 263u);
   auto r = LoadDataBytes("r.DHN", b);
-  ASSERT_TRUE(r.ok) << (r.messages.empty() ? "" : r.messages[0]);
+  ASSERT_TRUE(r.ok) << (r.refusal.messages.empty() ? "" : r.refusal.messages[0]);
   EXPECT_TRUE(r.file.DhExtended);
   EXPECT_EQ(r.file.flaw.ExtraGateStart, 300);
   EXPECT_EQ(r.file.flaw.ObjectBlockSize, 34);
   b[258] ^= 1;  // an extension byte: the checksum covers it
   r = LoadDataBytes("r.DHN", b);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка контрольной суммы в файле\nr.DHN"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка контрольной суммы в файле\nr.DHN"});
 
   s.aScanCode = 200;
   s.extensionCount = 12;
@@ -89,18 +89,18 @@ TEST(FlawRecord, OutsideTheFormatIsRefusedWithTheFormatMessage) {
   FlawFields s;
   s.objectFlag = 1;
   s.aScanCode = 5;  // no length of that code
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
+  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).refusal.messages, form);
   s.aScanCode = 200;
   s.extensionCount = 175;
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
+  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).refusal.messages, form);
   s.extensionCount = 8;
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
+  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).refusal.messages, form);
   s.extensionCount = 12;
   s.objectFlag = 0;  // extended without its object block
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
+  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).refusal.messages, form);
   FlawFields t;
   t.tvgCountByte = 8;  // nine points do not fit
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(t)).messages, form);
+  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(t)).refusal.messages, form);
   t.tvgCountByte = 7;
   EXPECT_TRUE(LoadDataBytes("r.dhn", testsupport::buildFlaw(t)).ok);
 }

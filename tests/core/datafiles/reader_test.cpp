@@ -40,9 +40,9 @@ TEST(Reader, ExtensionMustMatchTypeInOneCase) {
   EXPECT_TRUE(LoadDataBytes("/d/x.dtm", b).ok);
   auto r = LoadDataBytes("/d/X.Dtm", b);
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка расширения файла\n/d/X.Dtm"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка расширения файла\n/d/X.Dtm"});
   r = LoadDataBytes("/d/X.DAU", b);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка расширения файла\n/d/X.DAU"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка расширения файла\n/d/X.DAU"});
   EXPECT_FALSE(LoadDataBytes("/d.dtm/X", b).ok);
 }
 
@@ -51,10 +51,10 @@ TEST(Reader, UnknownTypeAndEmptyNameRefuseSilently) {
   b[2] = 5;
   auto r = LoadDataBytes("a.dtm", b);
   EXPECT_FALSE(r.ok);
-  EXPECT_TRUE(r.messages.empty());
+  EXPECT_TRUE(r.refusal.messages.empty());
   r = LoadDataBytes("", thicknessFile());
   EXPECT_FALSE(r.ok);
-  EXPECT_TRUE(r.messages.empty());
+  EXPECT_TRUE(r.refusal.messages.empty());
   EXPECT_FALSE(LoadDataBytes("a.dtm", Bytes{0, 0}).ok);
 }
 
@@ -73,7 +73,7 @@ TEST(Reader, HeaderSizeByChecksumNinetySixFirst) {
   bad[127] ^= 0x5A;
   r = LoadDataBytes("a.DTM", bad);
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка контрольной суммы в файле\na.DTM"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка контрольной суммы в файле\na.DTM"});
 }
 
 TEST(Reader, ThicknessBodyIsEverythingAfterTheHeader) {
@@ -133,13 +133,13 @@ TEST(Reader, TruncatedHeaderIsALengthError) {
   b.resize(50);
   auto r = LoadDataBytes("a.dtm", b);
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка длины файла \na.dtm"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка длины файла \na.dtm"});
 }
 
 TEST(Reader, MissingFileMessage) {
   auto r = datafiles::LoadDataFile("/nonexistent/dir/a.dtm");
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"   Файл: \n/nonexistent/dir/a.dtm\n Открыть невозможно"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"   Файл: \n/nonexistent/dir/a.dtm\n Открыть невозможно"});
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ const std::string kEnglish = "00000409";
 datafiles::LoadedFile Load(const FlawFields& fields) {
   const auto bytes = testsupport::buildFlaw(fields);
   auto result = datafiles::LoadDataBytes(fields.type == 4 ? "rec.DHT" : "rec.DHN", bytes);
-  EXPECT_TRUE(result.ok) << (result.messages.empty() ? "" : result.messages.front());
+  EXPECT_TRUE(result.ok) << (result.refusal.messages.empty() ? "" : result.refusal.messages.front());
   return result.file;
 }
 
