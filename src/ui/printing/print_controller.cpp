@@ -9,7 +9,7 @@
 
 #include "core/printing/preview_text.h"
 #include "core/printing/report_header.h"
-#include "core/text/messages.h"
+#include "core/text/refusal.h"
 #include "qt/qt_printer.h"
 #include "ui/defectmap/defect_map_controller.h"
 #include "ui/flawdetector/flaw_controller.h"
@@ -113,7 +113,7 @@ void PrintController::run(Target target) {
     if (pdf.isEmpty()) return;
     qtx::QtPrinter printer(pdf);
     if (printOn(printer, mode) != printing::PrintStatus::Printed)
-      form_.dialogs().message(qs(text::msg(text::Msg::fil)) + pdf + qs(text::msg(text::Msg::notopen)));
+      form_.dialogs().message(qs(text::notOpenText(pdf.toStdString())));
     return;
   }
 

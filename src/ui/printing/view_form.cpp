@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/text/messages.h"
+#include "core/text/refusal.h"
 #include "ui/shell/main_form.h"
 
 namespace ui {
@@ -75,9 +75,7 @@ void TViewForm::ToolButton1Click() {
       const QByteArray bytes = (ViewEdit->toPlainText() + '\n').toUtf8();
       ok = file.write(bytes) == bytes.size() && file.commit();
     }
-    if (!ok)
-      form_.dialogs().message(QString::fromStdString(text::msg(text::Msg::fil)) + name +
-                              QString::fromStdString(text::msg(text::Msg::notopen)));
+    if (!ok) form_.dialogs().message(QString::fromStdString(text::notOpenText(name.toStdString())));
   }
   close();
 }

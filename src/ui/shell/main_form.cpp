@@ -463,8 +463,8 @@ bool TMainForm::loadReporting(const QString& name, const QString& beforeNotOpen,
   r = datafiles::LoadDataFile(qtx::ss(name));
   if (r.ok) return true;
   // The reader's own message first, then the shell's.
-  for (const auto& msg : r.messages) dialogs_->message(qs(msg));
-  dialogs_->message(m(Msg::fil) + "\n" + name + beforeNotOpen + m(Msg::notopen));
+  for (const auto& msg : datafiles::openRefusal(r, qtx::ss(name), qtx::ss(beforeNotOpen)).messages)
+    dialogs_->message(qs(msg));
   return false;
 }
 
