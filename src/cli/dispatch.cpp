@@ -110,7 +110,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     return cmdPrint(ctx, none, std::vector<std::string>(args.begin() + 1, args.end()));
   }
   const std::string& name = args[1];
-  const datafiles::OpenResult opened = datafiles::LoadDataFile(name);
+  const datafiles::OpenResult opened = datafiles::loadDataFile(name);
   if (!opened.ok) {
     printRefusal(ctx, datafiles::openRefusal(opened, name));
     return kRefused;

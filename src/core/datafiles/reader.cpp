@@ -142,7 +142,7 @@ OpenResult openFlaw(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
 
 }  // namespace
 
-std::string Extension(const std::string& name) {
+std::string extension(const std::string& name) {
   const std::size_t dot = name.rfind('.');
   const std::size_t slash = name.find_last_of("/\\");
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
@@ -160,7 +160,7 @@ bool HeaderChecksumOk(const std::uint8_t* buffer, int length, int position) {
   return sum == buffer[position - 1];
 }
 
-OpenResult LoadDataBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+OpenResult loadDataBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
   if (name.empty()) return refuse({});
   LoadedFile f;
   f.name = name;
@@ -172,18 +172,18 @@ OpenResult LoadDataBytes(const std::string& name, const std::vector<std::uint8_t
   const std::uint8_t type = bytes[2];
   if (type < 1 || type > 4) return refuse({});
   const Kind& k = kKinds[type];
-  const std::string ext = Extension(name);
+  const std::string ext = extension(name);
   if (ext != k.upper && ext != k.lower) return refuse(withName(Msg::errorext, name));
   f.kind = k.kind;
   if (type <= 2) return openMapOrThickness(bytes, std::move(f));
   return openFlaw(bytes, std::move(f));
 }
 
-OpenResult LoadDataFile(const std::string& name) {
+OpenResult loadDataFile(const std::string& name) {
   if (name.empty()) return refuse({});
   const auto bytes = io::readFile(name);
   if (!bytes) return refuse(text::dataFileNotOpenText(name));
-  return LoadDataBytes(name, *bytes);
+  return loadDataBytes(name, *bytes);
 }
 
 text::Refusal openRefusal(const OpenResult& result, const std::string& name, std::string_view beforeNotOpen) {

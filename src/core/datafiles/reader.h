@@ -20,9 +20,9 @@ struct OpenResult {
 };
 
 // OpenDataFile followed by ReadDataBody: opens, checks and decodes the file by name.
-OpenResult LoadDataFile(const std::string& name);
+OpenResult loadDataFile(const std::string& name);
 // The same on bytes already in memory (tests, fuzzing); name supplies the extension.
-OpenResult LoadDataBytes(const std::string& name, const std::vector<std::uint8_t>& bytes);
+OpenResult loadDataBytes(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
 // Everything the user is told when opening name was refused: the reader's messages, then
 // the closing "Файл: ... Открыть невозможно" (beforeNotOpen before its last words).
@@ -35,6 +35,6 @@ bool HeaderChecksumOk(const std::uint8_t* buffer, int length, int position);
 int Temperature(std::uint8_t t);
 
 // The file-name extension from the last "." on (dot included); empty when there is none.
-std::string Extension(const std::string& name);
+std::string extension(const std::string& name);
 
 }  // namespace datafiles

@@ -38,7 +38,7 @@ PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& fil
   PrintOutcome outcome;
   HDScreen s;
   s.colors = colors;
-  s.LoadInstrumentFont();
+  s.loadInstrumentFont();
   SetRecord(s, file, localeId);
   s.lineFactor = 1.6f;
   s.printing = 1;

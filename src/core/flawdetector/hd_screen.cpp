@@ -62,7 +62,7 @@ void HDScreen::LoadGlyph(int i, const GlyphImage& image) {
   for (std::size_t k = 0; k < image.size(); ++k) glyphs[std::size_t(i)][k] = image[k] == 0 ? kInkCell : kEmpty;
 }
 
-void HDScreen::LoadInstrumentFont() {
+void HDScreen::loadInstrumentFont() {
   for (int g = 0; g < kFontGlyphs; ++g) LoadGlyph(g, GlyphPicture(g));
 }
 

@@ -87,7 +87,7 @@ struct HDScreen {
 
   // Font and numbers; (x, y) is the top-left cell, the glyph reaches 6 rows down.
   void LoadGlyph(int i, const GlyphImage& image);
-  void LoadInstrumentFont();
+  void loadInstrumentFont();
   void DrawGlyph(int x, int y, int g);
   void DrawChar(int x, int y, unsigned char ch);  // ch: a Windows-1251 code
   void DrawSmallDigit(int x, int y, char ch);

@@ -33,6 +33,6 @@ struct PreviewSources {
 std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, const PreviewSources& sources);
 
 // The thickness grid's lines of the preview: the header row, then every data row.
-void AppendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines);
+void appendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines);
 
 }  // namespace printing

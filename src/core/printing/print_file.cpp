@@ -14,7 +14,7 @@ PrintStatus printMap(gfx::Printer& p, PrintMode mode, const PrintSources& s) {
 
 }  // namespace
 
-ThicknessReport MakeThicknessReport(const datafiles::LoadedFile& file, const PrintSources& s) {
+ThicknessReport makeThicknessReport(const datafiles::LoadedFile& file, const PrintSources& s) {
   ThicknessReport r;
   r.header = BuildReportHeader(file, s.protocol, s.thkThreshold, s.nf);
   r.conclusion = s.protocol.conclusion;
@@ -27,7 +27,7 @@ ThicknessReport MakeThicknessReport(const datafiles::LoadedFile& file, const Pri
   return r;
 }
 
-PrintStatus PrintFile(gfx::Printer& p, const datafiles::LoadedFile& file, PrintMode mode, const PrintSources& s) {
+PrintStatus printFile(gfx::Printer& p, const datafiles::LoadedFile& file, PrintMode mode, const PrintSources& s) {
   switch (file.kind) {
     case datafiles::FileKind::Dhn:
     case datafiles::FileKind::Dht:
@@ -35,8 +35,8 @@ PrintStatus PrintFile(gfx::Printer& p, const datafiles::LoadedFile& file, PrintM
     case datafiles::FileKind::Dau:
       return printMap(p, mode, s);
     case datafiles::FileKind::Dtm: {
-      const ThicknessReport r = MakeThicknessReport(file, s);
-      return mode == PrintMode::Text ? PrintThicknessText(p, r) : PrintThicknessGraphic(p, r);
+      const ThicknessReport r = makeThicknessReport(file, s);
+      return mode == PrintMode::Text ? printThicknessText(p, r) : printThicknessGraphic(p, r);
     }
     case datafiles::FileKind::None:
       break;

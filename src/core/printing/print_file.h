@@ -34,12 +34,12 @@ struct PrintSources {
 };
 
 // The thickness report of a .DTM file: header lines built now, the protocol's texts.
-ThicknessReport MakeThicknessReport(const datafiles::LoadedFile& file, const PrintSources& sources);
+ThicknessReport makeThicknessReport(const datafiles::LoadedFile& file, const PrintSources& sources);
 
 // Prints the file by its kind; the mode matters for .DTM and .DAU files only.
 // NotStarted when the printer could not be opened (or there is nothing of that kind to
 // print), WriteFailed when the document could not be completed.
-PrintStatus PrintFile(gfx::Printer& printer, const datafiles::LoadedFile& file, PrintMode mode,
+PrintStatus printFile(gfx::Printer& printer, const datafiles::LoadedFile& file, PrintMode mode,
                       const PrintSources& sources);
 
 }  // namespace printing

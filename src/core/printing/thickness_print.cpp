@@ -53,18 +53,18 @@ PrintStatus finish(gfx::Printer& p) { return endStatus(p.endDoc()); }
 
 }  // namespace
 
-gfx::Rect ChartBand(int pageWidth, int pageHeight) {
+gfx::Rect chartBand(int pageWidth, int pageHeight) {
   const int side = int(pageWidth * 0.05);
   return gfx::Rect{side, int(pageHeight * 0.25), pageWidth - side, pageHeight - int(pageHeight * 0.5)};
 }
 
-int RowsPerPage(int Hp, int lineH, int gap) {
+int rowsPerPage(int Hp, int lineH, int gap) {
   const int step = lineH + gap;
   if (step <= 0) return 1;
   return std::max(1, (Hp - 9 * lineH - 8 * gap - 70) / step);
 }
 
-std::vector<RowRange> TablePages(std::size_t dataRows, int perPage) {
+std::vector<RowRange> tablePages(std::size_t dataRows, int perPage) {
   const std::size_t first = std::size_t(std::max(1, perPage));
   std::vector<RowRange> pages;
   pages.push_back(RowRange{1, std::min(first, dataRows)});
@@ -78,13 +78,13 @@ std::vector<RowRange> TablePages(std::size_t dataRows, int perPage) {
   return pages;
 }
 
-PrintStatus PrintThicknessGraphic(gfx::Printer& p, const ThicknessReport& r) {
+PrintStatus printThicknessGraphic(gfx::Printer& p, const ThicknessReport& r) {
   if (!p.beginDoc(kJobTitle)) return PrintStatus::NotStarted;
   const std::vector<std::string> lines = printableLines(r.conclusion);
   gfx::Canvas& c = p.canvas();
   SetThicknessPrintFont(c);
   const ThicknessPageMetrics m = MeasureThicknessPage(c, p.pageWidth(), p.pageHeight());
-  const gfx::Rect band = ChartBand(p.pageWidth(), p.pageHeight());
+  const gfx::Rect band = chartBand(p.pageWidth(), p.pageHeight());
 
   HeaderBlock(c, r.header, m.Wp);
   int y = LegendBlock(c, m.Wp, band.bottom, r.nominalMm, m.lineH, r.nf);
@@ -103,7 +103,7 @@ PrintStatus PrintThicknessGraphic(gfx::Printer& p, const ThicknessReport& r) {
   return finish(p);
 }
 
-PrintStatus PrintThicknessText(gfx::Printer& p, const ThicknessReport& r) {
+PrintStatus printThicknessText(gfx::Printer& p, const ThicknessReport& r) {
   if (!p.beginDoc(kJobTitle)) return PrintStatus::NotStarted;
   const std::vector<std::string> lines = printableLines(r.conclusion);
   SetThicknessPrintFont(p.canvas());
@@ -121,7 +121,7 @@ PrintStatus PrintThicknessText(gfx::Printer& p, const ThicknessReport& r) {
     c.textOut(400, y, text::msg(text::Msg::undertol));
     TablePageLabel(c, m, p.pageNumber());
   } else {
-    const std::vector<RowRange> pages = TablePages(dataRows, RowsPerPage(m.Hp, m.lineH, m.gap));
+    const std::vector<RowRange> pages = tablePages(dataRows, rowsPerPage(m.Hp, m.lineH, m.gap));
     for (std::size_t i = 0; i < pages.size(); ++i) {
       if (i > 0) {
         p.newPage();

@@ -14,7 +14,7 @@ datafiles::LoadedFile PlainFile(std::uint8_t temperature = 20) {
   testsupport::FlawFields fields;  // 5 June 2002 14:30:15, unit 4321, block 7
   fields.temperature = temperature;
   fields.aScan.assign(140, 30);
-  auto result = datafiles::LoadDataBytes("rec.DHN", testsupport::buildFlaw(fields));
+  auto result = datafiles::loadDataBytes("rec.DHN", testsupport::buildFlaw(fields));
   EXPECT_TRUE(result.ok);
   return result.file;
 }

@@ -15,7 +15,7 @@ HDScreen PlainScreen(bool dht = false) {
   s.width = 160;
   s.height = 80;
   s.dht = dht;
-  s.LoadInstrumentFont();
+  s.loadInstrumentFont();
   return s;
 }
 

@@ -115,7 +115,7 @@ TEST(PreviewText, HeaderRowHasSingleTabsAndDataRowsDoubleTabs) {
   row.readings = {9000, 9100, 9200, 9300};
   const thickness::ValueTable table(thickness::TableForm::AllValues, 100, commaLocale(), {row});
   std::vector<std::string> lines;
-  printing::AppendValueTableLines(table, lines);
+  printing::appendValueTableLines(table, lines);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "Позиция мм\tДатчик1\tДатчик2\tДатчик3\tДатчик4\t");
   std::string row1;
