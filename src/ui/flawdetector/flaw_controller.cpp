@@ -84,7 +84,7 @@ FlawController::FlawController(TMainForm& form) : form_(form) {
   HDLImage->installEventFilter(this);
 
   screen_.colors = form_.appSettings().FlawColors;
-  screen_.LoadInstrumentFont();
+  screen_.loadInstrumentFont();
 
   connect(form_.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
   connect(form_.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
@@ -158,7 +158,7 @@ void FlawController::load() {
   HDLImage->setFixedHeight((shown_.flaw.Flags & datafiles::kFlagTvgMode) == 1 ? 230 : 160);
   textImage_ = QImage(std::max(1, HDLImage->width()), HDLImage->height(), QImage::Format_RGB32);
   textImage_.fill(qtx::toQColor(gfx::sys::kAppWorkSpace));
-  screen_.LoadInstrumentFont();
+  screen_.loadInstrumentFont();
   // Zoom is back at 3: both zoom buttons work again.
   if (form_.ToolIncBttn) {
     form_.ToolIncBttn->setEnabled(true);

@@ -85,7 +85,7 @@ printing::PrintSources PrintController::sources() {
 
 printing::PrintStatus PrintController::printOn(gfx::Printer& printer, printing::PrintMode mode) {
   form_.setPrinting(true);
-  const printing::PrintStatus status = printing::PrintFile(printer, form_.file(), mode, sources());
+  const printing::PrintStatus status = printing::printFile(printer, form_.file(), mode, sources());
   form_.setPrinting(false);
   // The flaw page is drawn with its own screen object; the view's picture is redrawn as after any print.
   if (form_.file().isFlaw() && form_.flaw()) form_.flaw()->RedrawScreen();

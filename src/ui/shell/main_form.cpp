@@ -460,7 +460,7 @@ void TMainForm::followDirectory(const QString& name) {
 }
 
 bool TMainForm::loadReporting(const QString& name, const QString& beforeNotOpen, datafiles::OpenResult& r) {
-  r = datafiles::LoadDataFile(qtx::ss(name));
+  r = datafiles::loadDataFile(qtx::ss(name));
   if (r.ok) return true;
   // The reader's own message first, then the shell's.
   for (const auto& msg : datafiles::openRefusal(r, qtx::ss(name), qtx::ss(beforeNotOpen)).messages)
