@@ -186,6 +186,21 @@ TEST(DefectMapPrintGraphic, ScreenStateComesBackUntouched) {
   EXPECT_EQ(bar.pos, -7);
 }
 
+TEST(DefectMapPrintGraphic, AShownMapPrintsAsItIsWithoutDrawingOnTheScreen) {
+  PrintFixture f(1, 1000);
+  f.set(10, 0, 5, 0);
+  f.redraw();
+  const DefectMap& shown = f.map;
+  const std::size_t screenOps = f.canvas.ops().size();
+  ASSERT_EQ(shown.PrintGraphic(f.printer, f.protocol, f.captions), PrintStatus::Printed);
+  ASSERT_EQ(shown.PrintText(f.printer, f.protocol, f.captions), PrintStatus::Printed);
+  EXPECT_EQ(f.canvas.ops().size(), screenOps);
+  // The printed strip's ruler has ticks of its own; the screen keeps its ruler.
+  EXPECT_EQ(shown.majorTick, 30);
+  EXPECT_EQ(shown.minorTick, 15);
+  EXPECT_EQ(shown.rulerTarget, 100);
+}
+
 TEST(DefectMapPrintGraphic, NothingWithoutAMap) {
   DefectMap m;
   gfx::RecordingPrinter p(4800, 6800);
