@@ -106,20 +106,24 @@ class DefectMap {
   void drawRuns(gfx::Canvas& c, const RunFrame& f, ColumnCompositor& compositor, int layer, std::int64_t first,
                 std::int64_t limit) const;
 
-  // --- Fields, in the unit's order ---
+  // --- Fields of the screen, in the unit's order ---
   gfx::Canvas* canvas = nullptr;
   const datafiles::DefectMapHeader* header = nullptr;
   const std::uint8_t* cells = nullptr;
   std::size_t cellsSize = 0;
+  // Where the rows start and which millimetre stands at the left margin.
   int marginLeft = 90;
   int marginTop = 90;
   int firstMm = 0;
+  // Zoom: pixels a millimetre, pixels a unit of size, pixels a scroll step.
   float scale = 0.0f;
   float sizeFactor = 0.0f;
   int scrollUnit = 0;
+  // The ruler's wanted label spacing in pixels and its tick lengths.
   int rulerTarget = 0;
   int majorTick = 0;
   int minorTick = 0;
+  // The marker window: its left edge, the millimetre there and its width in millimetres.
   int markerX = 92;
   int markerMm = 92;
   int markerWidth = 6;
