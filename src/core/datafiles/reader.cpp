@@ -32,6 +32,15 @@ OpenResult refuse(std::string message) {
   return r;
 }
 
+OpenResult accept(LoadedFile f) {
+  OpenResult r;
+  r.ok = true;
+  r.file = std::move(f);
+  return r;
+}
+
+OpenResult readFlawBody(const std::vector<std::uint8_t>& bytes, LoadedFile f);
+
 std::string withName(Msg id, const std::string& name) { return text::msg(id) + name; }
 std::string formError(const std::string& name) { return text::msg(Msg::errorform) + "\n" + name; }
 
@@ -68,10 +77,7 @@ OpenResult openMapOrThickness(const std::vector<std::uint8_t>& bytes, LoadedFile
     f.body.assign(bytes.begin() + f.HeaderSize, bytes.end());
     f.map.BytesRead = std::uint16_t(available);
   }
-  OpenResult r;
-  r.ok = true;
-  r.file = std::move(f);
-  return r;
+  return accept(std::move(f));
 }
 
 OpenResult openFlaw(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
@@ -121,7 +127,11 @@ OpenResult openFlaw(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
   f.ExpectedSize = DecodeFlawHeader(f, f.headerBytes);
   if (f.ExpectedSize != f.DataFileSize) return refuse(withName(Msg::errlength, name));
 
-  // ReadDataBody: the object block, then the A-scan, from the end of the header.
+  return readFlawBody(bytes, std::move(f));
+}
+
+// ReadDataBody of a flaw record: the object block, then the A-scan, from the end of the header.
+OpenResult readFlawBody(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
   std::size_t pos = std::size_t(f.HeaderSize);
   if (f.DhObjectBlock) {
     const std::size_t n = f.flaw.ObjectBlockSize;
@@ -134,10 +144,7 @@ OpenResult openFlaw(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
   f.body.assign(n + 1, 0);
   std::copy(bytes.begin() + long(pos), bytes.begin() + long(pos + n), f.body.begin());
   f.flaw.AScanRead = std::uint8_t(n);
-  OpenResult r;
-  r.ok = true;
-  r.file = std::move(f);
-  return r;
+  return accept(std::move(f));
 }
 
 }  // namespace
