@@ -37,7 +37,7 @@ datafiles::LoadedFile thicknessRun(std::uint16_t length, unsigned seed, bool mar
       v = k < 3 ? 0xFFFF : k < 5 ? 0xFFFE : std::uint16_t(1000 + rng() % 1200);
     }
   fields.body = testsupport::thicknessBody(positions);
-  return datafiles::LoadDataBytes("/nonexistent/long.dtm", testsupport::buildMapLike(fields)).file;
+  return datafiles::loadDataBytes("/nonexistent/long.dtm", testsupport::buildMapLike(fields)).file;
 }
 
 datafiles::LoadedFile denseMap(unsigned seed) {

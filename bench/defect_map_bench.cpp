@@ -79,7 +79,7 @@ void BM_DefectMapPrintPdf(benchmark::State& state) {
   defectmap::DefectMap map;
   map.SetHeader(&dense().map);
   map.SetCells(dense().body.data(), dense().body.size());
-  const defectmap::ProtocolText protocol{"Протокол №", "1", "Объект:", "Газопровод", "Иванов", {"Годен."}};
+  const protocol::ProtocolFields protocol{"1", "Газопровод", "Иванов", {"Годен."}};
   const QString path = QDir::tempPath() + "/terv_bench_defect_map.pdf";
   for (auto _ : state) {
     qtx::QtPrinter printer(path);

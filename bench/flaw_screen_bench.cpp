@@ -32,7 +32,7 @@ datafiles::LoadedFile BusyRecord() {
   s.aScan.resize(220);
   // A noisy trace: every column a run of its own, the worst case for the painter.
   for (int i = 0; i < 220; ++i) s.aScan[std::size_t(i)] = std::uint8_t(i % 2 ? 250 - i : 5 + (i * 37) % 200);
-  return datafiles::LoadDataBytes("bench.DHT", testsupport::buildFlaw(s)).file;
+  return datafiles::loadDataBytes("bench.DHT", testsupport::buildFlaw(s)).file;
 }
 
 void PaintAtZoom(benchmark::State& state) {
@@ -42,7 +42,7 @@ void PaintAtZoom(benchmark::State& state) {
   QImage picture(std::max(2000, 20 + 240 * zoom + 20), std::max(994, 10 + 126 * zoom + 20), QImage::Format_RGB32);
   QImage panel(1280, 230, QImage::Format_RGB32);
   flaw::HDScreen screen;
-  screen.LoadInstrumentFont();
+  screen.loadInstrumentFont();
   flaw::SetRecord(screen, file, "00000419");
   screen.zoomX = screen.zoomY = zoom;
   for (auto _ : state) {
@@ -60,7 +60,7 @@ BENCHMARK(PaintAtZoom)->Arg(3)->Arg(10)->Unit(benchmark::kMillisecond);
 void FillRasterOnly(benchmark::State& state) {
   const datafiles::LoadedFile file = BusyRecord();
   flaw::HDScreen screen;
-  screen.LoadInstrumentFont();
+  screen.loadInstrumentFont();
   flaw::SetRecord(screen, file, "00000419");
   for (auto _ : state) benchmark::DoNotOptimize(flaw::FillRaster(screen));
 }

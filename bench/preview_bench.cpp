@@ -27,7 +27,7 @@ void BM_PreviewLongThickness(benchmark::State& state) {
   s.protocol = {"12", "Труба 3", "Иванов", {"Стенка в норме", "Дефектов нет"}};
   s.table = &all.table;
   for (auto _ : state) {
-    s.header = printing::BuildReportHeader(file, {s.protocol.protocolNumber, s.protocol.objectName}, 95, nf);
+    s.header = printing::BuildReportHeader(file, s.protocol, 95, nf);
     auto lines = printing::BuildPreviewText(file, s);
     benchmark::DoNotOptimize(lines);
   }

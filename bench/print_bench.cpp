@@ -36,7 +36,7 @@ void printToPdf(benchmark::State& state, const datafiles::LoadedFile& file, prin
   const QString pdf = QString("/tmp/terv_print_bench_%1.pdf").arg(getpid());
   for (auto _ : state) {
     qtx::QtPrinter printer(pdf);
-    benchmark::DoNotOptimize(printing::PrintFile(printer, file, mode, sources));
+    benchmark::DoNotOptimize(printing::printFile(printer, file, mode, sources));
   }
   std::remove(pdf.toLocal8Bit().constData());
 }

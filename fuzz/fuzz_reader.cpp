@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const char* kNames[4] = {"f.DTM", "f.dau", "f.DHN", "f.dht"};
   const std::vector<std::uint8_t> bytes(data, data + size);
   for (const char* name : kNames) {
-    const datafiles::OpenResult r = datafiles::LoadDataBytes(name, bytes);
+    const datafiles::OpenResult r = datafiles::loadDataBytes(name, bytes);
     if (r.ok) {
       const auto texts = datafiles::HeaderTexts(r.file, text::NumberFormat{});
       (void)texts;

@@ -41,10 +41,9 @@ QString pdfNameIn(const QString& dir, const std::string& file) {
 }
 
 int printOne(const Context& ctx, const std::string& name, const QString& pdf, bool text) {
-  const datafiles::OpenResult opened = datafiles::LoadDataFile(name);
+  const datafiles::OpenResult opened = datafiles::loadDataFile(name);
   if (!opened.ok) {
-    for (const std::string& m : opened.messages) *ctx.err << m << "\n";
-    *ctx.err << "   Файл: \n" << name << "\n Открыть невозможно\n";
+    printRefusal(ctx, datafiles::openRefusal(opened, name));
     return kRefused;
   }
   const datafiles::LoadedFile& file = opened.file;
@@ -52,7 +51,7 @@ int printOne(const Context& ctx, const std::string& name, const QString& pdf, bo
   qtx::QtPrinter printer(pdf);
   const printing::PrintMode mode = text ? printing::PrintMode::Text : printing::PrintMode::Graphic;
   const printing::PrintStatus status =
-      printing::PrintFile(printer, file, mode, views.printSources(ctx.settings.FlawColors, ctx.localeId));
+      printing::printFile(printer, file, mode, views.printSources(ctx.settings.FlawColors, ctx.localeId));
   if (status != printing::PrintStatus::Printed) {
     *ctx.err << "tervtool: cannot write " << pdf.toStdString() << "\n";
     return kWriteFailed;

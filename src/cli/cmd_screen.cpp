@@ -15,7 +15,7 @@ int cmdScreen(const Context& ctx, const datafiles::LoadedFile& file) {
   }
   flaw::HDScreen screen;
   screen.colors = ctx.settings.FlawColors;
-  screen.LoadInstrumentFont();
+  screen.loadInstrumentFont();
   flaw::SetRecord(screen, file, ctx.localeId);
   if (!flaw::FillRaster(screen)) *ctx.err << flaw::kZeroSweepMessage << "\n";
   std::string text;

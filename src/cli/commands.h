@@ -10,6 +10,7 @@
 #include "core/datafiles/loaded_file.h"
 #include "core/settings/settings.h"
 #include "core/text/numfmt.h"
+#include "core/text/refusal.h"
 
 namespace cli {
 
@@ -40,6 +41,9 @@ int cmdPrint(const Context& ctx, const datafiles::LoadedFile& file, const std::v
 QImage renderThickness(const Context& ctx, const datafiles::LoadedFile& file, QSize size);
 QImage renderDefectMap(const Context& ctx, const datafiles::LoadedFile& file, QSize size);
 QImage renderFlaw(const Context& ctx, const datafiles::LoadedFile& file, QSize size);
+
+// A refused file on stderr: every message of the refusal on its own line.
+void printRefusal(const Context& ctx, const text::Refusal& refusal);
 
 // Writes text to a file or, for "-" or empty, to ctx.out; false when the write failed.
 bool writeOutput(const Context& ctx, const std::string& path, const std::string& text);

@@ -74,6 +74,10 @@ int renderCommand(const Context& ctx, const datafiles::LoadedFile& file, const s
 
 }  // namespace
 
+void printRefusal(const Context& ctx, const text::Refusal& refusal) {
+  for (const std::string& m : refusal.messages) *ctx.err << m << "\n";
+}
+
 bool writeOutput(const Context& ctx, const std::string& path, const std::string& text) {
   if (path.empty() || path == "-") {
     *ctx.out << text;
@@ -106,10 +110,9 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     return cmdPrint(ctx, none, std::vector<std::string>(args.begin() + 1, args.end()));
   }
   const std::string& name = args[1];
-  const datafiles::OpenResult opened = datafiles::LoadDataFile(name);
+  const datafiles::OpenResult opened = datafiles::loadDataFile(name);
   if (!opened.ok) {
-    for (const std::string& m : opened.messages) *ctx.err << m << "\n";
-    *ctx.err << "   Файл: \n" << name << "\n Открыть невозможно\n";
+    printRefusal(ctx, datafiles::openRefusal(opened, name));
     return kRefused;
   }
   const std::vector<std::string> rest(args.begin() + 2, args.end());

@@ -14,10 +14,7 @@ QImage renderDefectMap(const Context& ctx, const datafiles::LoadedFile& file, QS
   {
     qtx::QtCanvas canvas(picture);
     defectmap::DefectMap map;
-    map.SetColors(ctx.settings.DefectColors);
-    map.SetNumberFormat(ctx.nf);
-    map.SetHeader(&file.map);
-    map.SetCells(file.body.data(), file.body.size());
+    defectmap::bindMap(map, file, ctx.settings.DefectColors, ctx.nf);
     // As the view shows a file: fit to the width, clear, scroll to the start, draw.
     map.SetCanvas(&canvas);
     map.ClearCanvas();

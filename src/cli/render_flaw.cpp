@@ -19,7 +19,7 @@ QImage renderFlaw(const Context& ctx, const datafiles::LoadedFile& file, QSize s
     qtx::QtCanvas panelCanvas(panel);
     flaw::HDScreen screen;
     screen.colors = ctx.settings.FlawColors;
-    screen.LoadInstrumentFont();
+    screen.loadInstrumentFont();
     flaw::SetRecord(screen, file, ctx.localeId);
     screen.AttachCanvas(&pictureCanvas);
     screen.textCanvas = &panelCanvas;

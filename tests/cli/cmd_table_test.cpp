@@ -21,7 +21,7 @@ datafiles::LoadedFile sampleFile() {
   fields.length = 7;
   fields.body = testsupport::thicknessBody(
       {{2208, 0xFFFF, 0xFFFE, 2092}, {1900, 1960, 2000, 0xFFFF}, {100, 0xFFFF, 0xFFFF, 0xFFFF}});
-  auto r = datafiles::LoadDataBytes("T.DTM", testsupport::buildMapLike(fields));
+  auto r = datafiles::loadDataBytes("T.DTM", testsupport::buildMapLike(fields));
   EXPECT_TRUE(r.ok);
   return r.file;
 }

@@ -43,7 +43,7 @@ class TervtoolPreview : public ::testing::Test {
   datafiles::LoadedFile sample(const std::string& name) {
     const std::string copy = dir_ + "/" + name;
     fs::copy_file(std::string(TERV_SOURCE_DIR) + "/samples/" + name, copy);
-    auto r = datafiles::LoadDataFile(copy);
+    auto r = datafiles::loadDataFile(copy);
     EXPECT_TRUE(r.ok);
     return r.file;
   }

@@ -28,9 +28,18 @@ constexpr Kind kKinds[5] = {{FileKind::None, "", ""},
 
 OpenResult refuse(std::string message) {
   OpenResult r;
-  if (!message.empty()) r.messages.push_back(std::move(message));
+  if (!message.empty()) r.refusal.messages.push_back(std::move(message));
   return r;
 }
+
+OpenResult accept(LoadedFile f) {
+  OpenResult r;
+  r.ok = true;
+  r.file = std::move(f);
+  return r;
+}
+
+OpenResult readFlawBody(const std::vector<std::uint8_t>& bytes, LoadedFile f);
 
 std::string withName(Msg id, const std::string& name) { return text::msg(id) + name; }
 std::string formError(const std::string& name) { return text::msg(Msg::errorform) + "\n" + name; }
@@ -68,10 +77,7 @@ OpenResult openMapOrThickness(const std::vector<std::uint8_t>& bytes, LoadedFile
     f.body.assign(bytes.begin() + f.HeaderSize, bytes.end());
     f.map.BytesRead = std::uint16_t(available);
   }
-  OpenResult r;
-  r.ok = true;
-  r.file = std::move(f);
-  return r;
+  return accept(std::move(f));
 }
 
 OpenResult openFlaw(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
@@ -121,7 +127,11 @@ OpenResult openFlaw(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
   f.ExpectedSize = DecodeFlawHeader(f, f.headerBytes);
   if (f.ExpectedSize != f.DataFileSize) return refuse(withName(Msg::errlength, name));
 
-  // ReadDataBody: the object block, then the A-scan, from the end of the header.
+  return readFlawBody(bytes, std::move(f));
+}
+
+// ReadDataBody of a flaw record: the object block, then the A-scan, from the end of the header.
+OpenResult readFlawBody(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
   std::size_t pos = std::size_t(f.HeaderSize);
   if (f.DhObjectBlock) {
     const std::size_t n = f.flaw.ObjectBlockSize;
@@ -134,15 +144,12 @@ OpenResult openFlaw(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
   f.body.assign(n + 1, 0);
   std::copy(bytes.begin() + long(pos), bytes.begin() + long(pos + n), f.body.begin());
   f.flaw.AScanRead = std::uint8_t(n);
-  OpenResult r;
-  r.ok = true;
-  r.file = std::move(f);
-  return r;
+  return accept(std::move(f));
 }
 
 }  // namespace
 
-std::string Extension(const std::string& name) {
+std::string extension(const std::string& name) {
   const std::size_t dot = name.rfind('.');
   const std::size_t slash = name.find_last_of("/\\");
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
@@ -160,7 +167,7 @@ bool HeaderChecksumOk(const std::uint8_t* buffer, int length, int position) {
   return sum == buffer[position - 1];
 }
 
-OpenResult LoadDataBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+OpenResult loadDataBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
   if (name.empty()) return refuse({});
   LoadedFile f;
   f.name = name;
@@ -172,18 +179,24 @@ OpenResult LoadDataBytes(const std::string& name, const std::vector<std::uint8_t
   const std::uint8_t type = bytes[2];
   if (type < 1 || type > 4) return refuse({});
   const Kind& k = kKinds[type];
-  const std::string ext = Extension(name);
+  const std::string ext = extension(name);
   if (ext != k.upper && ext != k.lower) return refuse(withName(Msg::errorext, name));
   f.kind = k.kind;
   if (type <= 2) return openMapOrThickness(bytes, std::move(f));
   return openFlaw(bytes, std::move(f));
 }
 
-OpenResult LoadDataFile(const std::string& name) {
+OpenResult loadDataFile(const std::string& name) {
   if (name.empty()) return refuse({});
   const auto bytes = io::readFile(name);
-  if (!bytes) return refuse(text::msg(Msg::fil) + "\n" + name + text::msg(Msg::notopen));
-  return LoadDataBytes(name, *bytes);
+  if (!bytes) return refuse(text::dataFileNotOpenText(name));
+  return loadDataBytes(name, *bytes);
+}
+
+text::Refusal openRefusal(const OpenResult& result, const std::string& name, std::string_view beforeNotOpen) {
+  text::Refusal r = result.refusal;
+  r.messages.push_back(text::dataFileNotOpenText(name, beforeNotOpen));
+  return r;
 }
 
 }  // namespace datafiles

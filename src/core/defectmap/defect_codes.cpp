@@ -47,4 +47,18 @@ std::string typeRowTitle(int layer, int layers) {
   return kMiddle;
 }
 
+// Position numbers count from 1 and are padded to five digits.
+std::string groupLabel(int position) {
+  std::string s = std::to_string(position + 1);
+  if (s.size() < 5) s.insert(0, 5 - s.size(), '0');
+  return s;
+}
+
+std::size_t codePoints(const std::string& s) {
+  std::size_t n = 0;
+  for (unsigned char c : s)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
 }  // namespace defectmap

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,5 +42,9 @@ CellSymbols printSymbols(std::uint8_t size, std::uint8_t type);
 std::string typeRowTitle(int layer, int layers);
 inline const char* kSizeRowTitle = "РАЗМ:  ";
 inline const char* kPositionRowTitle = "КООР:  ";
+// The label of a group of the text table: its first position counted from 1, five digits.
+std::string groupLabel(int position);
+// Characters of a UTF-8 text, as the fixed-pitch table counts its columns.
+std::size_t codePoints(const std::string& s);
 
 }  // namespace defectmap

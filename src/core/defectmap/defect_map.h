@@ -1,4 +1,4 @@
-// DefectMap: the one view object of a defect map, with its screen and print state and every drawing step.
+// DefectMap: the one view object of a defect map: its screen state, drawing, navigation and the entry to its printouts.
 #pragma once
 
 #include <array>
@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "core/datafiles/loaded_file.h"
 #include "core/datafiles/records.h"
 #include "core/defectmap/map_geometry.h"
 #include "core/gfx/canvas.h"
 #include "core/gfx/printer.h"
+#include "core/printing/print_status.h"
+#include "core/protocol/protocol_fields.h"
 #include "core/text/numfmt.h"
 
 namespace defectmap {
@@ -33,16 +36,6 @@ struct CellTextResult {
   std::string size = " ";
 };
 
-// What a printout needs besides the map: the protocol fields of the main window.
-struct ProtocolText {
-  std::string protCaption;              // caption of ProtLb
-  std::string protText;                 // ProtEdt
-  std::string objCaption;               // caption of ObjLb
-  std::string objText;                  // ObjEdt
-  std::string inspector;                // DefEdt
-  std::vector<std::string> conclusion;  // lines of ZaklMem
-};
-
 class DefectMap {
  public:
   DefectMap();
@@ -58,14 +51,14 @@ class DefectMap {
     cellsSize = body ? size : 0;
   }
   // No map shown any more (its body released): the view falls back to the empty background.
-  void ClearCells() {
+  void clearCells() {
     cells = nullptr;
     cellsSize = 0;
   }
   // Stores the canvas; with a header set, fits the map to its width.
   void SetCanvas(gfx::Canvas* c);
-  void SetColors(const std::array<gfx::Color, 6>& colors) { DefectColors = colors; }
-  void SetNumberFormat(const text::NumberFormat& nf) { numberFormat = nf; }
+  void setColors(const std::array<gfx::Color, 6>& colors) { DefectColors = colors; }
+  void setNumberFormat(const text::NumberFormat& nf) { numberFormat = nf; }
 
   void FitToWidth();
   void ClearCanvas();
@@ -98,98 +91,84 @@ class DefectMap {
   void MoveMarker(int x);
   void ShowDistance(int x);
 
-  // --- Graphic print (strips) ---
-  // Nothing happens without a map; false when the printer could not be opened or finished.
-  bool PrintGraphic(gfx::Printer& printer, const ProtocolText& protocol);
-  void PrintHeaderBlock();
-  void PrintSheetNumber();
-  void PrintLegend();
-  void PrintFooter();
-  void PrintLine(const std::string& text);
-  void PrintLineAt(int x, const std::string& text);
-  void DrawStripFrame();
-  void DrawStripRuler();
-  void DrawStripRuns(int layer);
-
-  // --- Text table ---
-  bool PrintText(gfx::Printer& printer, const ProtocolText& protocol);
-  void PrintTextGroup();
+  // --- Printouts and the preview's table; the map is only read ---
+  // Each printout runs as a MapPrintJob with its own page state. Nothing is printed without
+  // a map (Printed: nothing failed); captions are those of the panel's labels.
+  printing::PrintStatus PrintGraphic(gfx::Printer& printer, const protocol::ProtocolFields& protocol,
+                                     const protocol::LabelCaptions& captions = {}) const;
+  printing::PrintStatus PrintText(gfx::Printer& printer, const protocol::ProtocolFields& protocol,
+                                  const protocol::LabelCaptions& captions = {}) const;
   // Appends the preview's lines of the table to target.
-  void BuildTextTable(std::vector<std::string>& target);
-  void AppendTextGroup();
+  void BuildTextTable(std::vector<std::string>& target) const;
 
-  // --- Fields, in the unit's order ---
+  // The runs of one layer between byte offsets first and limit, drawn in frame f on c;
+  // the compositor is the caller's, reused between layers.
+  void drawRuns(gfx::Canvas& c, const RunFrame& f, ColumnCompositor& compositor, int layer, std::int64_t first,
+                std::int64_t limit) const;
+
+  // --- Fields of the screen, in the unit's order ---
   gfx::Canvas* canvas = nullptr;
   const datafiles::DefectMapHeader* header = nullptr;
   const std::uint8_t* cells = nullptr;
   std::size_t cellsSize = 0;
+  // Where the rows start and which millimetre stands at the left margin.
   int marginLeft = 90;
   int marginTop = 90;
   int firstMm = 0;
+  // Zoom: pixels a millimetre, pixels a unit of size, pixels a scroll step.
   float scale = 0.0f;
   float sizeFactor = 0.0f;
   int scrollUnit = 0;
+  // The ruler's wanted label spacing in pixels and its tick lengths.
   int rulerTarget = 0;
   int majorTick = 0;
   int minorTick = 0;
+  // The marker window: its left edge, the millimetre there and its width in millimetres.
   int markerX = 92;
   int markerMm = 92;
   int markerWidth = 6;
   int rowHeight = 0;
   ScrollBar* scrollBar = nullptr;
-  gfx::Canvas* printCanvas = nullptr;
-  int pageMarginLeft = 200;
-  int pageMarginRight = 100;
-  int pageMarginTop = 100;
-  int pageMarginBottom = 40;
-  int printX = 0;
-  int printY = 0;
-  int printPos = 0;
-  int groupWidth = 0;
-  int blockHeight = 0;
-  int charWidth = 0;
-  int lineStep = 0;
-  float printScale = 0.0f;
-  int stripWidth = 0;
-  int pageBottom = 0;
-  int stripMm = 0;
-  int pageNo = 0;
-  std::array<std::string, 7> textLines;
 
   std::array<gfx::Color, 6> DefectColors{0x00FF00, 0x00FFFF, 0x000080, 0x0000FF, 0x6A6A6A, 0x000000};
   text::NumberFormat numberFormat;
 
  private:
+  // The lines of the preview's table being filled: the position row, then type and size
+  // rows of up to three layers.
+  using TextLines = std::array<std::string, 7>;
+
   // Cell bytes of position p, layer l (0-based), when the body holds the whole cell.
   bool cellPresent(std::int64_t offset) const { return offset >= 0 && std::size_t(offset) + 2 <= cellsSize; }
   // The last offset + 2 the body can serve, as an even byte count.
   std::int64_t bodyCellBytes() const { return std::int64_t(cellsSize & ~std::size_t(1)); }
   int bottomLine() const { return marginTop + layers() * rowHeight; }
+  // The screen's frame: the map's own fields.
+  RunFrame screenFrame() const { return RunFrame{firstMm, scale, sizeFactor, marginLeft, marginTop, rowHeight}; }
   // The bar of a run of `count` cells from position `position` with these two bytes.
-  RunBar barOf(int layer, std::int64_t position, std::int64_t count, std::uint8_t size, std::uint8_t type) const;
-  // Runs of one layer from offset first up to limit; composite merges the bars that
-  // share pixel columns (far more runs than columns) into the same final pixels.
-  void scanRuns(int layer, std::int64_t first, std::int64_t limit, bool composite,
-                void (DefectMap::*draw)(int, std::int64_t, std::int64_t));
-  int rulerStep() const;
-  void compositeRuns(int layer, std::int64_t first, std::int64_t stop);
-  void queueText(std::size_t row, const std::string& text, bool joinable);
-  void flushRow(std::size_t row);
-  void flushText();
-  void newSheet();
-  void fitLine();
+  RunBar barOf(const RunFrame& f, int layer, std::int64_t position, std::int64_t count, std::uint8_t size,
+               std::uint8_t type) const;
+  // s, e: byte offsets of the run's first cell and one past its last cell.
+  void drawRun(gfx::Canvas& c, const RunFrame& f, int layer, std::int64_t s, std::int64_t e) const;
+  // Runs far more than pixel columns (below one pixel a millimetre) merged by columns into
+  // the same final pixels.
+  void compositeRuns(gfx::Canvas& c, const RunFrame& f, ColumnCompositor& compositor, int layer, std::int64_t first,
+                     std::int64_t stop) const;
+  // The marker window's XOR lines: drawn twice, they leave the picture as it was.
+  void xorMarkerFrame(gfx::Canvas& c) const;
+  // One group of six positions from `position` on; position moves past it.
+  void AppendTextGroup(int& position, TextLines& lines) const;
 
   ColumnCompositor compositor_;  // reused between layers and redraws
-  struct PendingText {
-    int x = 0;
-    std::string text;
-  };
-  std::vector<PendingText> pendingRows_;  // text table rows waiting to be printed
-  gfx::Printer* printer_ = nullptr;
-  const ProtocolText* protocol_ = nullptr;
 };
 
 // Plain millimetres below 1000, then metres and kilometres with two decimals.
 std::string FormatPosition(int mm, const text::NumberFormat& nf);
+
+// Shows the file's map in m: header and cells of a .DAU file (none for any other kind),
+// the colours and the number format. The map keeps pointing into file, which must outlive
+// that use.
+void bindMap(DefectMap& m, const datafiles::LoadedFile& file, const std::array<gfx::Color, 6>& colors,
+             const text::NumberFormat& nf);
 
 }  // namespace defectmap

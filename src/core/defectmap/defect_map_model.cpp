@@ -1,4 +1,4 @@
-// DefectMap model: fitting the map to the picture, position texts and the texts of one cell.
+// DefectMap model: binding a file, fitting the map to the picture, position texts and the texts of one cell.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -63,6 +63,19 @@ CellTextResult DefectMap::CellText(int position, int layer) const {
   r.type = s.type;
   r.size = s.size;
   return r;
+}
+
+void bindMap(DefectMap& m, const datafiles::LoadedFile& file, const std::array<gfx::Color, 6>& colors,
+             const text::NumberFormat& nf) {
+  if (file.kind == datafiles::FileKind::Dau) {
+    m.SetHeader(&file.map);
+    m.SetCells(file.body.data(), file.body.size());
+  } else {
+    m.SetHeader(nullptr);
+    m.clearCells();
+  }
+  m.setColors(colors);
+  m.setNumberFormat(nf);
 }
 
 bool DefectMap::HasIndicationAt(int position) const {

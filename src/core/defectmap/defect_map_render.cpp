@@ -54,21 +54,6 @@ void DefectMap::DrawBackground() {
   c.fillRect(gfx::Rect{0, b + 1, w, b + 31}, gfx::kWhite);
 }
 
-int DefectMap::rulerStep() const {
-  int best = 10;
-  long long bestD = std::numeric_limits<long long>::max();
-  for (int q = 10; q <= 1000000; q *= 10) {
-    for (int m : {1, 2, 5}) {
-      const long long d = std::llabs(truncToInt64(double(rulerTarget) - double(m) * scale * q));
-      if (d < bestD) {
-        bestD = d;
-        best = m * q;
-      }
-    }
-  }
-  return best;
-}
-
 void DefectMap::DrawRuler() {
   gfx::Canvas& c = *canvas;
   const int w = c.width();
@@ -90,7 +75,7 @@ void DefectMap::DrawRuler() {
   // Without a scale (an empty object) there are no positions to mark.
   if (!(scale > 0.0f)) return;
 
-  const long long step = rulerStep();
+  const long long step = rulerStep(rulerTarget, scale);
   const long long minorStep = step / 10;
   const auto xOf = [&](long long pos) { return truncToInt((double(pos) - firstMm) * scale + l); };
   long long pos = truncToInt64(std::floor(double(firstMm) / double(step)) * double(step));
@@ -113,64 +98,70 @@ void DefectMap::DrawRuler() {
   }
 }
 
-RunBar DefectMap::barOf(int layer, std::int64_t position, std::int64_t count, std::uint8_t size,
+RunBar DefectMap::barOf(const RunFrame& f, int layer, std::int64_t position, std::int64_t count, std::uint8_t size,
                         std::uint8_t type) const {
   RunBar bar;
   const auto slot = colorSlot(type);
   if (!slot) return bar;  // classes outside the six are not drawn, as in print
   bar.color = DefectColors[*slot];
-  bar.d = std::min(truncToInt(size * double(sizeFactor)), rowHeight);
-  bar.x = truncToInt((double(position) - firstMm) * scale + marginLeft);
-  bar.width = truncToInt(std::ceil(double(count) * scale));
-  bar.yTop = (layer + 1) * rowHeight + marginTop - bar.d;
+  bar.d = std::min(truncToInt(size * double(f.sizeFactor)), f.rowHeight);
+  bar.x = truncToInt((double(position) - f.firstMm) * f.scale + f.marginLeft);
+  bar.width = truncToInt(std::ceil(double(count) * f.scale));
+  bar.yTop = (layer + 1) * f.rowHeight + f.marginTop - bar.d;
   bar.visible = true;
   return bar;
 }
 
 void DefectMap::DrawRun(int layer, std::int64_t s, std::int64_t e) {
+  if (canvas) drawRun(*canvas, screenFrame(), layer, s, e);
+}
+
+void DefectMap::drawRun(gfx::Canvas& c, const RunFrame& f, int layer, std::int64_t s, std::int64_t e) const {
   const std::int64_t stride = 2LL * layers();
   if (!cells || stride <= 0 || !cellPresent(s)) return;
   // Whole cells between the offsets: (s - 2l) and (e - s) are multiples of the stride.
-  const RunBar bar = barOf(layer, (s - 2 * layer) / stride, (e - s) / stride, cells[s], cells[s + 1]);
+  const RunBar bar = barOf(f, layer, (s - 2 * layer) / stride, (e - s) / stride, cells[s], cells[s + 1]);
   if (!bar.visible) return;
-  canvas->fillRect(gfx::Rect{bar.x, bar.yTop + 1, bar.x + bar.width, bar.yTop + bar.d}, bar.color);
+  c.fillRect(gfx::Rect{bar.x, bar.yTop + 1, bar.x + bar.width, bar.yTop + bar.d}, bar.color);
 }
 
 void DefectMap::DrawLayerRuns(int layer) {
   const int n = layers();
-  if (!cells || n <= 0 || !(scale > 0.0f)) return;
+  if (!canvas || !cells || n <= 0 || !(scale > 0.0f)) return;
   const std::int64_t first = 2LL * n * firstMm + 2LL * layer;
   const std::int64_t limit =
       truncToInt64(std::ceil(double(canvas->width() - marginLeft) / scale) * 2.0 * n + double(first));
-  scanRuns(layer, first, limit, /*composite=*/scale < 1.0f, &DefectMap::DrawRun);
+  drawRuns(*canvas, screenFrame(), compositor_, layer, first, limit);
 }
 
-void DefectMap::scanRuns(int layer, std::int64_t first, std::int64_t limit, bool composite,
-                         void (DefectMap::*draw)(int, std::int64_t, std::int64_t)) {
+void DefectMap::drawRuns(gfx::Canvas& c, const RunFrame& f, ColumnCompositor& compositor, int layer, std::int64_t first,
+                         std::int64_t limit) const {
   const int n = layers();
+  if (!cells || n <= 0) return;
   const std::int64_t stride = 2LL * n;
   // Cells the body does not hold are empty: the scan stops where the body ends.
   const std::int64_t total = std::min<std::int64_t>(2LL * n * length(), bodyCellBytes());
   if (first >= total) return;
-  if (composite) {
-    compositeRuns(layer, first, std::min(total, limit));
+  if (f.scale < 1.0f) {
+    compositeRuns(c, f, compositor, layer, first, std::min(total, limit));
     return;
   }
   std::int64_t runStart = first;
-  std::int64_t c = first;
-  for (; c < total && c < limit; c += stride) {
-    if (cells[c] != cells[runStart] || cells[c + 1] != cells[runStart + 1]) {
-      if (cells[runStart] != 0) (this->*draw)(layer, runStart, c);
-      runStart = c;
+  std::int64_t k = first;
+  for (; k < total && k < limit; k += stride) {
+    if (cells[k] != cells[runStart] || cells[k + 1] != cells[runStart + 1]) {
+      if (cells[runStart] != 0) drawRun(c, f, layer, runStart, k);
+      runStart = k;
     }
   }
-  if (runStart < total && cells[runStart] != 0) (this->*draw)(layer, runStart, c);
+  if (runStart < total && cells[runStart] != 0) drawRun(c, f, layer, runStart, k);
 }
 
 // The same runs as the forward scan over [first, stop), met from the last one back, each
 // given to the compositor only where it can still show. Every run's geometry is the one
-// DrawRun gives it, so the pixels are those of painting the runs one by one.
-void DefectMap::compositeRuns(int layer, std::int64_t first, std::int64_t stop) {
+// drawRun gives it, so the pixels are those of painting the runs one by one.
+void DefectMap::compositeRuns(gfx::Canvas& c, const RunFrame& f, ColumnCompositor& compositor, int layer,
+                              std::int64_t first, std::int64_t stop) const {
   const int n = layers();
   const std::int64_t stride = 2LL * n;
   if (stop <= first) return;
@@ -178,11 +169,11 @@ void DefectMap::compositeRuns(int layer, std::int64_t first, std::int64_t stop) 
   std::array<int, 256> heightOf{};
   std::array<int, 256> slotOf{};
   for (int v = 0; v < 256; ++v) {
-    heightOf[std::size_t(v)] = std::min(truncToInt(v * double(sizeFactor)), rowHeight) - 1;
+    heightOf[std::size_t(v)] = std::min(truncToInt(v * double(f.sizeFactor)), f.rowHeight) - 1;
     const auto slot = colorSlot(std::uint8_t(v));
     slotOf[std::size_t(v)] = slot ? *slot : -1;
   }
-  compositor_.reset(canvas->width(), (layer + 1) * rowHeight + marginTop, rowHeight - 1);
+  compositor.reset(c.width(), (layer + 1) * f.rowHeight + f.marginTop, f.rowHeight - 1);
   const std::int64_t firstPos = (first - 2LL * layer) / stride;
   std::int64_t e = first + steps * stride;  // one past the run's last cell
   std::int64_t endPos = firstPos + steps;
@@ -199,23 +190,21 @@ void DefectMap::compositeRuns(int layer, std::int64_t first, std::int64_t stop) 
     const int slot = slotOf[type];
     if (size != 0 && slot >= 0) {
       // Below one pixel per millimetre every position and width is far inside the int range.
-      const int x = int((double(pos) - firstMm) * scale + marginLeft);
-      if (!compositor_.saturated(x) || count > 1) {
-        const int width = int(std::ceil(double(count) * scale));
-        compositor_.addBehind(x, width, heightOf[size], DefectColors[std::size_t(slot)]);
+      const int x = int((double(pos) - f.firstMm) * f.scale + f.marginLeft);
+      if (!compositor.saturated(x) || count > 1) {
+        const int width = int(std::ceil(double(count) * f.scale));
+        compositor.addBehind(x, width, heightOf[size], DefectColors[std::size_t(slot)]);
       }
     }
     e = s;
     endPos = pos;
   }
-  compositor_.paint(*canvas);
+  compositor.paint(c);
 }
 
-void DefectMap::DrawMarker() {
-  gfx::Canvas& c = *canvas;
+void DefectMap::xorMarkerFrame(gfx::Canvas& c) const {
   const int t = marginTop;
   const int b = bottomLine();
-  c.setBrush(gfx::Brush{gfx::kWhite});
   c.setPen(gfx::Pen{gfx::kYellow, 3, gfx::PenStyle::Solid, gfx::PenMode::Xor});
   const int x1 = markerX;
   const int x2 = truncToInt(std::floor(markerWidth * double(scale)) + markerX);
@@ -223,6 +212,13 @@ void DefectMap::DrawMarker() {
   c.line(x2, t, x2, b);
   c.line(x1, b + 3, x2, b + 3);
   c.line(x1, t - 3, x2, t - 3);
+}
+
+void DefectMap::DrawMarker() {
+  gfx::Canvas& c = *canvas;
+  const int b = bottomLine();
+  c.setBrush(gfx::Brush{gfx::kWhite});
+  xorMarkerFrame(c);
   c.setPen(gfx::Pen{gfx::kYellow, 1, gfx::PenStyle::Solid, gfx::PenMode::Xor});
   c.setFont(kScreenFont);
   const std::string label = FormatPosition(markerMm);
@@ -233,15 +229,8 @@ void DefectMap::DrawMarker() {
 void DefectMap::EraseMarker() {
   if (!canvas) return;
   gfx::Canvas& c = *canvas;
-  const int t = marginTop;
   const int b = bottomLine();
-  c.setPen(gfx::Pen{gfx::kYellow, 3, gfx::PenStyle::Solid, gfx::PenMode::Xor});
-  const int x1 = markerX;
-  const int x2 = truncToInt(std::floor(markerWidth * double(scale)) + markerX);
-  c.line(x1, t, x1, b);
-  c.line(x2, t, x2, b);
-  c.line(x1, b + 3, x2, b + 3);
-  c.line(x1, t - 3, x2, t - 3);
+  xorMarkerFrame(c);
   c.setPen(gfx::Pen{gfx::kYellow, 1, gfx::PenStyle::Solid, gfx::PenMode::Xor});
   c.setBrush(gfx::Brush{gfx::kWhite});
   c.setFont(kScreenFont);

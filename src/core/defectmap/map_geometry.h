@@ -1,8 +1,11 @@
-// Pixel geometry helpers of the map: truncation toward zero with bounds, one bar, and column compositing.
+// Pixel geometry helpers of the map: truncation toward zero with bounds, the frame and bar of runs, the ruler
+// step, and column compositing.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "core/gfx/canvas.h"
@@ -21,6 +24,35 @@ inline int truncToInt(double v) {
   if (v > 1e9) return 1000000000;
   if (v < -1e9) return -1000000000;
   return int(v);
+}
+
+// Where runs of the map fall on a canvas: millimetre firstMm at x marginLeft, scale pixels a
+// millimetre, rows rowHeight high from marginTop down, sizeFactor pixels a unit of size.
+// The screen takes its own fields; a printed strip has a frame of its own.
+struct RunFrame {
+  int firstMm = 0;
+  float scale = 0.0f;
+  float sizeFactor = 0.0f;
+  int marginLeft = 0;
+  int marginTop = 0;
+  int rowHeight = 0;
+};
+
+// The ruler's labelled step in millimetres: of 1, 2 and 5 times a power of ten from 10 to
+// 1 000 000, the one whose length in pixels comes nearest to target.
+inline int rulerStep(int target, float scale) {
+  int best = 10;
+  long long bestD = std::numeric_limits<long long>::max();
+  for (int q = 10; q <= 1000000; q *= 10) {
+    for (int m : {1, 2, 5}) {
+      const long long d = std::llabs(truncToInt64(double(target) - double(m) * scale * q));
+      if (d < bestD) {
+        bestD = d;
+        best = m * q;
+      }
+    }
+  }
+  return best;
 }
 
 // One indication bar: filled from yTop + 1 down to (not including) yTop + d.

@@ -4,21 +4,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/datafiles/header_text.h"
+#include "core/datafiles/reader.h"
 #include "core/flawdetector/flaw_picture.h"
 #include "core/flawdetector/parameter_text.h"
 
 namespace flaw {
-
-namespace {
-
-std::string Two(unsigned v) {
-  std::string t = std::to_string(v);
-  return t.size() < 2 ? "0" + t : t;
-}
-
-int DecodedTemperature(std::uint8_t t) { return t < 128 ? int(t) : int(t) - 255; }
-
-}  // namespace
 
 void DrawPrintHeader(HDScreen& s) {
   if (!s.headerCanvas || !s.record) return;
@@ -27,34 +18,34 @@ void DrawPrintHeader(HDScreen& s) {
   c.setBrush(gfx::Brush{gfx::kWhite, gfx::BrushStyle::Solid});
   c.fillRect(gfx::Rect{0, 0, c.width(), c.height()});
 
-  const std::string year = "20" + Two(r.Year);
   const std::string title = "Протокол №: " + s.protocolText;
-  const std::string line2 = "УИУ\"ВЕРТАН\"№ " + std::to_string(r.UnitNumber) + "     " + "Дата:" + Two(r.Day) + "-" +
-                            Two(r.Month) + "-" + year + "   " + "Начало:" + Two(r.Hour) + ":" + Two(r.Minute) + ":" +
-                            Two(r.Second);
+  const std::string line2 = "УИУ\"ВЕРТАН\"№ " + std::to_string(r.UnitNumber) + "     " +
+                            "Дата:" + datafiles::DateText(r.Day, r.Month, r.Year) + "   " +
+                            "Начало:" + datafiles::TimeText(r.Hour, r.Minute, r.Second);
   const int dx = (std::abs(c.textWidth(line2)) - std::abs(c.textWidth(title))) / 2;
   s.WriteTitleLine(dx, title);
   s.WriteTextLine(line2);
   s.WriteTextLine("Объект: " + s.objectText);
-  const int temperature = DecodedTemperature(r.RawTemperature);
-  const std::string t = (temperature > 0 ? "+" : "") + std::to_string(temperature) + "C";
-  s.WriteTextLine("ПЭП №  " + std::to_string(r.Block) + "    " + "Температура:" + t);
-  s.textY += int(float(c.textHeight(t)) * 1.3f);
+  const std::string line4 = "ПЭП №  " + std::to_string(r.Block) + "    " +
+                            datafiles::TemperatureText(datafiles::Temperature(r.RawTemperature));
+  s.WriteTextLine(line4);
+  s.textY += int(float(c.textHeight(line4)) * 1.3f);
 }
 
-PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& file, const ProtocolFields& fields,
-                         const std::array<gfx::Color, 6>& colors, const std::string& localeId) {
+PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& file,
+                         const protocol::ProtocolFields& fields, const std::array<gfx::Color, 6>& colors,
+                         const std::string& localeId) {
   PrintOutcome outcome;
   HDScreen s;
   s.colors = colors;
-  s.LoadInstrumentFont();
+  s.loadInstrumentFont();
   SetRecord(s, file, localeId);
   s.lineFactor = 1.6f;
   s.printing = 1;
-  s.conclusionLines = fields.conclusionLines;
+  s.conclusionLines = fields.conclusion;
   s.operatorText = fields.operatorName;
   if (!printer.beginDoc("View Tervik files")) {
-    outcome.result = PrintResult::NotStarted;
+    outcome.result = printing::PrintStatus::NotStarted;
     return outcome;
   }
   const int pw = printer.pageWidth(), ph = printer.pageHeight();
@@ -74,12 +65,12 @@ PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& fil
   s.PaintBackground();
   outcome.sweepOk = FillRaster(s);
   s.textY = s.topY + 20;
-  s.protocolText = fields.protocol;
-  s.objectText = fields.object;
+  s.protocolText = fields.protocolNumber;
+  s.objectText = fields.objectName;
   DrawPrintHeader(s);
   s.PaintRaster();
   DrawParameterText(s);
-  if (!printer.endDoc()) outcome.result = PrintResult::WriteFailed;
+  outcome.result = printing::endStatus(printer.endDoc());
   outcome.zoom = z;
   outcome.marginX = s.marginX;
   return outcome;

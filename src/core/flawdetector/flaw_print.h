@@ -3,26 +3,18 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "core/datafiles/loaded_file.h"
 #include "core/flawdetector/hd_screen.h"
 #include "core/gfx/printer.h"
+#include "core/printing/print_status.h"
+#include "core/protocol/protocol_fields.h"
 
 namespace flaw {
 
-// The protocol fields as the window holds them.
-struct ProtocolFields {
-  std::string protocol;                      // ProtEdt
-  std::string object;                        // ObjEdt
-  std::vector<std::string> conclusionLines;  // ZaklMem, line by line
-  std::string operatorName;                  // DefEdt
-};
-
-enum class PrintResult { Printed, NotStarted, WriteFailed };
-
+// The status of the page and the scale it was printed at.
 struct PrintOutcome {
-  PrintResult result = PrintResult::Printed;
+  printing::PrintStatus result = printing::PrintStatus::Printed;
   bool sweepOk = true;  // false: the gates were left out, as on screen
   int zoom = 0;         // printer pixels per raster cell
   int marginX = 0;
@@ -33,7 +25,8 @@ void DrawPrintHeader(HDScreen& s);
 
 // Prints the record on one page. The screen's own HDScreen is not touched: the caller
 // redraws its picture afterwards.
-PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& file, const ProtocolFields& fields,
-                         const std::array<gfx::Color, 6>& colors, const std::string& localeId);
+PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& file,
+                         const protocol::ProtocolFields& fields, const std::array<gfx::Color, 6>& colors,
+                         const std::string& localeId);
 
 }  // namespace flaw

@@ -62,7 +62,7 @@ void HDScreen::LoadGlyph(int i, const GlyphImage& image) {
   for (std::size_t k = 0; k < image.size(); ++k) glyphs[std::size_t(i)][k] = image[k] == 0 ? kInkCell : kEmpty;
 }
 
-void HDScreen::LoadInstrumentFont() {
+void HDScreen::loadInstrumentFont() {
   for (int g = 0; g < kFontGlyphs; ++g) LoadGlyph(g, GlyphPicture(g));
 }
 
@@ -116,6 +116,18 @@ void HDScreen::DrawPaddedTenths(int x, int y, std::uint32_t v) {
     DrawChar(x, y, static_cast<unsigned char>(c));
     x += 6;
   }
+}
+
+bool HDScreen::zoomIn() {
+  if (zoomX < kMaxZoom) ++zoomX;
+  if (zoomY < kMaxZoom) ++zoomY;
+  return zoomX >= kMaxZoom || zoomY >= kMaxZoom;
+}
+
+bool HDScreen::zoomOut() {
+  if (zoomX > kMinZoom) --zoomX;
+  if (zoomY > kMinZoom) --zoomY;
+  return zoomX <= kMinZoom || zoomY <= kMinZoom;
 }
 
 void HDScreen::AttachCanvas(gfx::Canvas* canvas) {

@@ -23,6 +23,10 @@ enum CellIndex : std::uint8_t { kEmpty = 0, kGridCell = 1, kTraceCell = 2, kInkC
 // The instrument's colours before the settings give any: white, blue grid, black trace, green digits.
 constexpr std::array<gfx::Color, 6> kDefaultFlawColors = {0xFFFFFF, 0xFF0000, 0x000000, 0x008000, 0x000000, 0x000000};
 
+// Screen pixels per raster cell: the view zooms in and out between these, starting at 3.
+constexpr int kMinZoom = 1;
+constexpr int kMaxZoom = 10;
+
 // A 5 x 7 picture of a glyph, as the image list holds it: pixel (column c, row r) at 7 * c + r.
 using GlyphImage = std::array<gfx::Color, 35>;
 
@@ -83,13 +87,18 @@ struct HDScreen {
 
   // Font and numbers; (x, y) is the top-left cell, the glyph reaches 6 rows down.
   void LoadGlyph(int i, const GlyphImage& image);
-  void LoadInstrumentFont();
+  void loadInstrumentFont();
   void DrawGlyph(int x, int y, int g);
   void DrawChar(int x, int y, unsigned char ch);  // ch: a Windows-1251 code
   void DrawSmallDigit(int x, int y, char ch);
   void DrawTenths(int x, int y, std::uint32_t v);
   void DrawTenthsWithPoint(int x, int y, std::uint32_t v);
   void DrawPaddedTenths(int x, int y, std::uint32_t v);
+
+  // One zoom step in or out on both axes, never past kMaxZoom or kMinZoom; true when that
+  // limit is reached, so that the step's button is disabled.
+  bool zoomIn();
+  bool zoomOut();
 
   // Canvas side.
   void AttachCanvas(gfx::Canvas* canvas);

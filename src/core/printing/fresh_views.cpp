@@ -16,10 +16,7 @@ FreshViews::FreshViews(const datafiles::LoadedFile& file, const text::NumberForm
     thickness::buildThicknessChart(chart_, file, all_.extremes, thicknessColors, nf);
     thickness::setBeginPosition(chart_);
   } else if (file.DauOpen()) {
-    map_.SetNumberFormat(nf);
-    map_.SetColors(defectColors);
-    map_.SetHeader(&file.map);
-    map_.SetCells(file.body.data(), file.body.size());
+    defectmap::bindMap(map_, file, defectColors, nf);
   }
 }
 
@@ -43,7 +40,7 @@ std::vector<std::string> FreshViews::previewLines(const std::string& fileName) {
   PreviewSources s;
   s.fileName = fileName;
   s.protocol = protocol_;
-  s.header = BuildReportHeader(file_, {protocol_.protocolNumber, protocol_.objectName}, threshold(), nf_);
+  s.header = BuildReportHeader(file_, protocol_, threshold(), nf_);
   if (file_.DtmOpen()) s.table = &all_.table;
   if (file_.DauOpen()) s.map = &map_;
   return BuildPreviewText(file_, s);

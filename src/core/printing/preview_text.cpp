@@ -14,7 +14,7 @@ using text::Msg;
 
 }  // namespace
 
-void AppendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines) {
+void appendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines) {
   const std::size_t rows = table.rowCount();
   if (rows == 0) return;
   lines.reserve(lines.size() + rows);
@@ -42,7 +42,7 @@ std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, con
   lines.push_back(h[7] + " \t" + h[8] + "\t" + h[9] + "\t" + h[10]);
 
   if (file.DtmOpen()) {
-    if (s.table) AppendValueTableLines(*s.table, lines);
+    if (s.table) appendValueTableLines(*s.table, lines);
   } else if (s.map) {
     s.map->BuildTextTable(lines);
   }

@@ -25,7 +25,7 @@ struct PreviewSources {
   ReportHeader header;
   protocol::ProtocolFields protocol;
   const thickness::ValueTable* table = nullptr;
-  defectmap::DefectMap* map = nullptr;
+  const defectmap::DefectMap* map = nullptr;
 };
 
 // The preview lines, tabs included. The caller loads the protocol and builds the header
@@ -33,6 +33,6 @@ struct PreviewSources {
 std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, const PreviewSources& sources);
 
 // The thickness grid's lines of the preview: the header row, then every data row.
-void AppendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines);
+void appendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines);
 
 }  // namespace printing

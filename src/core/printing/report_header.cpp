@@ -32,7 +32,7 @@ std::string diameterLine(std::uint16_t diameter) {
 
 }  // namespace
 
-ReportHeader BuildReportHeader(const datafiles::LoadedFile& file, const HeaderProtocol& protocol,
+ReportHeader BuildReportHeader(const datafiles::LoadedFile& file, const protocol::ProtocolFields& protocol,
                                std::uint16_t thkThreshold, const text::NumberFormat& nf) {
   using L = datafiles::HeaderLabel;
   const auto texts = datafiles::HeaderTexts(file, nf);

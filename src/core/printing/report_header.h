@@ -6,23 +6,19 @@
 #include <string>
 
 #include "core/datafiles/loaded_file.h"
+#include "core/protocol/protocol_fields.h"
 #include "core/text/numfmt.h"
 
 namespace printing {
 
 using ReportHeader = std::array<std::string, 11>;
 
-// The two protocol fields the header shows (UTF-8): ProtEdt and ObjEdt.
-struct HeaderProtocol {
-  std::string protocolNumber;
-  std::string objectName;
-};
-
 // Lines 0 to 10 as the printout and the preview use them. A .DTM file takes its unit
 // number, diameter and the threshold (`ThkThreshold`, tenths of a millimetre) from the
 // thickness header; any other kind takes unit number, diameter and nominal thickness from
 // the defect-map header. The remaining lines are the header panel's label texts.
-ReportHeader BuildReportHeader(const datafiles::LoadedFile& file, const HeaderProtocol& protocol,
+// Of the protocol, the header shows the protocol number and the object name.
+ReportHeader BuildReportHeader(const datafiles::LoadedFile& file, const protocol::ProtocolFields& protocol,
                                std::uint16_t thkThreshold, const text::NumberFormat& nf);
 
 }  // namespace printing

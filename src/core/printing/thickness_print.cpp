@@ -42,29 +42,29 @@ int continueConclusion(gfx::Printer& p, const ThicknessPageMetrics& m, const Thi
                        const std::vector<std::string>& lines, std::size_t& idx) {
   p.newPage();
   gfx::Canvas& c = p.canvas();
-  SetThicknessPrintFont(c);
+  setThicknessPrintFont(c);
   int y = HeaderBlock(c, r.header, m.Wp);
   y = ConclusionBlock(c, m, y, lines, idx, true);
-  GraphicPageLabel(c, m, p.pageNumber());
+  graphicPageLabel(c, m, p.pageNumber());
   return y;
 }
 
-PrintStatus finish(gfx::Printer& p) { return p.endDoc() ? PrintStatus::Printed : PrintStatus::WriteFailed; }
+PrintStatus finish(gfx::Printer& p) { return endStatus(p.endDoc()); }
 
 }  // namespace
 
-gfx::Rect ChartBand(int pageWidth, int pageHeight) {
+gfx::Rect chartBand(int pageWidth, int pageHeight) {
   const int side = int(pageWidth * 0.05);
   return gfx::Rect{side, int(pageHeight * 0.25), pageWidth - side, pageHeight - int(pageHeight * 0.5)};
 }
 
-int RowsPerPage(int Hp, int lineH, int gap) {
+int rowsPerPage(int Hp, int lineH, int gap) {
   const int step = lineH + gap;
   if (step <= 0) return 1;
   return std::max(1, (Hp - 9 * lineH - 8 * gap - 70) / step);
 }
 
-std::vector<RowRange> TablePages(std::size_t dataRows, int perPage) {
+std::vector<RowRange> tablePages(std::size_t dataRows, int perPage) {
   const std::size_t first = std::size_t(std::max(1, perPage));
   std::vector<RowRange> pages;
   pages.push_back(RowRange{1, std::min(first, dataRows)});
@@ -78,13 +78,13 @@ std::vector<RowRange> TablePages(std::size_t dataRows, int perPage) {
   return pages;
 }
 
-PrintStatus PrintThicknessGraphic(gfx::Printer& p, const ThicknessReport& r) {
+PrintStatus printThicknessGraphic(gfx::Printer& p, const ThicknessReport& r) {
   if (!p.beginDoc(kJobTitle)) return PrintStatus::NotStarted;
   const std::vector<std::string> lines = printableLines(r.conclusion);
   gfx::Canvas& c = p.canvas();
-  SetThicknessPrintFont(c);
-  const ThicknessPageMetrics m = MeasureThicknessPage(c, p.pageWidth(), p.pageHeight());
-  const gfx::Rect band = ChartBand(p.pageWidth(), p.pageHeight());
+  setThicknessPrintFont(c);
+  const ThicknessPageMetrics m = measureThicknessPage(c, p.pageWidth(), p.pageHeight());
+  const gfx::Rect band = chartBand(p.pageWidth(), p.pageHeight());
 
   HeaderBlock(c, r.header, m.Wp);
   int y = LegendBlock(c, m.Wp, band.bottom, r.nominalMm, m.lineH, r.nf);
@@ -92,22 +92,22 @@ PrintStatus PrintThicknessGraphic(gfx::Printer& p, const ThicknessReport& r) {
   y = ConclusionBlock(c, m, y, lines, idx);
   const bool onePage = idx >= lines.size();
   if (onePage) FooterBlock(c, m, y, r.lengthMm, r.operatorName, 1);
-  GraphicPageLabel(c, m, p.pageNumber());
+  graphicPageLabel(c, m, p.pageNumber());
   if (r.chart) drawChart(c, *r.chart, band, p.dpi());
   if (!onePage) {
     while (idx < lines.size()) y = continueConclusion(p, m, r, lines, idx);
     gfx::Canvas& last = p.canvas();
-    SetThicknessPrintFont(last);
+    setThicknessPrintFont(last);
     FooterBlock(last, m, y, r.lengthMm, r.operatorName, p.pageNumber());
   }
   return finish(p);
 }
 
-PrintStatus PrintThicknessText(gfx::Printer& p, const ThicknessReport& r) {
+PrintStatus printThicknessText(gfx::Printer& p, const ThicknessReport& r) {
   if (!p.beginDoc(kJobTitle)) return PrintStatus::NotStarted;
   const std::vector<std::string> lines = printableLines(r.conclusion);
-  SetThicknessPrintFont(p.canvas());
-  const ThicknessPageMetrics m = MeasureThicknessPage(p.canvas(), p.pageWidth(), p.pageHeight());
+  setThicknessPrintFont(p.canvas());
+  const ThicknessPageMetrics m = measureThicknessPage(p.canvas(), p.pageWidth(), p.pageHeight());
   const int step = m.lineH + m.gap;
   const thickness::ValueTable empty;
   const thickness::ValueTable& table = r.table ? *r.table : empty;
@@ -119,13 +119,13 @@ PrintStatus PrintThicknessText(gfx::Printer& p, const ThicknessReport& r) {
     gfx::Canvas& c = p.canvas();
     y = HeaderBlock(c, r.header, m.pageWidth - 400);
     c.textOut(400, y, text::msg(text::Msg::undertol));
-    TablePageLabel(c, m, p.pageNumber());
+    tablePageLabel(c, m, p.pageNumber());
   } else {
-    const std::vector<RowRange> pages = TablePages(dataRows, RowsPerPage(m.Hp, m.lineH, m.gap));
+    const std::vector<RowRange> pages = tablePages(dataRows, rowsPerPage(m.Hp, m.lineH, m.gap));
     for (std::size_t i = 0; i < pages.size(); ++i) {
       if (i > 0) {
         p.newPage();
-        SetThicknessPrintFont(p.canvas());
+        setThicknessPrintFont(p.canvas());
       }
       gfx::Canvas& c = p.canvas();
       y = HeaderBlock(c, r.header, m.pageWidth - 400);
@@ -141,7 +141,7 @@ PrintStatus PrintThicknessText(gfx::Printer& p, const ThicknessReport& r) {
         y += step;
         for (int col = 0; col < 5; ++col) c.textOut(xs[col], y, table.cell(row, col));
       }
-      TablePageLabel(c, m, p.pageNumber());
+      tablePageLabel(c, m, p.pageNumber());
       if (i + 1 < pages.size())
         c.textOut(200, y + m.lineH + 2 * m.gap, std::string(protocol::kDefCaption) + " " + r.operatorName);
     }
@@ -149,12 +149,12 @@ PrintStatus PrintThicknessText(gfx::Printer& p, const ThicknessReport& r) {
 
   y += 2 * m.gap + m.lineH;
   std::size_t idx = 0;
-  if (!ConclusionLineFits(m, y)) {
+  if (!conclusionLineFits(m, y)) {
     // The table filled the sheet: the conclusion and footer start a new one.
     p.newPage();
-    SetThicknessPrintFont(p.canvas());
+    setThicknessPrintFont(p.canvas());
     y = HeaderBlock(p.canvas(), r.header, m.Wp);
-    GraphicPageLabel(p.canvas(), m, p.pageNumber());
+    graphicPageLabel(p.canvas(), m, p.pageNumber());
   }
   y = ConclusionBlock(p.canvas(), m, y, lines, idx);
   while (idx < lines.size()) y = continueConclusion(p, m, r, lines, idx);

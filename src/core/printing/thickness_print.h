@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/gfx/printer.h"
+#include "core/printing/print_status.h"
 #include "core/printing/report_header.h"
 #include "core/text/numfmt.h"
 
@@ -28,11 +29,9 @@ struct ThicknessReport {
   text::NumberFormat nf;
 };
 
-enum class PrintStatus { Printed, NotStarted, WriteFailed };
-
 // The chart's band of the graphic page: 5 % of the page width off the left and right,
 // from one quarter to one half of the page height.
-gfx::Rect ChartBand(int pageWidth, int pageHeight);
+gfx::Rect chartBand(int pageWidth, int pageHeight);
 
 // Data rows of a table page, as indexes into rows 1 .. RowCount - 1 of the grid.
 struct RowRange {
@@ -43,14 +42,14 @@ struct RowRange {
 
 // Data rows that fit on the first table page: (H' - 9 lineH - 8 gap - 70) div (lineH + gap),
 // at least one so that every page advances.
-int RowsPerPage(int Hp, int lineH, int gap);
+int rowsPerPage(int Hp, int lineH, int gap);
 
 // The pages of a table with dataRows data rows: the first takes perPage rows, every later
 // one perPage + 1 (or all that are left). Always at least one page (a table without data
 // rows prints its header row alone).
-std::vector<RowRange> TablePages(std::size_t dataRows, int perPage);
+std::vector<RowRange> tablePages(std::size_t dataRows, int perPage);
 
-PrintStatus PrintThicknessGraphic(gfx::Printer& printer, const ThicknessReport& report);
-PrintStatus PrintThicknessText(gfx::Printer& printer, const ThicknessReport& report);
+PrintStatus printThicknessGraphic(gfx::Printer& printer, const ThicknessReport& report);
+PrintStatus printThicknessText(gfx::Printer& printer, const ThicknessReport& report);
 
 }  // namespace printing

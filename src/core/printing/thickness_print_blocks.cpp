@@ -22,27 +22,21 @@ int pageLabelWidth(gfx::Canvas& c, int pageNo) { return c.textWidth(msg(Msg::pag
 
 }  // namespace
 
-gfx::Font ThicknessPrintFont() {
-  gfx::Font f;
-  f.name = "Courier New";
-  f.pointSize = 10;
-  f.color = gfx::kBlack;
-  return f;
-}
+gfx::Font thicknessPrintFont() { return gfx::Font{"Courier New", 0, 10, gfx::kBlack}; }
 
-void SetThicknessPrintFont(gfx::Canvas& c) {
-  c.setFont(ThicknessPrintFont());
+void setThicknessPrintFont(gfx::Canvas& c) {
+  c.setFont(thicknessPrintFont());
   c.setPen(gfx::Pen{});
   whiteBrush(c);
 }
 
-ThicknessPageMetrics MeasureThicknessPage(gfx::Canvas& c, int pageWidth, int pageHeight) {
+ThicknessPageMetrics measureThicknessPage(gfx::Canvas& c, int pageWidth, int pageHeight) {
   ThicknessPageMetrics m;
   m.pageWidth = pageWidth;
   m.pageHeight = pageHeight;
   m.Wp = pageWidth - 400;
   m.Hp = pageHeight - 400;
-  m.lineH = std::abs(c.textHeight(std::to_string(ThicknessPrintFont().pointSize)));
+  m.lineH = std::abs(c.textHeight(std::to_string(thicknessPrintFont().pointSize)));
   m.gap = m.lineH / 2;
   return m;
 }
@@ -112,7 +106,7 @@ int LegendBlock(gfx::Canvas& c, int width, int y, int N, int lineH, const text::
   return g + 10 * lineH + 20;
 }
 
-bool ConclusionLineFits(const ThicknessPageMetrics& m, int y) {
+bool conclusionLineFits(const ThicknessPageMetrics& m, int y) {
   // The line itself, the three footer lines below it, a gap above the page label.
   const int step = m.lineH + m.gap;
   return y + 4 * step + m.lineH <= m.pageHeight - 200 - m.gap;
@@ -125,7 +119,7 @@ int ConclusionBlock(gfx::Canvas& c, const ThicknessPageMetrics& m, int y, const 
   c.textOut(200, y, caption);
   const int x = c.textWidth(caption) + 230;
   bool first = true;
-  while (idx < lines.size() && ((first && atLeastOne) || ConclusionLineFits(m, y))) {
+  while (idx < lines.size() && ((first && atLeastOne) || conclusionLineFits(m, y))) {
     c.textOut(x, y, lines[idx]);
     y += m.lineH + m.gap;
     ++idx;
@@ -145,12 +139,12 @@ void FooterBlock(gfx::Canvas& c, const ThicknessPageMetrics& m, int y, unsigned 
   c.textOut(200, y + step, msg(Msg::allist) + std::to_string(sheets));
 }
 
-void GraphicPageLabel(gfx::Canvas& c, const ThicknessPageMetrics& m, int pageNo) {
+void graphicPageLabel(gfx::Canvas& c, const ThicknessPageMetrics& m, int pageNo) {
   whiteBrush(c);
   c.textOut(m.Wp - pageLabelWidth(c, pageNo), m.pageHeight - 200, pageLabel(pageNo));
 }
 
-void TablePageLabel(gfx::Canvas& c, const ThicknessPageMetrics& m, int pageNo) {
+void tablePageLabel(gfx::Canvas& c, const ThicknessPageMetrics& m, int pageNo) {
   whiteBrush(c);
   c.textOut(m.pageWidth - pageLabelWidth(c, pageNo) - 200, m.pageHeight - 200, pageLabel(pageNo));
 }

@@ -22,10 +22,10 @@ struct ThicknessPageMetrics {
 };
 
 // "Courier New", size 10, black: the font of every thickness printout.
-gfx::Font ThicknessPrintFont();
+gfx::Font thicknessPrintFont();
 // Sets the print font and a white brush on the canvas (text cells print on white).
-void SetThicknessPrintFont(gfx::Canvas& c);
-ThicknessPageMetrics MeasureThicknessPage(gfx::Canvas& c, int pageWidth, int pageHeight);
+void setThicknessPrintFont(gfx::Canvas& c);
+ThicknessPageMetrics measureThicknessPage(gfx::Canvas& c, int pageWidth, int pageHeight);
 
 // "Результаты  толщинометрии" and the eleven header lines; returns the y below them.
 int HeaderBlock(gfx::Canvas& c, const ReportHeader& header, int width);
@@ -35,7 +35,7 @@ int HeaderBlock(gfx::Canvas& c, const ReportHeader& header, int width);
 int LegendBlock(gfx::Canvas& c, int width, int y, int N, int lineH, const text::NumberFormat& nf);
 
 // True when a conclusion line at y still leaves room for the footer above the page label.
-bool ConclusionLineFits(const ThicknessPageMetrics& m, int y);
+bool conclusionLineFits(const ThicknessPageMetrics& m, int y);
 
 // The conclusion caption at (200, y) and the memo lines from idx on, one per line, while
 // they fit on the page (at least one when atLeastOne, so that a sheet always advances);
@@ -49,7 +49,7 @@ void FooterBlock(gfx::Canvas& c, const ThicknessPageMetrics& m, int y, unsigned 
 
 // "Лист N" at the foot of a page: the graphic page's place (right edge at W') and the
 // table pages' place (right edge 200 pixels from the page edge).
-void GraphicPageLabel(gfx::Canvas& c, const ThicknessPageMetrics& m, int pageNo);
-void TablePageLabel(gfx::Canvas& c, const ThicknessPageMetrics& m, int pageNo);
+void graphicPageLabel(gfx::Canvas& c, const ThicknessPageMetrics& m, int pageNo);
+void tablePageLabel(gfx::Canvas& c, const ThicknessPageMetrics& m, int pageNo);
 
 }  // namespace printing

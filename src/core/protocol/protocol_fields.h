@@ -14,6 +14,13 @@ inline constexpr std::string_view kObjCaption = "Объект:";
 inline constexpr std::string_view kDefCaption = "Дефектоскопист:";
 inline constexpr std::string_view kZaklCaption = "Заключение:";
 
+// The captions of the panel's labels ProtLb and ObjLb, which a map printout writes directly
+// before the protocol number and the object name.
+struct LabelCaptions {
+  std::string protocol{kProtCaption};
+  std::string object{kObjCaption};
+};
+
 // Most characters the operator may type into each field.
 inline constexpr int kProtMaxLength = 35;
 inline constexpr int kObjMaxLength = 60;

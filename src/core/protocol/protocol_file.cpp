@@ -10,7 +10,6 @@
 #include "core/io/atomic_file.h"
 #include "core/protocol/protocol_name.h"
 #include "core/protocol/protocol_text.h"
-#include "core/text/messages.h"
 
 namespace protocol {
 namespace {
@@ -20,8 +19,7 @@ namespace fs = std::filesystem;
 SaveOutcome failure(const std::string& protocolName) {
   SaveOutcome out;
   out.protocolName = protocolName;
-  out.message = text::msg(text::Msg::fil) + protocolName + text::msg(text::Msg::notopen);
-  out.title = "ERROR";
+  out.refusal = text::Refusal{{text::notOpenText(protocolName)}, "ERROR"};
   return out;
 }
 

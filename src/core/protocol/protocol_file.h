@@ -6,15 +6,16 @@
 #include <string_view>
 
 #include "core/protocol/protocol_fields.h"
+#include "core/text/refusal.h"
 
 namespace protocol {
 
-// The outcome of a save; on failure the message box text and title to show.
+// The outcome of a save; on failure "   Файл: " + protocol file name + "\n Открыть невозможно"
+// under the title "ERROR".
 struct SaveOutcome {
   bool ok = false;
   std::string protocolName;
-  std::string message;  // "   Файл: " + protocol file name + "\n Открыть невозможно"
-  std::string title;    // "ERROR"
+  text::Refusal refusal;
 };
 
 // Writes the protocol of a data file. The new content goes to a temporary file in the same

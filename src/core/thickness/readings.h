@@ -100,8 +100,6 @@ class OverallExtremes {
  public:
   void add(const RowExtremes& row);
   ThkExtremes result() const;
-  std::uint32_t maxMicrometres() const { return max_; }
-  std::uint32_t minMicrometres() const { return min_; }
 
  private:
   std::uint32_t max_ = 0;

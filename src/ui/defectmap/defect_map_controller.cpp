@@ -107,8 +107,8 @@ DefectMapController::DefectMapController(ViewHost& host) : host_(host) {
   outer->addLayout(column, 1);
 
   scrollAdapter_ = std::make_unique<ScrollBarAdapter>(ADScrollBar1);
-  map_.SetColors(host_.appSettings().DefectColors);
-  map_.SetNumberFormat(host_.numberFormat());
+  map_.setColors(host_.appSettings().DefectColors);
+  map_.setNumberFormat(host_.numberFormat());
 
   ADImage->onResize = [this] { ADPanelResize(); };
   ADImage->onMouseDown = [this](int x) { ADImageMouseDown(x); };
@@ -154,16 +154,7 @@ void DefectMapController::addPrintSources(printing::PrintSources& s) { s.map = &
 bool DefectMapController::active() const { return host_.file().kind == datafiles::FileKind::Dau && !host_.printing(); }
 
 void DefectMapController::follow() {
-  const datafiles::LoadedFile& f = host_.file();
-  if (f.kind == datafiles::FileKind::Dau) {
-    map_.SetHeader(&f.map);
-    map_.SetCells(f.body.data(), f.body.size());
-  } else {
-    map_.SetHeader(nullptr);
-    map_.ClearCells();
-  }
-  map_.SetColors(host_.appSettings().DefectColors);
-  map_.SetNumberFormat(host_.numberFormat());
+  defectmap::bindMap(map_, host_.file(), host_.appSettings().DefectColors, host_.numberFormat());
 }
 
 void DefectMapController::repaint() { ADImage->update(); }

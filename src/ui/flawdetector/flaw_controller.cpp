@@ -85,7 +85,7 @@ FlawController::FlawController(ViewHost& host) : host_(host) {
   HDLImage->installEventFilter(this);
 
   screen_.colors = host_.appSettings().FlawColors;
-  screen_.LoadInstrumentFont();
+  screen_.loadInstrumentFont();
 
   connectActions();
 }
@@ -102,8 +102,10 @@ void FlawController::connectActions() {
 
 void FlawController::syncZoomActions() {
   const ViewActions& a = host_.viewActions();
-  setZoomAction(a.AIncrease, screen_.zoomX < 10 && screen_.zoomY < 10, kImgZoomInEnabled, kImgZoomInDisabled);
-  setZoomAction(a.ADecrease, screen_.zoomX > 1 && screen_.zoomY > 1, kImgZoomOutEnabled, kImgZoomOutDisabled);
+  setZoomAction(a.AIncrease, screen_.zoomX < flaw::kMaxZoom && screen_.zoomY < flaw::kMaxZoom, kImgZoomInEnabled,
+                kImgZoomInDisabled);
+  setZoomAction(a.ADecrease, screen_.zoomX > flaw::kMinZoom && screen_.zoomY > flaw::kMinZoom, kImgZoomOutEnabled,
+                kImgZoomOutDisabled);
 }
 
 FlawController::~FlawController() {
@@ -160,7 +162,7 @@ void FlawController::load() {
   HDLImage->setFixedHeight((shown_.flaw.Flags & datafiles::kFlagTvgMode) == 1 ? 230 : 160);
   textImage_ = QImage(std::max(1, HDLImage->width()), HDLImage->height(), QImage::Format_RGB32);
   textImage_.fill(qtx::toQColor(gfx::sys::kAppWorkSpace));
-  screen_.LoadInstrumentFont();
+  screen_.loadInstrumentFont();
   // Zoom is back at 3: both zoom actions work again.
   syncZoomActions();
   bool sweepOk = true;
@@ -186,7 +188,7 @@ void FlawController::RedrawScreen() {
   });
 }
 
-flaw::PrintOutcome FlawController::printScreen(gfx::Printer& printer, const flaw::ProtocolFields& fields) {
+flaw::PrintOutcome FlawController::printScreen(gfx::Printer& printer, const protocol::ProtocolFields& fields) {
   syncColors();
   const flaw::PrintOutcome outcome =
       flaw::PrintScreen(printer, shown_, fields, screen_.colors, host_.appSettings().localeId);
@@ -216,24 +218,22 @@ bool FlawController::eventFilter(QObject* watched, QEvent* event) {
 
 bool FlawController::ZoomInScreen() {
   screen_.textY = screen_.topY;
-  if (screen_.zoomX < 10) ++screen_.zoomX;
-  if (screen_.zoomY < 10) ++screen_.zoomY;
+  const bool atLimit = screen_.zoomIn();
   draw([&] {
     screen_.PaintBackground();
     screen_.PaintRaster();
   });
-  return screen_.zoomX >= 10 || screen_.zoomY >= 10;
+  return atLimit;
 }
 
 bool FlawController::ZoomOutScreen() {
   screen_.textY = screen_.topY;
-  if (screen_.zoomX > 1) --screen_.zoomX;
-  if (screen_.zoomY > 1) --screen_.zoomY;
+  const bool atLimit = screen_.zoomOut();
   draw([&] {
     screen_.PaintBackground();
     screen_.PaintRaster();
   });
-  return screen_.zoomX <= 1 || screen_.zoomY <= 1;
+  return atLimit;
 }
 
 void FlawController::AIncreaseExecute() {

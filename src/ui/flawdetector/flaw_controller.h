@@ -37,14 +37,14 @@ class FlawController : public QObject, public View {
   void HDefPanelResize();
   // Rebuilds the raster and repaints picture and parameter text (after colour changes and printing).
   void RedrawScreen();
-  // True when the zoom limit (10 in, 1 out) has been reached.
+  // True when the zoom limit (kMaxZoom in, kMinZoom out) has been reached.
   bool ZoomInScreen();
   bool ZoomOutScreen();
   void AIncreaseExecute();
   void ADecreaseExecute();
   // PrintScreen for the print command: the shown record on one page with the protocol fields,
   // then the screen picture redrawn.
-  flaw::PrintOutcome printScreen(gfx::Printer& printer, const flaw::ProtocolFields& fields);
+  flaw::PrintOutcome printScreen(gfx::Printer& printer, const protocol::ProtocolFields& fields);
 
   // Colour items in menu order 0..5: "Фон", "Сетка", "График", "Цифры", "Строб", "Текст".
   void changeColor(int item);

@@ -8,7 +8,7 @@
 
 #include "core/printing/preview_text.h"
 #include "core/printing/report_header.h"
-#include "core/text/messages.h"
+#include "core/text/refusal.h"
 #include "qt/qt_printer.h"
 #include "ui/host/view.h"
 #include "ui/host/view_host.h"
@@ -67,7 +67,7 @@ printing::PrintSources PrintController::sources() {
 
 printing::PrintStatus PrintController::printOn(gfx::Printer& printer, printing::PrintMode mode) {
   host_.setPrinting(true);
-  const printing::PrintStatus status = printing::PrintFile(printer, host_.file(), mode, sources());
+  const printing::PrintStatus status = printing::printFile(printer, host_.file(), mode, sources());
   host_.setPrinting(false);
   if (View* view = host_.fileView()) view->printed();
   return status;
@@ -94,7 +94,7 @@ void PrintController::run(Target target) {
     if (pdf.isEmpty()) return;
     qtx::QtPrinter printer(pdf);
     if (printOn(printer, mode) != printing::PrintStatus::Printed)
-      host_.dialogs().message(qs(text::msg(text::Msg::fil)) + pdf + qs(text::msg(text::Msg::notopen)));
+      host_.dialogs().message(qs(text::notOpenText(pdf.toStdString())));
     return;
   }
 
@@ -119,8 +119,7 @@ std::vector<std::string> PrintController::BuildPreviewText() {
   s.table = shown.table;
   s.map = shown.map;
   s.fileName = host_.currentFileName().toStdString();
-  s.header = printing::BuildReportHeader(file, {s.protocol.protocolNumber, s.protocol.objectName}, threshold,
-                                         host_.numberFormat());
+  s.header = printing::BuildReportHeader(file, s.protocol, threshold, host_.numberFormat());
   return printing::BuildPreviewText(file, s);
 }
 

@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/text/messages.h"
+#include "core/text/refusal.h"
 #include "ui/host/view_host.h"
 
 namespace ui {
@@ -81,9 +81,7 @@ void TViewForm::ToolButton1Click() {
       const QByteArray bytes = (ViewEdit->toPlainText() + '\n').toUtf8();
       ok = file.write(bytes) == bytes.size() && file.commit();
     }
-    if (!ok)
-      host_.dialogs().message(QString::fromStdString(text::msg(text::Msg::fil)) + name +
-                              QString::fromStdString(text::msg(text::Msg::notopen)));
+    if (!ok) host_.dialogs().message(QString::fromStdString(text::notOpenText(name.toStdString())));
   }
   close();
 }

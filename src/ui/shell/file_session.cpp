@@ -63,14 +63,14 @@ void FileSession::followDirectory(const QString& name) {
 }
 
 bool FileSession::load(const QString& name, const QString& beforeNotOpen, datafiles::LoadedFile& file) {
-  datafiles::OpenResult r = datafiles::LoadDataFile(qtx::ss(name));
+  datafiles::OpenResult r = datafiles::loadDataFile(qtx::ss(name));
   if (r.ok) {
     file = std::move(r.file);
     return true;
   }
   // The reader's own message first, then the shell's.
-  for (const auto& msg : r.messages) dialogs_.message(qs(msg));
-  dialogs_.message(qs(text::msg(Msg::fil)) + "\n" + name + beforeNotOpen + qs(text::msg(Msg::notopen)));
+  for (const auto& msg : datafiles::openRefusal(r, qtx::ss(name), qtx::ss(beforeNotOpen)).messages)
+    dialogs_.message(qs(msg));
   return false;
 }
 

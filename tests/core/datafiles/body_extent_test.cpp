@@ -10,7 +10,7 @@ namespace {
 
 datafiles::LoadedFile loaded(const testsupport::MapLikeFields& fields) {
   datafiles::OpenResult r =
-      datafiles::LoadDataBytes(fields.type == 1 ? "run.DTM" : "map.DAU", testsupport::buildMapLike(fields));
+      datafiles::loadDataBytes(fields.type == 1 ? "run.DTM" : "map.DAU", testsupport::buildMapLike(fields));
   EXPECT_TRUE(r.ok);
   return std::move(r.file);
 }

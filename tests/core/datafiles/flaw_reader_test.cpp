@@ -7,7 +7,7 @@
 
 namespace {
 
-using datafiles::LoadDataBytes;
+using datafiles::loadDataBytes;
 using testsupport::Bytes;
 using testsupport::FlawFields;
 
@@ -17,8 +17,8 @@ TEST(FlawRecord, PlainFormLengths) {
   s.objectName = "Труба 3";
   Bytes b = testsupport::buildFlaw(s);
   EXPECT_EQ(b.size(), 252u);
-  auto r = LoadDataBytes("r.DHN", b);
-  ASSERT_TRUE(r.ok) << (r.messages.empty() ? "" : r.messages[0]);
+  auto r = loadDataBytes("r.DHN", b);
+  ASSERT_TRUE(r.ok) << (r.refusal.messages.empty() ? "" : r.refusal.messages[0]);
   EXPECT_EQ(r.file.flaw.ObjectName, "Труба 3");
   EXPECT_EQ(r.file.flaw.TvgCount, 0);
   EXPECT_EQ(r.file.HeaderSize, 80);
@@ -29,21 +29,21 @@ TEST(FlawRecord, PlainFormLengths) {
   s.tvgCountByte = 0;  // one TVG point: the 64-byte header
   b = testsupport::buildFlaw(s);
   EXPECT_EQ(b.size(), 204u);
-  r = LoadDataBytes("r.dhn", b);
+  r = loadDataBytes("r.dhn", b);
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.file.HeaderSize, 64);
-  EXPECT_FALSE(LoadDataBytes("r.dht", b).ok);  // type 3 is a .DHN
+  EXPECT_FALSE(loadDataBytes("r.dht", b).ok);  // type 3 is a .DHN
 }
 
 TEST(FlawRecord, LengthMustMatch) {
   FlawFields s;
   Bytes b = testsupport::buildFlaw(s);
   b.push_back(0);
-  auto r = LoadDataBytes("r.dhn", b);
+  auto r = loadDataBytes("r.dhn", b);
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка длины файла \nr.dhn"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка длины файла \nr.dhn"});
   s.sweepRange = 0;  // a zero sweep never matches a real length
-  EXPECT_FALSE(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).ok);
+  EXPECT_FALSE(loadDataBytes("r.dhn", testsupport::buildFlaw(s)).ok);
 }
 
 TEST(FlawRecord, ExtendedFormsAndChecksumOverTheExtension) {
@@ -55,20 +55,20 @@ TEST(FlawRecord, ExtendedFormsAndChecksumOverTheExtension) {
   s.extraGateOn = 1;
   Bytes b = testsupport::buildFlaw(s);
   EXPECT_EQ(b.size(), 263u);
-  auto r = LoadDataBytes("r.DHN", b);
-  ASSERT_TRUE(r.ok) << (r.messages.empty() ? "" : r.messages[0]);
+  auto r = loadDataBytes("r.DHN", b);
+  ASSERT_TRUE(r.ok) << (r.refusal.messages.empty() ? "" : r.refusal.messages[0]);
   EXPECT_TRUE(r.file.DhExtended);
   EXPECT_EQ(r.file.flaw.ExtraGateStart, 300);
   EXPECT_EQ(r.file.flaw.ObjectBlockSize, 34);
   b[258] ^= 1;  // an extension byte: the checksum covers it
-  r = LoadDataBytes("r.DHN", b);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка контрольной суммы в файле\nr.DHN"});
+  r = loadDataBytes("r.DHN", b);
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка контрольной суммы в файле\nr.DHN"});
 
   s.aScanCode = 200;
   s.extensionCount = 12;
   b = testsupport::buildFlaw(s);
   EXPECT_EQ(b.size(), 327u);
-  r = LoadDataBytes("r.DHT", [&] {
+  r = loadDataBytes("r.DHT", [&] {
     Bytes c = b;
     c[2] = 4;
     testsupport::fixChecksum(c, 80, 80);
@@ -77,7 +77,7 @@ TEST(FlawRecord, ExtendedFormsAndChecksumOverTheExtension) {
   // Changing the type without the extension in the sum breaks the checksum.
   EXPECT_FALSE(r.ok);
   s.type = 4;
-  r = LoadDataBytes("r.DHT", testsupport::buildFlaw(s));
+  r = loadDataBytes("r.DHT", testsupport::buildFlaw(s));
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.file.kind, datafiles::FileKind::Dht);
   EXPECT_EQ(r.file.flaw.AScanLength, 200);
@@ -89,20 +89,20 @@ TEST(FlawRecord, OutsideTheFormatIsRefusedWithTheFormatMessage) {
   FlawFields s;
   s.objectFlag = 1;
   s.aScanCode = 5;  // no length of that code
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
+  EXPECT_EQ(loadDataBytes("r.dhn", testsupport::buildFlaw(s)).refusal.messages, form);
   s.aScanCode = 200;
   s.extensionCount = 175;
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
+  EXPECT_EQ(loadDataBytes("r.dhn", testsupport::buildFlaw(s)).refusal.messages, form);
   s.extensionCount = 8;
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
+  EXPECT_EQ(loadDataBytes("r.dhn", testsupport::buildFlaw(s)).refusal.messages, form);
   s.extensionCount = 12;
   s.objectFlag = 0;  // extended without its object block
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(s)).messages, form);
+  EXPECT_EQ(loadDataBytes("r.dhn", testsupport::buildFlaw(s)).refusal.messages, form);
   FlawFields t;
   t.tvgCountByte = 8;  // nine points do not fit
-  EXPECT_EQ(LoadDataBytes("r.dhn", testsupport::buildFlaw(t)).messages, form);
+  EXPECT_EQ(loadDataBytes("r.dhn", testsupport::buildFlaw(t)).refusal.messages, form);
   t.tvgCountByte = 7;
-  EXPECT_TRUE(LoadDataBytes("r.dhn", testsupport::buildFlaw(t)).ok);
+  EXPECT_TRUE(loadDataBytes("r.dhn", testsupport::buildFlaw(t)).ok);
 }
 
 TEST(FlawRecord, TvgAndDerivedValues) {
@@ -117,7 +117,7 @@ TEST(FlawRecord, TvgAndDerivedValues) {
   s.agcGateStart = 110;
   s.agcGateWidth = 50;
   s.sweepRangeMm = 127;
-  auto r = LoadDataBytes("r.dhn", testsupport::buildFlaw(s));
+  auto r = loadDataBytes("r.dhn", testsupport::buildFlaw(s));
   ASSERT_TRUE(r.ok);
   const auto& h = r.file.flaw;
   EXPECT_EQ(h.TvgCount, 3);

@@ -8,7 +8,7 @@
 namespace {
 
 using datafiles::FileKind;
-using datafiles::LoadDataBytes;
+using datafiles::loadDataBytes;
 using testsupport::Bytes;
 
 Bytes thicknessFile(int headerSize = 128, std::uint16_t length = 8) {
@@ -36,50 +36,50 @@ TEST(Checksum, WorkedExample) {
 
 TEST(Reader, ExtensionMustMatchTypeInOneCase) {
   const Bytes b = thicknessFile();
-  EXPECT_TRUE(LoadDataBytes("/d/X.DTM", b).ok);
-  EXPECT_TRUE(LoadDataBytes("/d/x.dtm", b).ok);
-  auto r = LoadDataBytes("/d/X.Dtm", b);
+  EXPECT_TRUE(loadDataBytes("/d/X.DTM", b).ok);
+  EXPECT_TRUE(loadDataBytes("/d/x.dtm", b).ok);
+  auto r = loadDataBytes("/d/X.Dtm", b);
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка расширения файла\n/d/X.Dtm"});
-  r = LoadDataBytes("/d/X.DAU", b);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка расширения файла\n/d/X.DAU"});
-  EXPECT_FALSE(LoadDataBytes("/d.dtm/X", b).ok);
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка расширения файла\n/d/X.Dtm"});
+  r = loadDataBytes("/d/X.DAU", b);
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка расширения файла\n/d/X.DAU"});
+  EXPECT_FALSE(loadDataBytes("/d.dtm/X", b).ok);
 }
 
 TEST(Reader, UnknownTypeAndEmptyNameRefuseSilently) {
   Bytes b = thicknessFile();
   b[2] = 5;
-  auto r = LoadDataBytes("a.dtm", b);
+  auto r = loadDataBytes("a.dtm", b);
   EXPECT_FALSE(r.ok);
-  EXPECT_TRUE(r.messages.empty());
-  r = LoadDataBytes("", thicknessFile());
+  EXPECT_TRUE(r.refusal.messages.empty());
+  r = loadDataBytes("", thicknessFile());
   EXPECT_FALSE(r.ok);
-  EXPECT_TRUE(r.messages.empty());
-  EXPECT_FALSE(LoadDataBytes("a.dtm", Bytes{0, 0}).ok);
+  EXPECT_TRUE(r.refusal.messages.empty());
+  EXPECT_FALSE(loadDataBytes("a.dtm", Bytes{0, 0}).ok);
 }
 
 TEST(Reader, HeaderSizeByChecksumNinetySixFirst) {
-  auto r = LoadDataBytes("a.dtm", thicknessFile(96));
+  auto r = loadDataBytes("a.dtm", thicknessFile(96));
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.file.HeaderSize, 96);
   // No calibration in the short header: 5 um per raw step.
   EXPECT_EQ(r.file.thk.VelocityFactor, 200);
 
-  r = LoadDataBytes("a.dtm", thicknessFile(128));
+  r = loadDataBytes("a.dtm", thicknessFile(128));
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.file.HeaderSize, 128);
 
   Bytes bad = thicknessFile(128);
   bad[127] ^= 0x5A;
-  r = LoadDataBytes("a.DTM", bad);
+  r = loadDataBytes("a.DTM", bad);
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка контрольной суммы в файле\na.DTM"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка контрольной суммы в файле\na.DTM"});
 }
 
 TEST(Reader, ThicknessBodyIsEverythingAfterTheHeader) {
   Bytes b = thicknessFile(128, 2000);  // announces far more than is there: accepted
   b.push_back(0x77);                   // an odd byte is not read
-  auto r = LoadDataBytes("a.dtm", b);
+  auto r = loadDataBytes("a.dtm", b);
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.file.valueCount(), 8u);
   EXPECT_EQ(r.file.thk.ValuesRead, 8);
@@ -95,7 +95,7 @@ TEST(Reader, DefectMapLayoutAndByteCount) {
   s.length = 1000;
   s.body.assign(6000 + 70000, 0);  // more than announced: accepted, count kept in 16 bits
   s.body[64] = 9;
-  auto r = LoadDataBytes("w.DAU", testsupport::buildMapLike(s));
+  auto r = loadDataBytes("w.DAU", testsupport::buildMapLike(s));
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.file.kind, FileKind::Dau);
   EXPECT_EQ(r.file.map.Layers, 3);
@@ -112,13 +112,13 @@ TEST(Reader, TextFieldsAndOption) {
   s.product = "Изделие";
   s.optionFlag = 0;
   s.option = 9;
-  auto r = LoadDataBytes("a.dtm", testsupport::buildMapLike(s));
+  auto r = loadDataBytes("a.dtm", testsupport::buildMapLike(s));
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.file.thk.Section, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345");
   EXPECT_EQ(r.file.thk.Product, "Изделие");
   EXPECT_EQ(r.file.thk.Option, 0);
   s.optionFlag = 1;
-  EXPECT_EQ(LoadDataBytes("a.dtm", testsupport::buildMapLike(s)).file.thk.Option, 9);
+  EXPECT_EQ(loadDataBytes("a.dtm", testsupport::buildMapLike(s)).file.thk.Option, 9);
 }
 
 TEST(Reader, TemperatureByte) {
@@ -131,15 +131,15 @@ TEST(Reader, TemperatureByte) {
 TEST(Reader, TruncatedHeaderIsALengthError) {
   Bytes b = thicknessFile();
   b.resize(50);
-  auto r = LoadDataBytes("a.dtm", b);
+  auto r = loadDataBytes("a.dtm", b);
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Ошибка длины файла \na.dtm"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"Ошибка длины файла \na.dtm"});
 }
 
 TEST(Reader, MissingFileMessage) {
-  auto r = datafiles::LoadDataFile("/nonexistent/dir/a.dtm");
+  auto r = datafiles::loadDataFile("/nonexistent/dir/a.dtm");
   ASSERT_FALSE(r.ok);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"   Файл: \n/nonexistent/dir/a.dtm\n Открыть невозможно"});
+  EXPECT_EQ(r.refusal.messages, std::vector<std::string>{"   Файл: \n/nonexistent/dir/a.dtm\n Открыть невозможно"});
 }
 
 }  // namespace

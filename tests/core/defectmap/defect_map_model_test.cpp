@@ -118,3 +118,35 @@ TEST(DefectMapFit, EmptyObjectHasNoScale) {
 
 }  // namespace
 }  // namespace defectmap
+
+namespace defectmap {
+namespace {
+
+TEST(DefectMapBind, MapFileShownAnyOtherKindClearsTheMap) {
+  datafiles::LoadedFile dau;
+  dau.kind = datafiles::FileKind::Dau;
+  dau.map.Layers = 1;
+  dau.map.Length = 3;
+  dau.body = {0, 0, 4, 1, 0, 0};
+  const std::array<gfx::Color, 6> colors{1, 2, 3, 4, 5, 6};
+  text::NumberFormat dot;
+  dot.decimal = ".";
+  DefectMap m;
+  bindMap(m, dau, colors, dot);
+  EXPECT_EQ(m.header, &dau.map);
+  EXPECT_EQ(m.cells, dau.body.data());
+  EXPECT_EQ(m.cellsSize, 6u);
+  EXPECT_EQ(m.DefectColors, colors);
+  EXPECT_EQ(m.FormatPosition(2500), "2.50м");
+  EXPECT_TRUE(m.HasIndicationAt(1));
+
+  datafiles::LoadedFile dtm;
+  dtm.kind = datafiles::FileKind::Dtm;
+  bindMap(m, dtm, colors, dot);
+  EXPECT_EQ(m.header, nullptr);
+  EXPECT_EQ(m.cells, nullptr);
+  EXPECT_EQ(m.cellsSize, 0u);
+}
+
+}  // namespace
+}  // namespace defectmap

@@ -7,6 +7,7 @@
 namespace defectmap {
 namespace {
 
+using printing::PrintStatus;
 using testing::FakeScrollBar;
 using testing::MapFixture;
 
@@ -28,11 +29,11 @@ struct PrintFixture : MapFixture {
     hdr.NominalThickness = 100;
     hdr.Block = 1;
     hdr.RawTemperature = 18;
-    protocol.protCaption = "Протокол №";
-    protocol.protText = "7";
-    protocol.objCaption = "Объект:";
-    protocol.objText = "Газопровод";
-    protocol.inspector = "Иванов";
+    captions.protocol = "Протокол №";
+    protocol.protocolNumber = "7";
+    captions.object = "Объект:";
+    protocol.objectName = "Газопровод";
+    protocol.operatorName = "Иванов";
     protocol.conclusion = {"годен"};
   }
   std::vector<std::string> allTexts() const {
@@ -53,12 +54,13 @@ struct PrintFixture : MapFixture {
     return out;
   }
   gfx::RecordingPrinter printer;
-  ProtocolText protocol;
+  protocol::ProtocolFields protocol;
+  protocol::LabelCaptions captions;
 };
 
 TEST(DefectMapPrintGraphic, MapWithoutIndicationsIsOneSheetWithHeaderLegendAndFooter) {
   PrintFixture f(2, 500);
-  ASSERT_TRUE(f.map.PrintGraphic(f.printer, f.protocol));
+  ASSERT_EQ(f.map.PrintGraphic(f.printer, f.protocol, f.captions), PrintStatus::Printed);
   ASSERT_EQ(f.printer.pages().size(), 1u);
   EXPECT_TRUE(f.printer.ended());
   const auto& page = *f.printer.pages()[0];
@@ -81,7 +83,7 @@ TEST(DefectMapPrintGraphic, MapWithoutIndicationsIsOneSheetWithHeaderLegendAndFo
 
 TEST(DefectMapPrintGraphic, LegendBoxInTwoRowsOfThree) {
   PrintFixture f(1, 100);
-  f.map.PrintGraphic(f.printer, f.protocol);
+  f.map.PrintGraphic(f.printer, f.protocol, f.captions);
   const auto& page = *f.printer.pages()[0];
   // Header 7 lines from 100 at 80; two blank steps; the title at the centre of the box.
   const gfx::DrawOp* title = page.findText("Условные обозначения дефектов :");
@@ -105,7 +107,7 @@ TEST(DefectMapPrintGraphic, OnlyStripsWithIndicationsEachWithItsOwnRuler) {
   PrintFixture f(1, 1000);
   f.set(5, 0, 4, 0);
   f.set(400, 0, 2, 3);  // strips are 169 mm: the second one printed starts at 338
-  f.map.PrintGraphic(f.printer, f.protocol);
+  f.map.PrintGraphic(f.printer, f.protocol, f.captions);
   const auto frames = f.fills(0, gfx::sys::kBtnFace);
   ASSERT_EQ(frames.size(), 2u);
   const int rowsTop = 1540;
@@ -126,7 +128,7 @@ TEST(DefectMapPrintGraphic, OnlyStripsWithIndicationsEachWithItsOwnRuler) {
 TEST(DefectMapPrintGraphic, LastStripEndsAtTheObjectsEnd) {
   PrintFixture f(1, 200);
   f.set(180, 0, 1, 1);
-  f.map.PrintGraphic(f.printer, f.protocol);
+  f.map.PrintGraphic(f.printer, f.protocol, f.captions);
   const auto frames = f.fills(0, gfx::sys::kBtnFace);
   ASSERT_EQ(frames.size(), 1u);
   EXPECT_EQ(frames[0].rect.right, 1026);  // (200 - 169) x 26.67 + 200
@@ -136,7 +138,7 @@ TEST(DefectMapPrintGraphic, LastStripEndsAtTheObjectsEnd) {
 TEST(DefectMapPrintGraphic, FullSheetsContinueWithHeaderAndSheetNumber) {
   PrintFixture f(3, 20000);
   for (int p = 0; p < 20000; p += 169) f.set(p, 1, 3, 2);
-  f.map.PrintGraphic(f.printer, f.protocol);
+  f.map.PrintGraphic(f.printer, f.protocol, f.captions);
   const std::size_t sheets = f.printer.pages().size();
   ASSERT_GT(sheets, 2u);
   EXPECT_NE(f.printer.pages()[1]->findText("Лист2"), nullptr);
@@ -152,7 +154,7 @@ TEST(DefectMapPrintGraphic, LongConclusionGoesOnToANewSheet) {
   for (std::size_t lines = 60; lines < 80; ++lines) {
     PrintFixture f(1, 100);
     f.protocol.conclusion.assign(lines, "строка заключения");
-    f.map.PrintGraphic(f.printer, f.protocol);
+    f.map.PrintGraphic(f.printer, f.protocol, f.captions);
     ASSERT_GE(f.printer.pages().size(), 2u);
     for (const auto& page : f.printer.pages())
       for (const auto& op : page->ofKind(gfx::DrawOp::Text)) EXPECT_LE(op.at.y + 80, 6800 - 40) << op.text;
@@ -171,7 +173,7 @@ TEST(DefectMapPrintGraphic, ScreenStateComesBackUntouched) {
   f.set(10, 0, 5, 0);
   const DefectMap before = f.map;
   bar.min = bar.max = bar.largeStep = bar.pos = -7;
-  f.map.PrintGraphic(f.printer, f.protocol);
+  f.map.PrintGraphic(f.printer, f.protocol, f.captions);
   EXPECT_EQ(f.map.canvas, &f.canvas);
   EXPECT_EQ(f.map.scale, before.scale);
   EXPECT_EQ(f.map.firstMm, before.firstMm);
@@ -184,12 +186,27 @@ TEST(DefectMapPrintGraphic, ScreenStateComesBackUntouched) {
   EXPECT_EQ(bar.pos, -7);
 }
 
+TEST(DefectMapPrintGraphic, AShownMapPrintsAsItIsWithoutDrawingOnTheScreen) {
+  PrintFixture f(1, 1000);
+  f.set(10, 0, 5, 0);
+  f.redraw();
+  const DefectMap& shown = f.map;
+  const std::size_t screenOps = f.canvas.ops().size();
+  ASSERT_EQ(shown.PrintGraphic(f.printer, f.protocol, f.captions), PrintStatus::Printed);
+  ASSERT_EQ(shown.PrintText(f.printer, f.protocol, f.captions), PrintStatus::Printed);
+  EXPECT_EQ(f.canvas.ops().size(), screenOps);
+  // The printed strip's ruler has ticks of its own; the screen keeps its ruler.
+  EXPECT_EQ(shown.majorTick, 30);
+  EXPECT_EQ(shown.minorTick, 15);
+  EXPECT_EQ(shown.rulerTarget, 100);
+}
+
 TEST(DefectMapPrintGraphic, NothingWithoutAMap) {
   DefectMap m;
   gfx::RecordingPrinter p(4800, 6800);
-  EXPECT_TRUE(m.PrintGraphic(p, ProtocolText{}));
+  EXPECT_EQ(m.PrintGraphic(p, protocol::ProtocolFields{}), PrintStatus::Printed);
   EXPECT_TRUE(p.pages().empty());
-  EXPECT_TRUE(m.PrintText(p, ProtocolText{}));
+  EXPECT_EQ(m.PrintText(p, protocol::ProtocolFields{}), PrintStatus::Printed);
   EXPECT_TRUE(p.pages().empty());
 }
 
@@ -258,7 +275,7 @@ TEST(DefectMapPrintText, GroupsWithABlankColumnBetweenNonAdjacentOnes) {
   f.set(0, 0, 4, 0);
   f.set(6, 1, 5, 250);  // adjacent group: no gap
   f.set(20, 0, 2, 1);   // after a gap: one blank column
-  ASSERT_TRUE(f.map.PrintText(f.printer, f.protocol));
+  ASSERT_EQ(f.map.PrintText(f.printer, f.protocol, f.captions), PrintStatus::Printed);
   const auto& page = *f.printer.pages()[0];
   const int lineStep = int(1.9 * 80);
   const int top = 100 + 7 * lineStep;  // below the header block
@@ -283,7 +300,7 @@ TEST(DefectMapPrintText, NeighbouringCharactersShareOneTextAndLongSizesStandAlon
   f.set(1, 0, 12, 0);
   f.set(2, 0, 5, 0);
   f.set(4, 0, 1, 3);  // after a blank column
-  f.map.PrintText(f.printer, f.protocol);
+  f.map.PrintText(f.printer, f.protocol, f.captions);
   const auto& page = *f.printer.pages()[0];
   const int lineStep = int(1.9 * 80);
   const int top = 100 + 7 * lineStep;
@@ -299,7 +316,7 @@ TEST(DefectMapPrintText, NeighbouringCharactersShareOneTextAndLongSizesStandAlon
 TEST(DefectMapPrintText, BlockRowsWrapAndSheetsFollow) {
   PrintFixture f(3, 20000);
   for (int p = 0; p < 20000; p += 7) f.set(p, 0, 1, 0);
-  f.map.PrintText(f.printer, f.protocol);
+  f.map.PrintText(f.printer, f.protocol, f.captions);
   ASSERT_GT(f.printer.pages().size(), 2u);
   EXPECT_NE(f.printer.pages()[1]->findText("Лист2"), nullptr);
   for (const auto& page : f.printer.pages())

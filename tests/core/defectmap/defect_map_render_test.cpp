@@ -101,7 +101,7 @@ TEST(DefectMapRuler, EmptyObjectHasNoSteps) {
 
 TEST(DefectMapBars, RunOfThreeCellsIsOneBarOnTheRowsBottomLine) {
   MapFixture f(2, 100, 1090);
-  f.map.SetColors(kColors);
+  f.map.setColors(kColors);
   f.map.scale = 10.0f;
   for (int p = 2; p < 5; ++p) f.set(p, 1, 4, 1);
   f.redraw();
@@ -113,7 +113,7 @@ TEST(DefectMapBars, RunOfThreeCellsIsOneBarOnTheRowsBottomLine) {
 
 TEST(DefectMapBars, SizeCappedAtTheRowAndSplitByChange) {
   MapFixture f(2, 100, 1090);
-  f.map.SetColors(kColors);
+  f.map.setColors(kColors);
   f.map.scale = 10.0f;
   f.set(0, 0, 9, 0);
   f.set(1, 0, 9, 0);
@@ -130,7 +130,7 @@ TEST(DefectMapBars, SizeCappedAtTheRowAndSplitByChange) {
 
 TEST(DefectMapBars, SpecialCodesUseTheirSlotsAndUnknownCodesAreIgnored) {
   MapFixture f(1, 100, 1090);
-  f.map.SetColors(kColors);
+  f.map.setColors(kColors);
   f.map.scale = 10.0f;
   f.set(0, 0, 2, 250);
   f.set(1, 0, 2, 251);
@@ -149,7 +149,7 @@ TEST(DefectMapBars, SpecialCodesUseTheirSlotsAndUnknownCodesAreIgnored) {
 
 TEST(DefectMapBars, RunStartedLeftOfTheViewIsDrawnFromTheFirstPosition) {
   MapFixture f(1, 100, 1090);
-  f.map.SetColors(kColors);
+  f.map.setColors(kColors);
   f.map.scale = 10.0f;
   f.map.firstMm = 5;
   for (int p = 0; p < 8; ++p) f.set(p, 0, 2, 2);
@@ -160,7 +160,7 @@ TEST(DefectMapBars, RunStartedLeftOfTheViewIsDrawnFromTheFirstPosition) {
 
 TEST(DefectMapBars, ShortBodyDrawsWhatIsThere) {
   MapFixture f(3, 50, 1090);
-  f.map.SetColors(kColors);
+  f.map.setColors(kColors);
   f.map.scale = 10.0f;
   for (int p = 0; p < 50; ++p) f.set(p, 2, 3, 1);
   f.map.SetCells(f.body.data(), 2 * 3 * 20 + 3);  // 20 positions and a fragment
@@ -173,7 +173,7 @@ TEST(DefectMapBars, ShortBodyDrawsWhatIsThere) {
 
 TEST(DefectMapBars, ManyLayersAreAllDrawn) {
   MapFixture f(5, 100, 1090, 900);
-  f.map.SetColors(kColors);
+  f.map.setColors(kColors);
   f.set(10, 4, 1, 0);
   f.redraw();
   EXPECT_TRUE(f.hasLine(0, 90 + 5 * 80, 190, 490) || f.hasLine(0, 490, 1090, 490));
@@ -228,7 +228,7 @@ TEST(DefectMapBars, DenseMapAtLowScaleLeavesTheSamePixelsAsBarByBar) {
     composite.SetHeader(&hdr);
     composite.SetCells(body.data(), body.size());
     composite.SetCanvas(&a);
-    composite.SetColors(kColors);
+    composite.setColors(kColors);
     composite.scale = scale;
     composite.firstMm = 17;
     for (int l = 0; l < 3; ++l) composite.DrawLayerRuns(l);
@@ -239,7 +239,7 @@ TEST(DefectMapBars, DenseMapAtLowScaleLeavesTheSamePixelsAsBarByBar) {
     direct.SetHeader(&hdr);
     direct.SetCells(body.data(), body.size());
     direct.SetCanvas(&b);
-    direct.SetColors(kColors);
+    direct.setColors(kColors);
     direct.scale = scale;
     direct.firstMm = 17;
     const std::int64_t limit = std::int64_t(std::ceil(410.0 / scale)) + 17;

@@ -22,8 +22,8 @@ const std::string kEnglish = "00000409";
 
 datafiles::LoadedFile Load(const FlawFields& fields) {
   const auto bytes = testsupport::buildFlaw(fields);
-  auto result = datafiles::LoadDataBytes(fields.type == 4 ? "rec.DHT" : "rec.DHN", bytes);
-  EXPECT_TRUE(result.ok) << (result.messages.empty() ? "" : result.messages.front());
+  auto result = datafiles::loadDataBytes(fields.type == 4 ? "rec.DHT" : "rec.DHN", bytes);
+  EXPECT_TRUE(result.ok) << (result.refusal.messages.empty() ? "" : result.refusal.messages.front());
   return result.file;
 }
 
@@ -43,7 +43,7 @@ struct Built {
 };
 
 void Build(Built& b, const std::string& locale = kRussian) {
-  b.screen.LoadInstrumentFont();
+  b.screen.loadInstrumentFont();
   SetRecord(b.screen, b.file, locale);
   b.ok = FillRaster(b.screen);
 }
@@ -374,7 +374,7 @@ TEST(FlawPictureWhole, ExtendedThicknessRecord) { ExpectScreen(ExtendedThickness
 TEST(FlawPictureBuild, PaintsPictureAndParameterText) {
   Built b;
   b.file = Load(QuietFields());
-  b.screen.LoadInstrumentFont();
+  b.screen.loadInstrumentFont();
   SetRecord(b.screen, b.file, kRussian);
   gfx::RecordingCanvas picture(2000, 994), panel(1000, 160);
   b.screen.AttachCanvas(&picture);

@@ -14,17 +14,17 @@ datafiles::LoadedFile PlainFile(std::uint8_t temperature = 20) {
   testsupport::FlawFields fields;  // 5 June 2002 14:30:15, unit 4321, block 7
   fields.temperature = temperature;
   fields.aScan.assign(140, 30);
-  auto result = datafiles::LoadDataBytes("rec.DHN", testsupport::buildFlaw(fields));
+  auto result = datafiles::loadDataBytes("rec.DHN", testsupport::buildFlaw(fields));
   EXPECT_TRUE(result.ok);
   return result.file;
 }
 
-ProtocolFields Fields() { return {"17/3", "Труба 325", {"Годен", "без замечаний"}, "Петров"}; }
+protocol::ProtocolFields Fields() { return {"17/3", "Труба 325", "Петров", {"Годен", "без замечаний"}}; }
 
 TEST(FlawPrint, ScaleAndMarginFromThePage) {
   gfx::RecordingPrinter printer(4800, 6600);
   const auto outcome = PrintScreen(printer, PlainFile(), Fields(), kDefaultFlawColors, "00000419");
-  EXPECT_EQ(outcome.result, PrintResult::Printed);
+  EXPECT_EQ(outcome.result, printing::PrintStatus::Printed);
   EXPECT_EQ(outcome.zoom, 17);
   EXPECT_EQ(outcome.marginX, 346);
   ASSERT_EQ(printer.pages().size(), 1u);
@@ -105,7 +105,7 @@ class RefusingPrinter : public gfx::RecordingPrinter {
 TEST(FlawPrint, PrinterThatCannotStartPrintsNothing) {
   RefusingPrinter printer;
   EXPECT_EQ(PrintScreen(printer, PlainFile(), Fields(), kDefaultFlawColors, "00000419").result,
-            PrintResult::NotStarted);
+            printing::PrintStatus::NotStarted);
   EXPECT_TRUE(printer.pages().empty());
 }
 

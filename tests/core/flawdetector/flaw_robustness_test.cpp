@@ -49,7 +49,7 @@ TEST(FlawRobustness, RandomRecordsStayInsideTheScreen) {
     for (auto& b : file.body) b = u8();
 
     HDScreen s;
-    s.LoadInstrumentFont();
+    s.loadInstrumentFont();
     SetRecord(s, file, (round & 4) ? "00000419" : "");
     gfx::RecordingCanvas picture(2500, 1400), panel(800, 230);
     s.AttachCanvas(&picture);

@@ -15,7 +15,7 @@ HDScreen PlainScreen(bool dht = false) {
   s.width = 160;
   s.height = 80;
   s.dht = dht;
-  s.LoadInstrumentFont();
+  s.loadInstrumentFont();
   return s;
 }
 
@@ -43,6 +43,20 @@ std::string Block(const HDScreen& s, int x, int y) {
     for (int c = 0; c < 5; ++c) out += s.cell(x + c, y - r) == kInkCell ? '#' : '.';
   }
   return out;
+}
+
+TEST(HDScreenZoom, StepsBetweenOneAndTenAndTellsTheLimit) {
+  HDScreen s;  // starts at 3
+  EXPECT_FALSE(s.zoomOut());
+  EXPECT_TRUE(s.zoomOut());
+  EXPECT_EQ(s.zoomX, kMinZoom);
+  EXPECT_TRUE(s.zoomOut());  // stays at the limit
+  EXPECT_EQ(s.zoomY, 1);
+  for (int z = 2; z < 10; ++z) EXPECT_FALSE(s.zoomIn()) << z;
+  EXPECT_TRUE(s.zoomIn());
+  EXPECT_TRUE(s.zoomIn());
+  EXPECT_EQ(s.zoomX, kMaxZoom);
+  EXPECT_EQ(s.zoomY, 10);
 }
 
 TEST(HDScreenRounding, TiesGoDownOtherwiseNearest) {

@@ -13,7 +13,7 @@ namespace {
 using testsupport::Bytes;
 
 datafiles::LoadedFile load(const std::string& name, const Bytes& b) {
-  auto r = datafiles::LoadDataBytes(name, b);
+  auto r = datafiles::loadDataBytes(name, b);
   EXPECT_TRUE(r.ok);
   return r.file;
 }

@@ -54,7 +54,7 @@ datafiles::LoadedFile mapFile() {
 }
 
 TEST(ReportHeader, ThicknessFileLines) {
-  const auto h = BuildReportHeader(thicknessFile(), {"12", "Труба 3"}, 95, commaLocale());
+  const auto h = BuildReportHeader(thicknessFile(), {"12", "Труба 3", "", {}}, 95, commaLocale());
   EXPECT_EQ(h[0], "Протокол №: 12");
   EXPECT_EQ(h[1], "УИУ\"ВЕРТАН\"№ 00042");
   EXPECT_EQ(h[2], "Дата:05-03-2007");
@@ -69,7 +69,7 @@ TEST(ReportHeader, ThicknessFileLines) {
 }
 
 TEST(ReportHeader, DefectMapTakesUnitDiameterAndThicknessFromItsHeader) {
-  const auto h = BuildReportHeader(mapFile(), {"", ""}, 95, commaLocale());
+  const auto h = BuildReportHeader(mapFile(), {}, 95, commaLocale());
   EXPECT_EQ(h[0], "Протокол №: ");
   EXPECT_EQ(h[1], "УИУ\"ВЕРТАН\"№ 12345");
   EXPECT_EQ(h[5], "Объект:");
@@ -83,7 +83,7 @@ TEST(PreviewText, ThicknessPreviewWithNoResultTableKeepsEveryTab) {
   const auto file = thicknessFile();
   printing::PreviewSources s;
   s.fileName = file.name;
-  s.header = BuildReportHeader(file, {"12", "Труба 3"}, 95, commaLocale());
+  s.header = BuildReportHeader(file, {"12", "Труба 3", "", {}}, 95, commaLocale());
   s.protocol = {"12", "Труба 3", "Иванов", {"Стенка в норме\n", "Дефектов нет\n"}};
   const thickness::ValueTable table(thickness::TableForm::NoResult, 100, commaLocale(), {});
   s.table = &table;
@@ -115,7 +115,7 @@ TEST(PreviewText, HeaderRowHasSingleTabsAndDataRowsDoubleTabs) {
   row.readings = {9000, 9100, 9200, 9300};
   const thickness::ValueTable table(thickness::TableForm::AllValues, 100, commaLocale(), {row});
   std::vector<std::string> lines;
-  printing::AppendValueTableLines(table, lines);
+  printing::appendValueTableLines(table, lines);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "Позиция мм\tДатчик1\tДатчик2\tДатчик3\tДатчик4\t");
   std::string row1;

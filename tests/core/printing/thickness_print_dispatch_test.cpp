@@ -1,4 +1,4 @@
-// PrintFile: one print routine by kind and mode, the protocol's texts on the page, and printer failures.
+// printFile: one print routine by kind and mode, the protocol's texts on the page, and printer failures.
 #include <gtest/gtest.h>
 
 #include "core/datafiles/reader.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-using printing::PrintFile;
+using printing::printFile;
 using printing::PrintMode;
 using printing::PrintStatus;
 
@@ -21,7 +21,7 @@ bool printed(const gfx::RecordingPrinter& p, const std::string& text) {
 }
 
 datafiles::LoadedFile load(const testsupport::Bytes& bytes, const std::string& name) {
-  auto r = datafiles::LoadDataBytes(name, bytes);
+  auto r = datafiles::loadDataBytes(name, bytes);
   EXPECT_TRUE(r.ok) << name;
   return r.file;
 }
@@ -61,14 +61,14 @@ TEST(PrintFileDispatch, ThicknessModesShareTheReportAndTheProtocol) {
   const auto all = thickness::fillAllValues(file, s.nf);
   s.table = &all.table;
 
-  const printing::ThicknessReport r = printing::MakeThicknessReport(file, s);
+  const printing::ThicknessReport r = printing::makeThicknessReport(file, s);
   EXPECT_EQ(r.nominalMm, 12);
   EXPECT_EQ(r.lengthMm, 6u);
   EXPECT_EQ(r.header[0], "Протокол №: 5");
   EXPECT_EQ(r.header[8], "Толщина обзора:9,5 мм");
 
   gfx::RecordingPrinter graphic(4800, 6600);
-  ASSERT_EQ(PrintFile(graphic, file, PrintMode::Graphic, s), PrintStatus::Printed);
+  ASSERT_EQ(printFile(graphic, file, PrintMode::Graphic, s), PrintStatus::Printed);
   EXPECT_TRUE(printed(graphic, "Условные обозначения"));
   EXPECT_TRUE(printed(graphic, " 2,2мм"));  // (12 - 1) x 0.2 with the offset 0.22 below it
   EXPECT_TRUE(printed(graphic, "Годен"));   // the memo line without its line feed
@@ -76,7 +76,7 @@ TEST(PrintFileDispatch, ThicknessModesShareTheReportAndTheProtocol) {
   EXPECT_FALSE(printed(graphic, "00000"));
 
   gfx::RecordingPrinter text(4800, 6600);
-  ASSERT_EQ(PrintFile(text, file, PrintMode::Text, s), PrintStatus::Printed);
+  ASSERT_EQ(printFile(text, file, PrintMode::Text, s), PrintStatus::Printed);
   EXPECT_TRUE(printed(text, "00000"));
   EXPECT_FALSE(printed(text, "Условные обозначения"));
   EXPECT_TRUE(printed(text, "Дефектоскопист: Иванов"));
@@ -94,17 +94,17 @@ TEST(PrintFileDispatch, DefectMapByModeAndFlawRecordOnOnePage) {
   dm.SetCells(map.body.data(), map.body.size());
   auto s = sources();
   gfx::RecordingPrinter none(4800, 6600);
-  EXPECT_EQ(PrintFile(none, map, PrintMode::Graphic, s), PrintStatus::NotStarted);  // no map object
+  EXPECT_EQ(printFile(none, map, PrintMode::Graphic, s), PrintStatus::NotStarted);  // no map object
   s.map = &dm;
   gfx::RecordingPrinter text(4800, 6600);
-  ASSERT_EQ(PrintFile(text, map, PrintMode::Text, s), PrintStatus::Printed);
+  ASSERT_EQ(printFile(text, map, PrintMode::Text, s), PrintStatus::Printed);
   EXPECT_TRUE(printed(text, "00002"));  // the group of the indication at the second millimetre
   EXPECT_TRUE(printed(text, "Годен"));
 
   testsupport::FlawFields dhn;
   const auto flaw = load(testsupport::buildFlaw(dhn), "F.DHN");
   gfx::RecordingPrinter page(4800, 6600);
-  ASSERT_EQ(PrintFile(page, flaw, PrintMode::Text, s), PrintStatus::Printed);
+  ASSERT_EQ(printFile(page, flaw, PrintMode::Text, s), PrintStatus::Printed);
   EXPECT_EQ(page.pages().size(), 1u);
   EXPECT_TRUE(printed(page, "Протокол №: 5"));
 }
@@ -114,13 +114,13 @@ TEST(PrintFileDispatch, PrinterFailuresAreTold) {
   fields.body = testsupport::thicknessBody({{900, 900, 900, 900}});
   const auto file = load(testsupport::buildMapLike(fields), "T.DTM");
   FailingPrinter closed(false);
-  EXPECT_EQ(PrintFile(closed, file, PrintMode::Graphic, sources()), PrintStatus::NotStarted);
+  EXPECT_EQ(printFile(closed, file, PrintMode::Graphic, sources()), PrintStatus::NotStarted);
   EXPECT_TRUE(closed.pages().empty());
   FailingPrinter broken(true);
-  EXPECT_EQ(PrintFile(broken, file, PrintMode::Text, sources()), PrintStatus::WriteFailed);
+  EXPECT_EQ(printFile(broken, file, PrintMode::Text, sources()), PrintStatus::WriteFailed);
   datafiles::LoadedFile nothing;
   gfx::RecordingPrinter idle(4800, 6600);
-  EXPECT_EQ(PrintFile(idle, nothing, PrintMode::Graphic, sources()), PrintStatus::NotStarted);
+  EXPECT_EQ(printFile(idle, nothing, PrintMode::Graphic, sources()), PrintStatus::NotStarted);
   EXPECT_TRUE(idle.pages().empty());
 }
 

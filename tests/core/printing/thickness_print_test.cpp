@@ -127,20 +127,20 @@ TEST(ThicknessPrintBlocks, LegendBoxesColoursAndDeviationLabels) {
 }
 
 TEST(ThicknessTextPages, RowsPerPageRule) {
-  EXPECT_EQ(RowsPerPage(6200, 80, 40), kPerPage);
-  EXPECT_EQ(RowsPerPage(100, 80, 40), 1);  // a tiny page still advances
-  EXPECT_EQ(TablePages(0, 42), (std::vector<RowRange>{{1, 0}}));
-  EXPECT_EQ(TablePages(1, 42), (std::vector<RowRange>{{1, 1}}));
-  EXPECT_EQ(TablePages(42, 42), (std::vector<RowRange>{{1, 42}}));
-  EXPECT_EQ(TablePages(43, 42), (std::vector<RowRange>{{1, 42}, {43, 1}}));
-  EXPECT_EQ(TablePages(85, 42), (std::vector<RowRange>{{1, 42}, {43, 43}}));
-  EXPECT_EQ(TablePages(86, 42), (std::vector<RowRange>{{1, 42}, {43, 43}, {86, 1}}));
+  EXPECT_EQ(rowsPerPage(6200, 80, 40), kPerPage);
+  EXPECT_EQ(rowsPerPage(100, 80, 40), 1);  // a tiny page still advances
+  EXPECT_EQ(tablePages(0, 42), (std::vector<RowRange>{{1, 0}}));
+  EXPECT_EQ(tablePages(1, 42), (std::vector<RowRange>{{1, 1}}));
+  EXPECT_EQ(tablePages(42, 42), (std::vector<RowRange>{{1, 42}}));
+  EXPECT_EQ(tablePages(43, 42), (std::vector<RowRange>{{1, 42}, {43, 1}}));
+  EXPECT_EQ(tablePages(85, 42), (std::vector<RowRange>{{1, 42}, {43, 43}}));
+  EXPECT_EQ(tablePages(86, 42), (std::vector<RowRange>{{1, 42}, {43, 43}, {86, 1}}));
 }
 
 TEST(ThicknessTextPages, OneDataRowPrintsOnePageWithThatRow) {
   RecordingPrinter p(kPageW, kPageH);
   const auto table = tableOf(1);
-  ASSERT_EQ(PrintThicknessText(p, report(&table)), PrintStatus::Printed);
+  ASSERT_EQ(printThicknessText(p, report(&table)), PrintStatus::Printed);
   ASSERT_EQ(p.pages().size(), 1u);
   const RecordingCanvas& page = *p.pages()[0];
   EXPECT_EQ(rowsOn(page), std::vector<std::string>{"00000"});
@@ -163,7 +163,7 @@ TEST(ThicknessTextPages, ExactlyPerPagePlusOneLeftFillTheSecondPageAndStop) {
   RecordingPrinter p(kPageW, kPageH);
   const std::size_t n = 2 * std::size_t(kPerPage) + 1;
   const auto table = tableOf(n);
-  ASSERT_EQ(PrintThicknessText(p, report(&table)), PrintStatus::Printed);
+  ASSERT_EQ(printThicknessText(p, report(&table)), PrintStatus::Printed);
   // The two table pages; the conclusion needs a sheet of its own after the full second one.
   ASSERT_EQ(p.pages().size(), 3u);
   EXPECT_TRUE(rowsOn(*p.pages()[2]).empty());
@@ -184,7 +184,7 @@ TEST(ThicknessTextPages, ExactlyPerPagePlusOneLeftFillTheSecondPageAndStop) {
 TEST(ThicknessTextPages, NoResultTablePrintsTheNoticeOnce) {
   RecordingPrinter p(kPageW, kPageH);
   const thickness::ValueTable table(thickness::TableForm::NoResult, 100, comma(), {});
-  ASSERT_EQ(PrintThicknessText(p, report(&table)), PrintStatus::Printed);
+  ASSERT_EQ(printThicknessText(p, report(&table)), PrintStatus::Printed);
   ASSERT_EQ(p.pages().size(), 1u);
   const RecordingCanvas& page = *p.pages()[0];
   EXPECT_EQ(textOp(page, "ТОЛЩИНЫ НИЖЕ ПОРОГА НЕТ").at, (gfx::Point{400, 7 * kLineH + 450}));
@@ -210,7 +210,7 @@ TEST(ThicknessConclusion, LongConclusionContinuesOnNewSheetsWithTheHeader) {
   thickness::Chart3D chart;
   thickness::setupThicknessChart(chart);
   r.chart = &chart;
-  ASSERT_EQ(PrintThicknessGraphic(p, r), PrintStatus::Printed);
+  ASSERT_EQ(printThicknessGraphic(p, r), PrintStatus::Printed);
   ASSERT_GE(p.pages().size(), 2u);
   const int x = 11 * 40 + 230;  // after "Заключение:"
   const auto printed = conclusionLinesPrinted(p, x);
@@ -227,7 +227,7 @@ TEST(ThicknessConclusion, LongConclusionContinuesOnNewSheetsWithTheHeader) {
       if (op.text.rfind("Лист ", 0) != 0) EXPECT_LT(op.at.y + kLineH, kPageH - 200) << op.text;
   }
   // The chart is on the first sheet only, inside its band.
-  const gfx::Rect band = ChartBand(kPageW, kPageH);
+  const gfx::Rect band = chartBand(kPageW, kPageH);
   EXPECT_EQ(band, (gfx::Rect{240, 1650, 4560, 3300}));
   EXPECT_FALSE(p.pages()[0]->ofKind(DrawOp::Line).empty());
   for (std::size_t i = 1; i < p.pages().size(); ++i) EXPECT_TRUE(p.pages()[i]->ofKind(DrawOp::Line).empty());
@@ -236,7 +236,7 @@ TEST(ThicknessConclusion, LongConclusionContinuesOnNewSheetsWithTheHeader) {
 TEST(ThicknessConclusion, FullTablePageMovesTheConclusionToANewSheet) {
   RecordingPrinter p(kPageW, kPageH);
   const auto table = tableOf(2 * std::size_t(kPerPage) + 1);  // the second page is full
-  ASSERT_EQ(PrintThicknessText(p, report(&table, {"Годен", "к эксплуатации"})), PrintStatus::Printed);
+  ASSERT_EQ(printThicknessText(p, report(&table, {"Годен", "к эксплуатации"})), PrintStatus::Printed);
   ASSERT_EQ(p.pages().size(), 3u);
   const RecordingCanvas& last = *p.pages()[2];
   EXPECT_EQ(textOp(last, "Заключение:").at.y, 7 * kLineH + 450);
@@ -248,7 +248,7 @@ TEST(ThicknessConclusion, FullTablePageMovesTheConclusionToANewSheet) {
 TEST(ThicknessGraphicPage, OnePageWithLegendBelowTheChartBandAndFooter) {
   RecordingPrinter p(kPageW, kPageH);
   auto r = report(nullptr, {"Годен"});
-  ASSERT_EQ(PrintThicknessGraphic(p, r), PrintStatus::Printed);
+  ASSERT_EQ(printThicknessGraphic(p, r), PrintStatus::Printed);
   ASSERT_EQ(p.pages().size(), 1u);
   const RecordingCanvas& page = *p.pages()[0];
   EXPECT_EQ(textOp(page, "Условные обозначения").at.y, kPageH / 2);

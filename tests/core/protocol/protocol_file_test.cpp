@@ -90,8 +90,8 @@ TEST_F(ProtocolFile, FailedWriteKeepsTheOldFileAndReportsTheMessage) {
 
   EXPECT_FALSE(outcome.ok);
   const std::string name = (dir_ / "A12.zhn").string();
-  EXPECT_EQ(outcome.message, "   Файл: " + name + "\n Открыть невозможно");
-  EXPECT_EQ(outcome.title, "ERROR");
+  EXPECT_EQ(outcome.refusal.messages, std::vector<std::string>{"   Файл: " + name + "\n Открыть невозможно"});
+  EXPECT_EQ(outcome.refusal.title, "ERROR");
   EXPECT_EQ(readAll(name), old);
   EXPECT_EQ(entries(), 1u);
 }
@@ -100,7 +100,8 @@ TEST_F(ProtocolFile, UncreatableFileIsReported) {
   const std::string data = (dir_ / "missing" / "x.dtm").string();
   const auto outcome = saveProtocolFile(data, kExample);
   EXPECT_FALSE(outcome.ok);
-  EXPECT_EQ(outcome.message, "   Файл: " + (dir_ / "missing" / "x.ztm").string() + "\n Открыть невозможно");
+  EXPECT_EQ(outcome.refusal.messages,
+            std::vector<std::string>{"   Файл: " + (dir_ / "missing" / "x.ztm").string() + "\n Открыть невозможно"});
 }
 
 TEST_F(ProtocolFile, NeverWritesOverADataFile) {

@@ -224,7 +224,7 @@ TEST_F(FlawView, PrintingLeavesTheScreenAsItWas) {
   ASSERT_TRUE(open(Plain(), "a.DHN"));
   form_->AIncrease->trigger();
   gfx::RecordingPrinter printer(4800, 6600);
-  const auto outcome = view().printScreen(printer, {"5", "Труба", {"Годен"}, "Иванов"});
+  const auto outcome = view().printScreen(printer, {"5", "Труба", "Иванов", {"Годен"}});
   EXPECT_EQ(outcome.zoom, 17);
   EXPECT_TRUE(printer.ended());
   EXPECT_NE(printer.pages()[0]->findText("Дефектоскопист: Иванов"), nullptr);
