@@ -35,6 +35,12 @@ class ScriptedDialogs : public ui::Dialogs {
     messages << text;
     messageTitles << title;
   }
+  // A warning is a message with the warning icon: recorded with the messages, and counted.
+  void warning(const QString& text, const QString& title = QString()) override {
+    message(text, title);
+    ++warnings;
+  }
+  int warnings = 0;
   bool askYesNo(const QString& text, const QString&) override {
     questions << text;
     if (yesNo.empty()) return false;

@@ -32,6 +32,13 @@ OpenResult refuse(std::string message) {
   return r;
 }
 
+// A file the unit did not write: the specified closing message alone would not say why.
+OpenResult refuseBecause(std::string reason) {
+  OpenResult r;
+  r.reason = std::move(reason);
+  return r;
+}
+
 OpenResult accept(LoadedFile f) {
   OpenResult r;
   r.ok = true;
@@ -172,12 +179,13 @@ OpenResult loadDataBytes(const std::string& name, const std::vector<std::uint8_t
   LoadedFile f;
   f.name = name;
   f.DataFileSize = std::uint32_t(std::min<std::size_t>(bytes.size(), 0xFFFFFFFFu));
-  if (bytes.size() < 3) return refuse({});
+  if (bytes.size() < 3) return refuseBecause("в файле меньше трех байт: это не файл результатов");
   f.RawHeader[0] = bytes[0];
   f.RawHeader[1] = bytes[1];
   f.RawHeader[2] = bytes[2];
   const std::uint8_t type = bytes[2];
-  if (type < 1 || type > 4) return refuse({});
+  if (type < 1 || type > 4)
+    return refuseBecause("неизвестный тип файла (байт типа " + std::to_string(type) + "): это не файл результатов");
   const Kind& k = kKinds[type];
   const std::string ext = extension(name);
   if (ext != k.upper && ext != k.lower) return refuse(withName(Msg::errorext, name));
@@ -195,7 +203,9 @@ OpenResult loadDataFile(const std::string& name) {
 
 text::Refusal openRefusal(const OpenResult& result, const std::string& name, std::string_view beforeNotOpen) {
   text::Refusal r = result.refusal;
-  r.messages.push_back(text::dataFileNotOpenText(name, beforeNotOpen));
+  std::string closing = text::dataFileNotOpenText(name, beforeNotOpen);
+  if (!result.reason.empty()) closing += "\n\n" + result.reason;
+  r.messages.push_back(std::move(closing));
   return r;
 }
 

@@ -16,6 +16,7 @@ namespace datafiles {
 struct OpenResult {
   bool ok = false;
   text::Refusal refusal;
+  std::string reason;  // why, when the refusal has no message of its own: shown beneath the closing one
   LoadedFile file;
 };
 

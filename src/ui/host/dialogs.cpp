@@ -14,6 +14,10 @@ void QtDialogs::message(const QString& text, const QString& title) {
   QMessageBox::information(parent(), title.isEmpty() ? QApplication::applicationName() : title, text, QMessageBox::Ok);
 }
 
+void QtDialogs::warning(const QString& text, const QString& title) {
+  QMessageBox::warning(parent(), title.isEmpty() ? QApplication::applicationName() : title, text, QMessageBox::Ok);
+}
+
 bool QtDialogs::askYesNo(const QString& text, const QString& title) {
   return QMessageBox::question(parent(), title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

@@ -17,6 +17,8 @@ class Dialogs {
 
   // A modal message with an OK button; the title defaults to the application title.
   virtual void message(const QString& text, const QString& title = QString()) = 0;
+  // A failure (a refused file, a failed save): the same box with the warning icon.
+  virtual void warning(const QString& text, const QString& title = QString()) { message(text, title); }
   // A question with Yes and No; only Yes answers true.
   virtual bool askYesNo(const QString& text, const QString& title) = 0;
   // An open dialog; the chosen files (only the first is used by the callers), empty when cancelled.
@@ -57,6 +59,7 @@ class DialogParentScope {
 class QtDialogs : public Dialogs {
  public:
   void message(const QString& text, const QString& title = QString()) override;
+  void warning(const QString& text, const QString& title = QString()) override;
   bool askYesNo(const QString& text, const QString& title) override;
   QStringList openFiles(const QString& title, const QString& filter, const QString& dir) override;
   QString saveFile(const QString& title, const QString& filter, const QString& dir,

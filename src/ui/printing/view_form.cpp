@@ -81,7 +81,7 @@ void TViewForm::ToolButton1Click() {
       const QByteArray bytes = (ViewEdit->toPlainText() + '\n').toUtf8();
       ok = file.write(bytes) == bytes.size() && file.commit();
     }
-    if (!ok) host_.dialogs().message(QString::fromStdString(text::notOpenText(name.toStdString())));
+    if (!ok) host_.dialogs().warning(QString::fromStdString(text::notOpenText(name.toStdString())));
   }
   close();
 }

@@ -163,7 +163,7 @@ bool ProtocolPanel::LoadProtocol(const QString& dataFileName) {
 bool ProtocolPanel::SaveProtocol(const QString& dataFileName) {
   const auto outcome = protocol::saveProtocolFile(dataFileName.toStdString(), fields());
   if (!outcome.ok) {
-    for (const std::string& m : outcome.refusal.messages) host_.dialogs().message(qs(m), qs(outcome.refusal.title));
+    for (const std::string& m : outcome.refusal.messages) host_.dialogs().warning(qs(m), qs(outcome.refusal.title));
     return false;
   }
   modified_ = false;

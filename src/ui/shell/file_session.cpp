@@ -70,7 +70,7 @@ bool FileSession::load(const QString& name, const QString& beforeNotOpen, datafi
   }
   // The reader's own message first, then the shell's.
   for (const auto& msg : datafiles::openRefusal(r, qtx::ss(name), qtx::ss(beforeNotOpen)).messages)
-    dialogs_.message(qs(msg));
+    dialogs_.warning(qs(msg));
   return false;
 }
 

@@ -325,7 +325,7 @@ void TMainForm::FormClose() {
   file_ = datafiles::LoadedFile{};
   const std::string error = settings::SaveSettings(settings_, qtx::ss(programPath_));
   settingsSaved_ = true;
-  if (!error.empty()) dialogs_->message(qs(error));
+  if (!error.empty()) dialogs_->warning(qs(error));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -131,4 +131,13 @@ TEST_F(OperatorDay, ACutShortRunSaysSoOnceInTheStatusLineAndTheCaptionNamesTheFi
   EXPECT_EQ(form_->windowTitle(), "Просмотр результатов контроля");
 }
 
+TEST_F(OperatorDay, AFileOfAnotherProgramIsRefusedWithItsReasonAndTheWarningIcon) {
+  EXPECT_FALSE(open({'M', 'Z', 7, 0, 0, 0}, "notes.DTM"));
+  ASSERT_EQ(dialogs_.messages.size(), 1);
+  EXPECT_EQ(dialogs_.warnings, 1);
+  // The specified text first, the reason beneath it.
+  EXPECT_TRUE(dialogs_.messages[0].contains("Открыть невозможно"));
+  EXPECT_TRUE(dialogs_.messages[0].endsWith("неизвестный тип файла (байт типа 7): это не файл результатов"));
+}
+
 }  // namespace
