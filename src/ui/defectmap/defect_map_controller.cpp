@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <cmath>
 
 #include "core/printing/print_file.h"
 #include "qt/convert.h"
@@ -114,6 +115,13 @@ DefectMapController::DefectMapController(ViewHost& host) : host_(host) {
   ADImage->onMouseDown = [this](int x) { ADImageMouseDown(x); };
   ADImage->onMouseMove = [this](int x) { ADImageMouseMove(x); };
   ADImage->onMouseUp = [this](int x) { ADImageMouseUp(x); };
+  ADImage->onKey = [this](int key) { return scrollByKey(key); };
+  ADImage->onWheel = [this](int notches, bool ctrl) {
+    if (ctrl)
+      (notches > 0 ? host_.viewActions().AIncrease : host_.viewActions().ADecrease)->trigger();
+    else
+      ADScrollBar1->setValue(ADScrollBar1->value() - notches * 3 * ADScrollBar1->singleStep());
+  };
   connect(ADScrollBar1, &QScrollBar::valueChanged, this, [this](int v) { ADScrollBar1Scroll(v); });
   connect(ADtbVertZoomIn, &QToolButton::clicked, this, [this] { ADtbVertZoomInClick(); });
   connect(ADtbVertZoomOut, &QToolButton::clicked, this, [this] { ADtbVertZoomOutClick(); });
@@ -133,6 +141,7 @@ QWidget* DefectMapController::panel() { return panel_; }
 
 void DefectMapController::connectActions() {
   const ViewActions& a = host_.viewActions();
+  connect(a.AFit, &QAction::triggered, this, [this] { fitToWindow(); });
   connect(a.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
   connect(a.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
   connect(a.AShowLegend, &QAction::triggered, this, [this] { AShowLegendExecute(); });
@@ -213,6 +222,7 @@ void DefectMapController::zoom(bool (defectmap::DefectMap::*step)(), Control* se
   if ((map_.*step)()) self->setEnabled(false);
   twin->setEnabled(true);
   repaint();
+  showScale();
 }
 
 void DefectMapController::AIncreaseExecute() {
@@ -235,9 +245,64 @@ void DefectMapController::ADImageMouseDown(int x) {
   ADImage->Tag = map_.HitMarker(x);
 }
 
+bool DefectMapController::scrollByKey(int key) {
+  if (!active()) return false;
+  QScrollBar* bar = ADScrollBar1;
+  switch (key) {
+    case Qt::Key_Left:
+      bar->setValue(bar->value() - bar->singleStep());
+      return true;
+    case Qt::Key_Right:
+      bar->setValue(bar->value() + bar->singleStep());
+      return true;
+    case Qt::Key_PageUp:
+      bar->setValue(bar->value() - bar->pageStep());
+      return true;
+    case Qt::Key_PageDown:
+      bar->setValue(bar->value() + bar->pageStep());
+      return true;
+    case Qt::Key_Home:
+      bar->setValue(bar->minimum());
+      return true;
+    case Qt::Key_End:
+      bar->setValue(bar->maximum());
+      return true;
+    default:
+      return false;
+  }
+}
+
+void DefectMapController::fitToWindow() {
+  if (!active()) return;
+  follow();
+  // The whole object across the window, rows at their first height, from the start.
+  map_.FitToWidth();
+  scrollAdapter_->setPosition(0);
+  map_.ClearCanvas();
+  map_.ScrollTo(0);
+  for (QAction* a : {host_.viewActions().AIncrease, host_.viewActions().ADecrease, tbZoomIn, tbZoomOut})
+    a->setEnabled(true);
+  ADtbVertZoomIn->setEnabled(true);
+  ADtbVertZoomOut->setEnabled(true);
+  repaint();
+  showScale();
+}
+
+void DefectMapController::showScale(int x) {
+  const text::NumberFormat& nf = host_.numberFormat();
+  QString text;
+  if (x >= map_.marginLeft && map_.scale > 0.0f) {
+    const double mm = map_.firstMm + double(x - map_.marginLeft) / map_.scale;
+    if (mm <= map_.length()) text = "Позиция " + qtx::qs(text::formatDouble(std::trunc(mm), "#,##0", nf)) + " мм   ";
+  }
+  text += "Масштаб " + qtx::qs(text::formatDouble(map_.scale, "#,##0.###", nf)) + " пикс/мм";
+  host_.showStatus(text);
+}
+
 void DefectMapController::ADImageMouseMove(int x) {
   if (!active()) return;
   follow();
+  showScale(x);
   if (ADImage->Tag < 0)
     map_.ShowDistance(x);
   else

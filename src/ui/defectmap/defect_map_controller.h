@@ -74,6 +74,12 @@ class DefectMapController : public QObject, public View {
   void follow();
   void newPicture();
   void repaint();
+  // Arrows, page keys, Home and End scroll the map; false for a key it does not take.
+  bool scrollByKey(int key);
+  // AFit: the whole object across the window again.
+  void fitToWindow();
+  // The status line: the position under the mouse (x, or none) and the scale.
+  void showScale(int x = -1);
   template <typename Control>
   void zoom(bool (defectmap::DefectMap::*step)(), Control* self, Control* twin);
   void connectActions();

@@ -1,8 +1,10 @@
 // ADImage: shows the bitmap as drawn, one image pixel per screen pixel.
 #include "ui/defectmap/map_image.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace ui {
 
@@ -35,6 +37,24 @@ void MapImage::mouseMoveEvent(QMouseEvent* event) {
 
 void MapImage::mouseReleaseEvent(QMouseEvent* event) {
   if (onMouseUp) onMouseUp(int(event->position().x()));
+}
+
+void MapImage::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() == Qt::NoModifier && onKey && onKey(event->key())) {
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void MapImage::wheelEvent(QWheelEvent* event) {
+  const int notches = event->angleDelta().y() / 120;
+  if (notches == 0 || !onWheel) {
+    event->ignore();
+    return;
+  }
+  onWheel(notches, event->modifiers() & Qt::ControlModifier);
+  event->accept();
 }
 
 }  // namespace ui

@@ -24,6 +24,9 @@ class MapImage : public QWidget {
   std::function<void(int x)> onMouseDown;
   std::function<void(int x)> onMouseMove;
   std::function<void(int x)> onMouseUp;
+  // A key the map takes (true when it did), and the wheel: notches, with Ctrl held or not.
+  std::function<bool(int key)> onKey;
+  std::function<void(int notches, bool ctrl)> onWheel;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,6 +34,8 @@ class MapImage : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   QImage picture_;

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -83,6 +84,7 @@ FlawController::FlawController(ViewHost& host) : host_(host) {
   HDefPanel->installEventFilter(this);
   HDMainPanel->installEventFilter(this);
   HDLImage->installEventFilter(this);
+  HDScrollBox->viewport()->installEventFilter(this);
 
   screen_.colors = host_.appSettings().FlawColors;
   screen_.loadInstrumentFont();
@@ -94,6 +96,7 @@ void FlawController::connectActions() {
   const ViewActions& a = host_.viewActions();
   connect(a.AIncrease, &QAction::triggered, this, [this] { AIncreaseExecute(); });
   connect(a.ADecrease, &QAction::triggered, this, [this] { ADecreaseExecute(); });
+  connect(a.AFit, &QAction::triggered, this, [this] { fitToWindow(); });
   for (int i = 0; i < 6; ++i) {
     for (QAction* item : {a.HDChnItems[std::size_t(i)], a.HDPopupItems[std::size_t(i)]})
       connect(item, &QAction::triggered, this, [this, i] { changeColor(i); });
@@ -102,6 +105,7 @@ void FlawController::connectActions() {
 
 void FlawController::syncZoomActions() {
   const ViewActions& a = host_.viewActions();
+  host_.showStatus(QString("Масштаб ×%1").arg(screen_.zoomX));
   setZoomAction(a.AIncrease, screen_.zoomX < flaw::kMaxZoom && screen_.zoomY < flaw::kMaxZoom, kImgZoomInEnabled,
                 kImgZoomInDisabled);
   setZoomAction(a.ADecrease, screen_.zoomX > flaw::kMinZoom && screen_.zoomY > flaw::kMinZoom, kImgZoomOutEnabled,
@@ -208,12 +212,39 @@ void FlawController::HDefPanelResize() {
 }
 
 bool FlawController::eventFilter(QObject* watched, QEvent* event) {
+  // Ctrl and the wheel zoom the instrument screen; the plain wheel scrolls it.
+  if (watched == HDScrollBox->viewport() && event->type() == QEvent::Wheel) {
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    if ((wheel->modifiers() & Qt::ControlModifier) && wheel->angleDelta().y() != 0) {
+      (wheel->angleDelta().y() > 0 ? host_.viewActions().AIncrease : host_.viewActions().ADecrease)->trigger();
+      return true;
+    }
+  }
   // A hidden panel (another kind on screen) costs nothing; it catches up when shown again.
   const bool ours = watched == HDefPanel.data() || watched == HDMainPanel || watched == HDLImage;
   const bool resized = event->type() == QEvent::Resize && HDefPanel && HDefPanel->isVisible();
   const bool shownAgain = event->type() == QEvent::Show && watched == HDefPanel.data();
   if (ours && (resized || shownAgain) && !host_.printing()) HDefPanelResize();
   return QObject::eventFilter(watched, event);
+}
+
+void FlawController::fitToWindow() {
+  if (!shown() || host_.printing()) return;
+  // The largest zoom at which the whole screen fits the visible box, at least the smallest.
+  const QSize box = HDScrollBox->viewport()->size();
+  int zoom = flaw::kMinZoom;
+  while (zoom < flaw::kMaxZoom && screen_.marginX + screen_.width * (zoom + 1) + 20 <= box.width() &&
+         screen_.topY + screen_.height * (zoom + 1) + 20 <= box.height())
+    ++zoom;
+  screen_.zoomX = screen_.zoomY = zoom;
+  screen_.textY = screen_.topY;
+  draw([&] {
+    screen_.PaintBackground();
+    screen_.PaintRaster();
+  });
+  HDScrollBox->horizontalScrollBar()->setValue(0);
+  HDScrollBox->verticalScrollBar()->setValue(0);
+  syncZoomActions();
 }
 
 bool FlawController::ZoomInScreen() {

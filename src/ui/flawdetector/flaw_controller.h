@@ -40,6 +40,8 @@ class FlawController : public QObject, public View {
   // True when the zoom limit (kMaxZoom in, kMinZoom out) has been reached.
   bool ZoomInScreen();
   bool ZoomOutScreen();
+  // AFit: the largest zoom at which the whole screen shows in the window.
+  void fitToWindow();
   void AIncreaseExecute();
   void ADecreaseExecute();
   // PrintScreen for the print command: the shown record on one page with the protocol fields,

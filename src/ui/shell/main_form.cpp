@@ -266,11 +266,11 @@ void TMainForm::showByKind() {
   applyState(StateFor(file_.kind));
   shownKind_ = file_.kind;
   fillHeaderPanel(*this, file_, numberFormat_);
+  showFileStatus();
   if (View* view = fileView()) view->load();
   for (View* view :
        {static_cast<View*>(thickness_.get()), static_cast<View*>(defectMap_.get()), static_cast<View*>(flaw_.get())})
     view->fileShown();
-  showFileStatus();
   focusWorkArea();
 }
 

@@ -10,7 +10,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QWheelEvent>
 
+#include "ui/defectmap/defect_map_controller.h"
+#include "ui/defectmap/map_image.h"
 #include "ui/flawdetector/flaw_controller.h"
 #include "ui/main_window_fixture.h"
 #include "ui/printing/print_controller.h"
@@ -91,6 +94,57 @@ TEST_F(OperatorDay, EveryRecordStartsAtTheTopLeft) {
   settle();
   EXPECT_EQ(box->horizontalScrollBar()->value(), 0);
   EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+  form_->hide();
+}
+
+TEST_F(OperatorDay, TheMapScrollsByKeyAndWheelAndFitsTheWindowAgain) {
+  form_->show();
+  testsupport::MapLikeFields m;
+  m.type = 2;
+  m.channels = 2;
+  m.length = 20000;
+  m.body.assign(2 * 2 * 20000, 0);
+  ASSERT_TRUE(open(testsupport::buildMapLike(m), "LONG.DAU"));
+  settle();
+  ui::DefectMapController& map = *form_->defectMap();
+  const float fit = map.map().scale;
+  for (int i = 0; i < 4; ++i) form_->AIncrease->trigger();
+  QScrollBar* bar = map.scrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  press(map.image(), Qt::Key_End);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  press(map.image(), Qt::Key_PageUp);
+  EXPECT_EQ(bar->value(), bar->maximum() - bar->pageStep());
+  press(map.image(), Qt::Key_Home);
+  EXPECT_EQ(bar->value(), 0);
+  EXPECT_GT(map.map().firstMm, -1);
+  QWheelEvent down(QPointF(300, 50), QPointF(300, 50), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+  QApplication::sendEvent(map.image(), &down);
+  EXPECT_GT(bar->value(), 0);
+  EXPECT_GT(map.map().firstMm, 0);
+
+  form_->AFit->trigger();
+  EXPECT_FLOAT_EQ(map.map().scale, fit);
+  EXPECT_EQ(bar->value(), 0);
+  EXPECT_TRUE(form_->AIncrease->isEnabled() && form_->ADecrease->isEnabled());
+  form_->hide();
+}
+
+TEST_F(OperatorDay, TheInstrumentScreenFitsTheWindow) {
+  form_->show();
+  ASSERT_TRUE(open(testsupport::buildFlaw(testsupport::FlawFields{}), "a.DHN"));
+  settle();
+  for (int i = 0; i < 7; ++i) form_->AIncrease->trigger();
+  form_->AFit->trigger();
+  const flaw::HDScreen& s = form_->flaw()->screen();
+  const QSize box = form_->flaw()->scrollBox()->viewport()->size();
+  // The whole screen shows, and one step more would not.
+  EXPECT_LE(s.marginX + s.width * s.zoomX + 20, box.width());
+  EXPECT_LE(s.topY + s.height * s.zoomY + 20, box.height());
+  EXPECT_TRUE(s.zoomX == flaw::kMaxZoom || s.marginX + s.width * (s.zoomX + 1) + 20 > box.width() ||
+              s.topY + s.height * (s.zoomY + 1) + 20 > box.height());
+  EXPECT_EQ(form_->AIncrease->isEnabled(), s.zoomX < flaw::kMaxZoom);
   form_->hide();
 }
 
