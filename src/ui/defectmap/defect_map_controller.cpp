@@ -293,7 +293,11 @@ void DefectMapController::showScale(int x) {
   QString text;
   if (x >= map_.marginLeft && map_.scale > 0.0f) {
     const double mm = map_.firstMm + double(x - map_.marginLeft) / map_.scale;
-    if (mm <= map_.length()) text = "Позиция " + qtx::qs(text::formatDouble(std::trunc(mm), "#,##0", nf)) + " мм   ";
+    if (mm <= map_.length()) {
+      const double fromMarker = std::floor(mm) - map_.markerMm;
+      text = "Позиция " + qtx::qs(text::formatDouble(std::trunc(mm), "#,##0", nf)) + " мм   от маркера " +
+             qtx::qs(text::formatDouble(fromMarker, "#,##0", nf)) + " мм   ";
+    }
   }
   text += "Масштаб " + qtx::qs(text::formatDouble(map_.scale, "#,##0.###", nf)) + " пикс/мм";
   host_.showStatus(text);
