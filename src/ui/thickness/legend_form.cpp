@@ -2,9 +2,12 @@
 #include "ui/thickness/legend_form.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "core/text/messages.h"
 #include "core/thickness/legend.h"
 #include "qt/qt_canvas.h"
 
@@ -37,11 +40,28 @@ void LegendImage::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, paintedPicture());
 }
 
+QSize TLegendForm::imageSize() {
+  // The unit's legend is 153 x 440. Its rows must be as tall as the label font, or the three
+  // marker labels run into each other, and as wide as the longest label, or it is cut; the
+  // window grows where the fonts here need more, never shrinks.
+  QFont font("Arial");
+  font.setPixelSize(12);
+  const QFontMetrics fm(font);
+  const int rowHeight = std::max(thickness::legendRowHeight(440), fm.height());
+  int widest = fm.horizontalAdvance("-6 553,5мм.");
+  for (text::Msg id : {text::Msg::AK, text::Msg::bigtol, text::Msg::bigvel})
+    widest = std::max(widest, fm.horizontalAdvance(QString::fromStdString(text::msg(id))));
+  const int width = thickness::kLegendSwatchWidth + 5 + widest + 6;
+  // Wide enough besides for the caption "Обозначения" beside the window buttons.
+  return {std::max({153, width, 196}), std::max(440, rowHeight * 52)};
+}
+
 TLegendForm::TLegendForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setObjectName("TLegendForm");
   setWindowTitle("Обозначения");
   setAttribute(Qt::WA_QuitOnClose, false);
-  setFixedSize(155, 442);
+  const QSize image = imageSize();
+  setFixedSize(image + QSize(2, 2));
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::white);
@@ -56,8 +76,8 @@ TLegendForm::TLegendForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
   PaletImg = new LegendImage(Panel2);
   inner->addWidget(PaletImg);
   // Size the image to the panel's client area, then draw the palette once.
-  Panel2->setGeometry(0, 0, 155, 442);
-  PaletImg->setGeometry(1, 1, 153, 440);
+  Panel2->setGeometry(0, 0, width(), height());
+  PaletImg->setGeometry(1, 1, image.width(), image.height());
   PaletImg->createPalette();
 }
 

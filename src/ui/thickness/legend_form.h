@@ -38,6 +38,8 @@ class TLegendForm : public QWidget {
   Q_OBJECT
 
  public:
+  // PaletImg's size: rows as tall as the label font and room for the longest label.
+  static QSize imageSize();
   explicit TLegendForm(QWidget* parent = nullptr);
   LegendImage* PaletImg = nullptr;
   QWidget* Panel2 = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMap>
@@ -12,12 +13,15 @@
 #include <QStackedWidget>
 #include <QWheelEvent>
 
+#include "core/text/messages.h"
+#include "core/thickness/legend.h"
 #include "ui/defectmap/defect_map_controller.h"
 #include "ui/defectmap/map_image.h"
 #include "ui/flawdetector/flaw_controller.h"
 #include "ui/main_window_fixture.h"
 #include "ui/printing/print_controller.h"
 #include "ui/printing/view_form.h"
+#include "ui/thickness/legend_form.h"
 
 namespace {
 
@@ -146,6 +150,21 @@ TEST_F(OperatorDay, TheInstrumentScreenFitsTheWindow) {
               s.topY + s.height * (s.zoomY + 1) + 20 > box.height());
   EXPECT_EQ(form_->AIncrease->isEnabled(), s.zoomX < flaw::kMaxZoom);
   form_->hide();
+}
+
+TEST_F(OperatorDay, TheThicknessLegendsLabelsNeitherOverlapNorGetCut) {
+  ui::TLegendForm legend;
+  QFont font("Arial");
+  font.setPixelSize(12);
+  const QFontMetrics fm(font);
+  EXPECT_GE(legend.PaletImg->rowHeight(), fm.height());
+  const int room = legend.PaletImg->width() - thickness::kLegendSwatchWidth - 5;
+  for (text::Msg id : {text::Msg::AK, text::Msg::bigtol, text::Msg::bigvel})
+    EXPECT_LE(fm.horizontalAdvance(q(text::msg(id))), room) << text::msg(id);
+  for (std::uint16_t nominal : {std::uint16_t(8), std::uint16_t(80), std::uint16_t(999), std::uint16_t(65535)}) {
+    for (const std::string& label : thickness::legendLabels(nominal, form_->numberFormat()))
+      EXPECT_LE(fm.horizontalAdvance(q(label)), room) << label;
+  }
 }
 
 TEST_F(OperatorDay, ThePreviewSavesAboveItselfUnderTheDataFilesName) {

@@ -322,7 +322,8 @@ TEST_F(ChartView, LegendToggleAndCloseBoxRaiseTheButton) {
   EXPECT_FALSE(form_->AShowLegend->isChecked());
   // Every paint starts from the bitmap: the labels are over it, never in it.
   const QImage bitmap = legend->PaletImg->bitmap().copy();
-  EXPECT_EQ(legend->PaletImg->rowHeight(), 8);
+  // Rows as tall as the label font, so the marker labels stand apart.
+  EXPECT_EQ(legend->PaletImg->rowHeight(), ui::TLegendForm::imageSize().height() / 52);
   EXPECT_NE(legend->PaletImg->paintedPicture(), bitmap);
   EXPECT_EQ(legend->PaletImg->bitmap(), bitmap);
 }
