@@ -157,7 +157,7 @@ void buildMainToolBar(QMainWindow& w, MainFormParts& p) {
 
 void buildMainMenus(QMainWindow& w, MainFormParts& p) {
   QMenuBar* bar = w.menuBar();
-  QMenu* file = bar->addMenu("Файл");
+  QMenu* file = p.FileMn = bar->addMenu("Файл");
   QAction* openItem = file->addAction(p.AFileOpen->icon(), "&Открыть...");
   openItem->setShortcut(QKeySequence::Open);
   QObject::connect(openItem, &QAction::triggered, p.AFileOpen, &QAction::trigger);
