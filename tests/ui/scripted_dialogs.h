@@ -20,6 +20,7 @@ class ScriptedDialogs : public ui::Dialogs {
   QStringList questions;      // texts of askYesNo()
   QList<QColor> askedColors;  // the colours the colour dialog started at
   QStringList openDirs;       // initial directories of the open dialogs
+  QStringList openFilters;    // their file-type filters
 
   // Answers, consumed in order; when empty: No, cancel, cancel.
   std::deque<bool> yesNo;
@@ -39,8 +40,9 @@ class ScriptedDialogs : public ui::Dialogs {
     yesNo.pop_front();
     return a;
   }
-  QStringList openFiles(const QString&, const QString&, const QString& dir) override {
+  QStringList openFiles(const QString&, const QString& filter, const QString& dir) override {
     openDirs << dir;
+    openFilters << filter;
     if (openAnswers.empty()) return {};
     QStringList a = openAnswers.front();
     openAnswers.pop_front();

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <algorithm>
 #include <cmath>
 
 #include "core/defectmap/defect_map.h"
@@ -43,7 +42,7 @@ RememberedState loadRemembered(const QString& file) {
   s.chart = chartFromName(in.value("views/chart").toString());
   bool ok = false;
   const int steps = in.value("views/mapZoomSteps").toInt(&ok);
-  if (ok) s.mapZoomSteps = std::clamp(steps, -kMaxZoomSteps, kMaxZoomSteps);
+  if (ok && std::abs(steps) <= kMaxZoomSteps) s.mapZoomSteps = steps;
   s.recentFiles = RecentFiles::cleaned(in.value("recent/files").toStringList());
   return s;
 }
