@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -49,8 +48,7 @@ int main(int argc, char** argv) {
   startUp.stateFile = ui::userStateFile();
 
   ui::TMainForm form(startUp);
+  ui::openAtFirstPaint(form, command.files);
   form.showRemembered();
-  // The named files open once the window is up at its size, so that a map fits the width it is shown at.
-  if (!command.files.isEmpty()) QTimer::singleShot(0, &form, [&form, files = command.files] { form.openFiles(files); });
   return app.exec();
 }

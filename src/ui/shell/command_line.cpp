@@ -3,6 +3,10 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QEvent>
+#include <QTimer>
+
+#include "ui/shell/main_form.h"
 
 namespace ui {
 
@@ -32,7 +36,35 @@ struct Parser {
   }
 };
 
+class OpenAtFirstPaint : public QObject {
+ public:
+  OpenAtFirstPaint(TMainForm& form, QStringList files) : QObject(&form), form_(form), files_(std::move(files)) {
+    form.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      form_.removeEventFilter(this);
+      // After the paint: a refusal's message box is not opened from inside it.
+      QTimer::singleShot(0, this, [this] {
+        form_.openFiles(files_);
+        deleteLater();
+      });
+    }
+    return false;
+  }
+
+ private:
+  TMainForm& form_;
+  QStringList files_;
+};
+
 }  // namespace
+
+void openAtFirstPaint(TMainForm& form, const QStringList& files) {
+  if (!files.isEmpty()) new OpenAtFirstPaint(form, files);
+}
 
 bool asksNoWindow(const QStringList& args) {
   Parser p;

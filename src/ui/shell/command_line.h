@@ -6,6 +6,8 @@
 
 namespace ui {
 
+class TMainForm;
+
 struct CommandLine {
   // Set when the program answers on its own and ends: the text for stdout or stderr and the exit code.
   bool finished = false;
@@ -24,5 +26,10 @@ CommandLine parseCommandLine(const QStringList& args, const QString& currentDir,
 
 // Only --help or --version asks for no window; this is answered before any display is opened.
 bool asksNoWindow(const QStringList& args);
+
+// Opens the files in the window once it is first painted: by then the window manager has given the window
+// its size, so a map is fitted to the width it is shown at, not refitted (and its remembered zoom lost) a
+// moment later. No files: nothing happens, the window starts as always.
+void openAtFirstPaint(TMainForm& form, const QStringList& files);
 
 }  // namespace ui
