@@ -101,7 +101,8 @@ void WindowMemory::noteView(datafiles::FileKind shown, const thickness::Chart3D&
 bool WindowMemory::save(const QByteArray& geometry, const QStringList& recentFiles) {
   if (file_.isEmpty()) return true;
   state_.geometry = geometry;
-  state_.recentFiles = recentFiles;
+  // Another window of the viewer may have closed since this one started: its recent files follow ours.
+  state_.recentFiles = RecentFiles::cleaned(recentFiles + loadRemembered(file_).recentFiles);
   return saveRemembered(file_, state_);
 }
 

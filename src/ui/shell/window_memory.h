@@ -56,7 +56,8 @@ class WindowMemory {
   void restoreView(datafiles::FileKind shown, const ViewActions& actions);
   // The view of the shown kind is about to go: another file, the last one closed, the window closing.
   void noteView(datafiles::FileKind shown, const thickness::Chart3D& chart, const defectmap::DefectMap& map);
-  // Writes the state with the window's geometry and the recent files; false when that failed.
+  // Writes the state with the window's geometry and the recent files, followed by those another window
+  // of the viewer wrote meanwhile; false when that failed.
   bool save(const QByteArray& geometry, const QStringList& recentFiles);
 
  private:

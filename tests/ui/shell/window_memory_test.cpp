@@ -106,6 +106,15 @@ TEST_F(WindowMemoryTest, TopViewAndAZoomedOutMapComeBackInEitherOrder) {
   EXPECT_FALSE(form_->FrPosAction->isChecked());
 }
 
+TEST_F(WindowMemoryTest, TwoWindowsClosedOneAfterTheOtherKeepTheRecentFilesOfBoth) {
+  auto second = makeForm();  // a second tervview started while the first runs
+  show(pipe_);
+  ASSERT_TRUE(second->openFile(weld_));
+  second->close();
+  form_->close();
+  EXPECT_EQ(ui::loadRemembered(stateFile_).recentFiles, QStringList({pipe_, weld_}));
+}
+
 TEST_F(WindowMemoryTest, AMissingOrBrokenStateGivesTheFirstStartAndIsWrittenAnew) {
   const std::string state = stateFile_.toStdString();
   static const char binary[] = "\x00\xff\xfe[window\ngeometry=@ByteArray(\x01\x02)\n";
