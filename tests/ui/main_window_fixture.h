@@ -53,6 +53,7 @@ class BasicMainWindowTest : public ::testing::Test {
     s.localeId = "00000419";
     s.numberFormat = text::NumberFormat{",", "\xC2\xA0"};  // the Russian separators, as the locale gives them
     s.dialogs = &dialogs_;
+    s.stateFile = stateFile_;
     auto form = std::make_unique<ui::TMainForm>(s);
     if (size_.isValid()) form->resize(size_);
     return form;
@@ -99,6 +100,8 @@ class BasicMainWindowTest : public ::testing::Test {
 
   std::string dir_;
   D dialogs_;
+  // The user's state file the window remembers in; empty (no memory) unless a test sets it before makeForm.
+  QString stateFile_;
   std::unique_ptr<ui::TMainForm> form_;
 
  private:

@@ -23,6 +23,7 @@ class ScriptedDialogs : public ui::Dialogs {
   QStringList saveSuggestions;  // the names the save dialogs proposed
   QStringList saveFilters;      // and their filters
   QList<QWidget*> saveParents;  // the windows they opened above
+  QStringList openFilters;      // their file-type filters
 
   // Answers, consumed in order; when empty: No, cancel, cancel.
   std::deque<bool> yesNo;
@@ -48,8 +49,9 @@ class ScriptedDialogs : public ui::Dialogs {
     yesNo.pop_front();
     return a;
   }
-  QStringList openFiles(const QString&, const QString&, const QString& dir) override {
+  QStringList openFiles(const QString&, const QString& filter, const QString& dir) override {
     openDirs << dir;
+    openFilters << filter;
     if (openAnswers.empty()) return {};
     QStringList a = openAnswers.front();
     openAnswers.pop_front();

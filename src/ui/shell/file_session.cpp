@@ -79,21 +79,62 @@ bool FileSession::openFile(const QString& name) {
   if (name.isEmpty()) return false;
   datafiles::LoadedFile file;
   if (!load(name, "\n", file)) return false;
-  followDirectory(name);
-  current_ = name;
-  {
-    const QSignalBlocker block(&box_);
-    box_.addItem(name);
-    box_.setCurrentIndex(box_.count() - 1);
-  }
-  hooks_.show(std::move(file), true);
+  append(name);
+  showOpened(name, std::move(file));
   return true;
 }
 
-void FileSession::openWithDialog() {
+int FileSession::openFiles(const QStringList& names) {
+  offerProtocolSave();
+  int accepted = 0;
+  int first = -1;  // the entry of the first accepted file
+  datafiles::LoadedFile shown;
+  for (const QString& name : names) {
+    datafiles::LoadedFile file;
+    if (name.isEmpty() || !load(name, "\n", file)) continue;
+    append(name);
+    ++accepted;
+    if (first < 0) {
+      first = box_.count() - 1;
+      shown = std::move(file);
+    } else if (hooks_.opened) {
+      hooks_.opened(name);
+    }
+  }
+  if (first >= 0) {
+    {
+      const QSignalBlocker block(&box_);
+      box_.setCurrentIndex(first);
+    }
+    showOpened(box_.itemText(first), std::move(shown));
+  }
+  return accepted;
+}
+
+void FileSession::append(const QString& name) {
+  const QSignalBlocker block(&box_);
+  box_.addItem(name);
+  box_.setCurrentIndex(box_.count() - 1);
+}
+
+void FileSession::showOpened(const QString& name, datafiles::LoadedFile&& file) {
+  followDirectory(name);
+  current_ = name;
+  if (hooks_.opened) hooks_.opened(name);
+  hooks_.show(std::move(file), true);
+}
+
+void FileSession::offerProtocolSave() {
   if (protocol_.isOpen() && dialogs_.askYesNo(qs(text::msg(Msg::savezakl)), qs(text::msg(Msg::saving))))
     protocol_.SaveProtocol(current_);
+}
+
+void FileSession::openWithDialog() {
+  offerProtocolSave();
+  // All four kinds first, then each kind in the unit's order. The reader takes an extension in
+  // upper or in lower case only, so the patterns name exactly those two forms.
   const QString filter =
+      "Все файлы результатов (*.dtm *.DTM *.dau *.DAU *.dhn *.DHN *.dht *.DHT);;"
       "Ручной дефектоскоп (*.dhn *.DHN);;Ручной толщиномер (*.dht *.DHT);;"
       "Дефектоскоп-автомат (*.dau *.DAU);;Толщиномер-автомат (*.dtm *.DTM)";
   const QStringList chosen = dialogs_.openFiles("Открыть Файл Данных", filter, qs(settings_.dataDir));

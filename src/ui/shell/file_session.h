@@ -24,6 +24,8 @@ class FileSession {
     std::function<void()> showNothing;
     // A name picked in the box could not be opened: the header and a thickness view go.
     std::function<void()> switchFailed;
+    // A file was opened (not switched to): once per file, the one left on screen last.
+    std::function<void(const QString& name)> opened;
   };
 
   FileSession(QComboBox& box, Dialogs& dialogs, settings::Settings& settings, ProtocolPanel& protocol, Hooks hooks);
@@ -35,6 +37,10 @@ class FileSession {
   void openWithDialog();
   // Opens a file as the open dialog would have; false when refused (or the name is empty).
   bool openFile(const QString& name);
+  // Files named on the command line, dropped on the window or picked from the recent files: the
+  // save question of the open dialog, then each file in turn as the dialog would open it. All accepted
+  // ones enter the list in their order and the first of them is shown; gives how many were accepted.
+  int openFiles(const QStringList& names);
   // FileNameBoxChange: a name picked from the list or entered with Enter.
   void switchTo(const QString& name);
   // The next (+1) or previous (-1) entry of the list, as if picked from it; the list wraps round.
@@ -48,6 +54,12 @@ class FileSession {
   bool load(const QString& name, const QString& beforeNotOpen, datafiles::LoadedFile& file);
   // DataDir follows the directory of an opened file.
   void followDirectory(const QString& name);
+  // "Сохранить заключение ?" when the protocol panel is open, before another file replaces it.
+  void offerProtocolSave();
+  // An accepted file's entry at the end of the list.
+  void append(const QString& name);
+  // The opened file at the current entry becomes the current file and is shown.
+  void showOpened(const QString& name, datafiles::LoadedFile&& file);
   int currentIndex() const;
 
   QComboBox& box_;

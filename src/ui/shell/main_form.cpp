@@ -20,9 +20,13 @@
 #include "ui/printing/print_controller.h"
 #include "ui/protocol/protocol_panel.h"
 #include "ui/shell/data_transfer.h"
+#include "ui/shell/file_drop.h"
 #include "ui/shell/file_session.h"
 #include "ui/shell/header_panel.h"
 #include "ui/shell/help_window.h"
+#include "ui/shell/recent_files.h"
+#include "ui/shell/window_memory.h"
+#include "ui/thickness/thickness_chart.h"
 #include "ui/thickness/thickness_controller.h"
 
 namespace ui {
@@ -59,6 +63,10 @@ TMainForm::TMainForm(const StartUp& startUp, QWidget* parent) : QMainWindow(pare
   buildCentral();
   buildStatusLine();
   connectActions();
+  memory_ = std::make_unique<WindowMemory>(startUp.stateFile);
+  recent_ = new RecentFiles(*FileMn, AExit, [this](const QString& name) { openFiles({name}); });
+  recent_->setFiles(memory_->state().recentFiles);
+  new FileDrop(*this, [this](const QStringList& names) { openFiles(names); });
   thickness_->applyColors();  // ApplyChartColors
   ResetView();
 }
@@ -66,6 +74,7 @@ TMainForm::TMainForm(const StartUp& startUp, QWidget* parent) : QMainWindow(pare
 TMainForm::~TMainForm() {
   // FormDestroy: settings written once even when the window is destroyed without a close event.
   if (!settingsSaved_) {
+    saveMemory();
     file_ = datafiles::LoadedFile{};
     settings::SaveSettings(settings_, qtx::ss(programPath_));
   }
@@ -111,7 +120,8 @@ void TMainForm::buildCentral() {
                          [this] {
                            Panel1->setVisible(false);
                            if (work_->currentWidget() == thickness_->panel()) work_->setCurrentWidget(emptyPanel_);
-                         }});
+                         },
+                         [this](const QString& name) { recent_->add(name); }});
 }
 
 void TMainForm::connectActions() {
@@ -271,6 +281,7 @@ void TMainForm::showByKind() {
   for (View* view :
        {static_cast<View*>(thickness_.get()), static_cast<View*>(defectMap_.get()), static_cast<View*>(flaw_.get())})
     view->fileShown();
+  memory_->restoreView(file_.kind, viewActions());
   focusWorkArea();
 }
 
@@ -285,11 +296,13 @@ void TMainForm::showFile(datafiles::LoadedFile&& file, bool opened) {
     AShowLegend->setChecked(false);
     thickness_->setLegendVisible(false);
   }
+  noteShownView();
   file_ = std::move(file);
   showByKind();
 }
 
 void TMainForm::showNothing() {
+  noteShownView();
   thickness_->setLegendVisible(false);
   defectMap_->setLegendVisible(false);
   AShowLegend->setChecked(false);
@@ -300,6 +313,23 @@ void TMainForm::showNothing() {
 }
 
 bool TMainForm::openFile(const QString& name) { return session_->openFile(name); }
+int TMainForm::openFiles(const QStringList& names) { return session_->openFiles(names); }
+
+void TMainForm::showRemembered() {
+  const QByteArray& geometry = memory_->state().geometry;
+  if (geometry.isEmpty() || !restoreGeometry(geometry))
+    showMaximized();
+  else
+    show();
+}
+
+void TMainForm::noteShownView() { memory_->noteView(shownKind_, thickness_->chart()->chart(), defectMap_->map()); }
+
+void TMainForm::saveMemory() {
+  noteShownView();
+  memory_->save(saveGeometry(), recent_->files());
+}
+
 void TMainForm::AFileOpenExecute() { session_->openWithDialog(); }
 void TMainForm::FileNameBoxChange(const QString& text) { session_->switchTo(text); }
 
@@ -321,6 +351,7 @@ void TMainForm::showHelp() {
 
 void TMainForm::FormClose() {
   protocol_->offerSave(currentFileName());
+  saveMemory();
   // The body is released and the kind flags cleared before the settings are written.
   file_ = datafiles::LoadedFile{};
   const std::string error = settings::SaveSettings(settings_, qtx::ss(programPath_));

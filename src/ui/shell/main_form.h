@@ -25,6 +25,8 @@ class FlawController;
 class ProtocolPanel;
 class PrintController;
 class FileSession;
+class WindowMemory;
+class RecentFiles;
 
 // What the main window needs from its surroundings: where it started, the locale, the dialogs.
 struct StartUp {
@@ -33,6 +35,8 @@ struct StartUp {
   QString localeId;  // "00000419" for Russian
   text::NumberFormat numberFormat;
   Dialogs* dialogs = nullptr;  // not owned; QtDialogs when null
+  // The user's remembered window, views and recent files (window_memory.h); empty: nothing is remembered.
+  QString stateFile;
 };
 
 class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
@@ -72,6 +76,11 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   void AReceive_datExecute();
   // Opens a file as the open dialog would have, without the dialog.
   bool openFile(const QString& name);
+  // Files named on the command line, dropped on the window or picked from "Последние файлы".
+  int openFiles(const QStringList& names);
+  // Shows the window where and as large as the last run left it; maximized on a first start.
+  void showRemembered();
+  RecentFiles* recentFiles() { return recent_; }
 
   // Saves the settings; the work FormClose does.
   void FormClose();
@@ -96,6 +105,9 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   void focusWorkArea();
   void showByKind();
   void showHelp();
+  // The view on screen is about to go: the memory keeps how it was left.
+  void noteShownView();
+  void saveMemory();
 
   settings::Settings settings_;
   std::unique_ptr<Dialogs> ownDialogs_;
@@ -123,6 +135,8 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   std::unique_ptr<ProtocolPanel> protocol_;
   std::unique_ptr<PrintController> print_;
   std::unique_ptr<FileSession> session_;
+  std::unique_ptr<WindowMemory> memory_;
+  RecentFiles* recent_ = nullptr;  // owned by the "Файл" menu
 };
 
 }  // namespace ui

@@ -178,7 +178,7 @@ void buildMainToolBar(QMainWindow& w, MainFormParts& p) {
 
 void buildMainMenus(QMainWindow& w, MainFormParts& p) {
   QMenuBar* bar = w.menuBar();
-  QMenu* file = bar->addMenu("&Файл");
+  QMenu* file = p.FileMn = bar->addMenu("&Файл");
   // The menu item names AFileOpen's Ctrl+O but does not carry it: two actions with one
   // shortcut make Qt refuse both as ambiguous.
   QAction* openItem = file->addAction(p.AFileOpen->icon(),

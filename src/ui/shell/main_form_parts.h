@@ -48,6 +48,7 @@ struct MainFormParts : ViewActions {
   std::array<QAction*, 2> printSeparators{};
 
   // Menus.
+  QMenu* FileMn = nullptr;
   QMenu* SetMn = nullptr;
   QMenu* DViewMn = nullptr;
   QMenu* HDChnMn = nullptr;
