@@ -19,7 +19,6 @@ struct LoadedFile {
   // Kind flags as the unit's programs name them; exactly one is set for an accepted file.
   bool DtmOpen() const { return kind == FileKind::Dtm; }
   bool DauOpen() const { return kind == FileKind::Dau; }
-  bool DhnOpen() const { return kind == FileKind::Dhn; }
   bool DhtOpen() const { return kind == FileKind::Dht; }
   bool isFlaw() const { return kind == FileKind::Dhn || kind == FileKind::Dht; }
 

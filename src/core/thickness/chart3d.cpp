@@ -154,20 +154,25 @@ ChartLayout Chart3D::computeLayout(gfx::Canvas& c, const gfx::Rect& target) cons
   return l;
 }
 
+namespace {
+
+// The value of an axis at a pixel: the pixel's distance from the box origin in units of the
+// axis' pixel span along the screen; the minimum when the axis is seen edge-on.
+double valueAlong(const ChartAxis& a, bool valid, double pixel, double origin, double span) {
+  if (!valid || std::abs(span) < 1e-9) return a.minimum;
+  return a.minimum + (pixel - origin) / span * (a.maximum - a.minimum);
+}
+
+}  // namespace
+
 double Chart3D::bottomValueAt(int x) const {
-  const ChartAxis& a = axes_[kBottom];
   const BoxProjection& p = layout_.projection;
-  if (!layout_.valid || std::abs(p.eu.x) < 1e-9) return a.minimum;
-  const double u = (x - p.origin.x) / p.eu.x;
-  return a.minimum + u * (a.maximum - a.minimum);
+  return valueAlong(axes_[kBottom], layout_.valid, x, p.origin.x, p.eu.x);
 }
 
 double Chart3D::leftValueAt(int y) const {
-  const ChartAxis& a = axes_[kLeft];
   const BoxProjection& p = layout_.projection;
-  if (!layout_.valid || std::abs(p.ev.y) < 1e-9) return a.minimum;
-  const double v = (y - p.origin.y) / p.ev.y;
-  return a.minimum + v * (a.maximum - a.minimum);
+  return valueAlong(axes_[kLeft], layout_.valid, y, p.origin.y, p.ev.y);
 }
 
 int Chart3D::seriesAt(int x, int y) const {

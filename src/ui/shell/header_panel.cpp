@@ -15,32 +15,30 @@ void buildHeaderPanel(QWidget* parent, MainFormParts& p) {
   p.Panel1->setFixedHeight(96);
   QFont italic = parent->font();
   italic.setItalic(true);
-  auto label = [&p, &italic](const char* name, int x, int y) {
-    auto* l = new QLabel(p.Panel1);
-    l->setObjectName(name);
-    l->setFont(italic);
-    l->move(x, y);
-    l->setMinimumWidth(x < 400 ? 200 : 270);
-    return l;
-  };
-  p.Datelb = label("Datelb", 33, 0);
-  p.IDDevlb = label("IDDevlb", 33, 25);
-  p.Bloklb = label("Bloklb", 33, 50);
-  p.Templb = label("Templb", 33, 76);
-  p.Btimelb = label("Btimelb", 254, 0);
-  p.Tolshlb = label("Tolshlb", 257, 25);
-  p.Diamlb = label("Diamlb", 257, 50);
-  p.Lenlb = label("Lenlb", 257, 76);
-  p.Etimelb = label("Etimelb", 416, 0);
-  p.Shovlb = label("Shovlb", 416, 25);
-  p.Izdlb = label("Izdlb", 416, 50);
-  p.Layerslb = label("Layerslb", 416, 76);
   QFont bold = italic;
   bold.setBold(true);
-  p.KoorLb = label("KoorLb", 696, 25);
-  p.KoorLb->setFont(bold);
-  p.KYLb = label("KYLb", 696, 50);
-  p.KYLb->setFont(bold);
+  // Each label at its place in the panel; the read-out in bold.
+  struct Place {
+    QLabel* MainFormParts::*label;
+    const char* name;
+    int x, y;
+  };
+  static constexpr Place kPlaces[] = {
+      {&MainFormParts::Datelb, "Datelb", 33, 0},    {&MainFormParts::IDDevlb, "IDDevlb", 33, 25},
+      {&MainFormParts::Bloklb, "Bloklb", 33, 50},   {&MainFormParts::Templb, "Templb", 33, 76},
+      {&MainFormParts::Btimelb, "Btimelb", 254, 0}, {&MainFormParts::Tolshlb, "Tolshlb", 257, 25},
+      {&MainFormParts::Diamlb, "Diamlb", 257, 50},  {&MainFormParts::Lenlb, "Lenlb", 257, 76},
+      {&MainFormParts::Etimelb, "Etimelb", 416, 0}, {&MainFormParts::Shovlb, "Shovlb", 416, 25},
+      {&MainFormParts::Izdlb, "Izdlb", 416, 50},    {&MainFormParts::Layerslb, "Layerslb", 416, 76},
+      {&MainFormParts::KoorLb, "KoorLb", 696, 25},  {&MainFormParts::KYLb, "KYLb", 696, 50}};
+  for (const Place& place : kPlaces) {
+    auto* l = new QLabel(p.Panel1);
+    l->setObjectName(place.name);
+    l->setFont(place.x > 600 ? bold : italic);
+    l->move(place.x, place.y);
+    l->setMinimumWidth(place.x < 400 ? 200 : 270);
+    p.*place.label = l;
+  }
 }
 
 void fillHeaderPanel(const MainFormParts& p, const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
