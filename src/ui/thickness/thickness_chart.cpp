@@ -166,7 +166,9 @@ void ThicknessChart::setLegendVisible(bool visible) {
       // First showing: beside the right edge of the work area, clear of the chart's middle.
       legendPlaced_ = true;
       const QRect g = host_.hostWindow()->geometry();
-      legend_->move(g.right() - legend_->width() - 24, g.top() + 120);
+      // Whole inside the window when the window is tall enough for it.
+      const int top = std::max(g.top(), std::min(g.top() + 120, g.bottom() - legend_->height() - 48));
+      legend_->move(g.right() - legend_->width() - 24, top);
     }
     legend_->show();
     legend_->PaletImg->update();
