@@ -2,9 +2,11 @@
 #include "ui/thickness/sg_tab.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <algorithm>
 
 #include "qt/convert.h"
 #include "ui/thickness/value_table_model.h"
@@ -71,6 +73,7 @@ SGTab::SGTab(QWidget* parent) : QTableView(parent) {
 void SGTab::setTable(thickness::ValueTable table) {
   model_->setTable(std::move(table));
   applyFixedRowColor();
+  fitHeaderTexts();
   scrollToTop();
 }
 
@@ -86,6 +89,21 @@ void SGTab::applyFixedRowColor() {
                      " padding-left: 2px; font-family: \"PROMT Helv Cyr\", Arial, \"Liberation Sans\";"
                      " font-size: 13px; font-weight: bold; font-style: italic; }")
           .arg(c.name(), qtx::toQColor(thickness::kInactiveCaptionText).name()));
+}
+
+void SGTab::fitHeaderTexts() {
+  // A column keeps the grid's width unless its title needs more ("Min.толщина" in the header's
+  // bold italic does): a title is never cut.
+  QFont font("PROMT Helv Cyr");
+  font.setPixelSize(13);
+  font.setBold(true);
+  font.setItalic(true);
+  const QFontMetrics fm(font);
+  QHeaderView* h = horizontalHeader();
+  for (int c = 0; c < model_->columnCount(); ++c) {
+    const QString title = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    h->resizeSection(c, std::max(kColumnWidth, fm.horizontalAdvance(title) + 8));
+  }
 }
 
 void SGTab::mouseDoubleClickEvent(QMouseEvent* event) {

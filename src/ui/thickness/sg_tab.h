@@ -28,6 +28,7 @@ class SGTab : public QTableView {
 
  private:
   void applyFixedRowColor();
+  void fitHeaderTexts();
 
   ValueTableModel* model_ = nullptr;
 };

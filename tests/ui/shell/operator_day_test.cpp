@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMap>
@@ -22,6 +23,8 @@
 #include "ui/printing/print_controller.h"
 #include "ui/printing/view_form.h"
 #include "ui/thickness/legend_form.h"
+#include "ui/thickness/sg_tab.h"
+#include "ui/thickness/thickness_controller.h"
 
 namespace {
 
@@ -164,6 +167,25 @@ TEST_F(OperatorDay, TheThicknessLegendsLabelsNeitherOverlapNorGetCut) {
   for (std::uint16_t nominal : {std::uint16_t(8), std::uint16_t(80), std::uint16_t(999), std::uint16_t(65535)}) {
     for (const std::string& label : thickness::legendLabels(nominal, form_->numberFormat()))
       EXPECT_LE(fm.horizontalAdvance(q(label)), room) << label;
+  }
+}
+
+TEST_F(OperatorDay, TheValueTablesTitlesAreWhole) {
+  testsupport::MapLikeFields m;
+  m.length = 20;
+  m.body = testsupport::thicknessBody(std::vector<std::array<std::uint16_t, 4>>(10, {1600, 1600, 1600, 1600}));
+  ASSERT_TRUE(open(testsupport::buildMapLike(m), "PIPE.DTM"));
+  form_->AShowTable->trigger();
+  ui::SGTab& grid = *form_->thickness()->sgTab();
+  QFont font("PROMT Helv Cyr");
+  font.setPixelSize(13);
+  font.setBold(true);
+  font.setItalic(true);
+  const QFontMetrics fm(font);
+  for (int c = 0; c < grid.model()->columnCount(); ++c) {
+    const QString title = grid.model()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_GE(grid.horizontalHeader()->sectionSize(c), fm.horizontalAdvance(title) + 2) << title.toStdString();
+    EXPECT_GE(grid.horizontalHeader()->sectionSize(c), 85);
   }
 }
 
