@@ -51,12 +51,15 @@ void MapPrintJob::PrintLine(const std::string& text) {
 }
 
 void MapPrintJob::fitLine() {
-  // A line that would not fit above the bottom margin goes to a new sheet.
+  // A line that would not fit above the bottom margin goes to a new sheet, which carries the
+  // header and its number like every other sheet of the printout.
   const int h = std::abs(printCanvas->textHeight("#"));
   if (printer_.pageHeight() - pageMarginBottom < printY + h) {
     newSheet();
     ++pageNo;
     printY = pageMarginTop;
+    PrintHeaderBlock();
+    PrintSheetNumber();
   }
 }
 

@@ -162,6 +162,41 @@ TEST(DefectMapPrintGraphic, LongConclusionGoesOnToANewSheet) {
   }
 }
 
+// Both forms: every sheet a long conclusion goes on to starts with the header and carries its number.
+TEST(DefectMapPrintGraphic, ConclusionSheetsCarryTheHeaderAndTheirNumber) {
+  for (const bool textForm : {false, true}) {
+    PrintFixture f(1, 100);
+    f.set(10, 0, 5, 0);
+    for (int i = 1; i <= 60; ++i) f.protocol.conclusion.push_back("строка " + std::to_string(i));
+    if (textForm)
+      f.map.PrintText(f.printer, f.protocol, f.captions);
+    else
+      f.map.PrintGraphic(f.printer, f.protocol, f.captions);
+    const std::size_t sheets = f.printer.pages().size();
+    ASSERT_GE(sheets, 2u) << textForm;
+    EXPECT_TRUE(f.printed("Всего листов:" + std::to_string(sheets))) << textForm;
+    for (std::size_t p = 1; p < sheets; ++p) {
+      const auto& page = *f.printer.pages()[p];
+      const auto texts = page.ofKind(gfx::DrawOp::Text);
+      ASSERT_GE(texts.size(), 8u);
+      EXPECT_EQ(texts[0].text, "Протокол №7");
+      EXPECT_EQ(texts[0].at, (gfx::Point{200, 100}));
+      EXPECT_EQ(texts[1].text, "УИУ\"ВЕРТАН\"№ 117");
+      EXPECT_EQ(texts[5].text, "Диаметр:530 мм Толщина:10,0 мм  Блок:1  Температура:+18C");
+      const gfx::DrawOp* number = page.findText("Лист" + std::to_string(p + 1));
+      ASSERT_NE(number, nullptr) << textForm << " " << p;
+      EXPECT_EQ(number->at.y, 100);
+      // The conclusion goes on below the header block's seven lines.
+      const int headerBottom = texts[6].at.y;
+      for (std::size_t i = 7; i < texts.size(); ++i) {
+        if (texts[i].text == number->text) continue;
+        EXPECT_GT(texts[i].at.y, headerBottom) << texts[i].text;
+        EXPECT_LE(texts[i].at.y + 80, 6800 - 40) << texts[i].text;
+      }
+    }
+  }
+}
+
 TEST(DefectMapPrintGraphic, ScreenStateComesBackUntouched) {
   PrintFixture f(2, 1000);
   FakeScrollBar bar;
