@@ -6,6 +6,7 @@
 #include "core/datafiles/header_text.h"
 #include "core/datafiles/reader.h"
 #include "core/text/numfmt.h"
+#include "core/text/wrap.h"
 
 namespace defectmap {
 
@@ -95,7 +96,12 @@ void MapPrintJob::PrintSheetNumber() {
 void MapPrintJob::PrintFooter() {
   // Every footer line checks the page end, so a long conclusion continues on a new sheet.
   PrintLineAt(pageMarginLeft, " Заключение:");
-  for (const std::string& line : protocol_.conclusion) PrintLineAt(2 * pageMarginLeft, withoutLineEnd(line));
+  // Conclusion lines wrap between their indent and the right margin.
+  const int room = printer_.pageWidth() - pageMarginRight - 2 * pageMarginLeft;
+  const text::TextMeasure width = [this](const std::string& t) { return std::abs(printCanvas->textWidth(t)); };
+  for (const std::string& line : protocol_.conclusion)
+    for (const std::string& piece : text::wrapLine(withoutLineEnd(line), room, width))
+      PrintLineAt(2 * pageMarginLeft, piece);
   PrintLineAt(pageMarginLeft, "Дефектоскопист: " + protocol_.operatorName);
   PrintLineAt(pageMarginLeft, "Проконтролировано: " + std::to_string(map_.length()) + " мм");
   // The count is taken once the sheet this line lands on exists.
