@@ -66,6 +66,10 @@ class DefectMap {
   // layer counted from 1.
   CellTextResult CellText(int position, int layer) const;
   bool HasIndicationAt(int position) const;
+  // Characters a position takes in the text table's group of six from `position` on, over
+  // layers 1 .. n: one while every size of the group is one character, otherwise the widest
+  // size and a blank, so that each size stands apart and under its own type symbol.
+  int TextColumnWidth(int position, int n) const;
 
   int layers() const { return header ? header->Layers : 0; }
   int length() const { return header ? header->Length : 0; }

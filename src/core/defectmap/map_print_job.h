@@ -68,7 +68,7 @@ class MapPrintJob {
   void setUpTextPage();
   void printRowTitles();
   void queueLabel(const std::string& label);
-  void queueText(std::size_t row, const std::string& text, bool joinable);
+  void queueText(std::size_t row, const std::string& text);
   void flushRow(std::size_t row);
   void flushText();
 

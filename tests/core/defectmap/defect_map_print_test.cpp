@@ -1,6 +1,9 @@
 // Defect map printouts: the graphic strips with header, legend and footer, the text table printed and as lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "core/gfx/recording_printer.h"
 #include "map_fixture.h"
 
@@ -261,26 +264,29 @@ TEST(DefectMapTextTable, GroupsOfSixAndRowTitlesByLayerCount) {
   std::vector<std::string> lines;
   f.map.BuildTextTable(lines);
   ASSERT_EQ(lines.size(), 7u);
-  EXPECT_EQ(lines[0], "КООР:  00021 00031 ");
+  // The second group's size of two digits gives its positions three columns each.
+  EXPECT_EQ(lines[0],
+            "КООР:  00021 "
+            "00031             ");
   EXPECT_EQ(lines[1],
             "В ТИП: #     "
-            "      ");
+            "                  ");
   EXPECT_EQ(lines[2],
             "РАЗМ:  1     "
-            "      ");
+            "                  ");
   EXPECT_EQ(lines[3],
             "С ТИП:       "
-            "|     ");
+            "|                 ");
   EXPECT_EQ(lines[4],
             "РАЗМ:  "
             "      "
-            "12     ");
+            "12                ");
   EXPECT_EQ(lines[5],
             "Н ТИП:    A  "
-            "      ");
+            "                  ");
   EXPECT_EQ(lines[6],
             "РАЗМ:     K  "
-            "      ");
+            "                  ");
 }
 
 TEST(DefectMapTextTable, BlockRowClosesAfterElevenGroups) {
@@ -339,13 +345,51 @@ TEST(DefectMapPrintText, NeighbouringCharactersShareOneTextAndLongSizesStandAlon
   const auto& page = *f.printer.pages()[0];
   const int lineStep = int(1.9 * 80);
   const int top = 100 + 7 * lineStep;
-  EXPECT_EQ(page.findText("OOO")->at, (gfx::Point{480, top + lineStep}));
-  EXPECT_EQ(page.findText("-")->at, (gfx::Point{480 + 4 * 40, top + lineStep}));
-  // The size row keeps the cell-by-cell order: "12" overlaps the next column, "5" comes after it.
+  // The size of two digits gives every position of the group three columns.
+  EXPECT_EQ(page.findText("O  O  O")->at, (gfx::Point{480, top + lineStep}));
+  EXPECT_EQ(page.findText("-")->at, (gfx::Point{480 + 4 * 3 * 40, top + lineStep}));
   std::vector<std::pair<std::string, int>> sizes;
   for (const auto& op : page.ofKind(gfx::DrawOp::Text))
     if (op.at.y == top + 2 * lineStep && op.at.x >= 480) sizes.emplace_back(op.text, op.at.x);
-  EXPECT_EQ(sizes, (std::vector<std::pair<std::string, int>>{{"4", 480}, {"12", 520}, {"5", 560}, {"1", 640}}));
+  EXPECT_EQ(sizes, (std::vector<std::pair<std::string, int>>{{"4  12 5", 480}, {"1", 480 + 4 * 3 * 40}}));
+}
+
+// Sizes of two and three digits: each stands apart from its neighbours and under its own
+// type symbol, the group's columns as wide as its widest size and a blank; a group of
+// one-digit sizes keeps its one-character columns. Preview and printout alike.
+TEST(DefectMapPrintText, WideSizesStandApartUnderTheirTypesInPreviewAndPrint) {
+  PrintFixture f(1, 100);
+  f.set(0, 0, 12, 0);
+  f.set(1, 0, 255, 1);
+  f.set(2, 0, 7, 2);
+  f.set(3, 0, 99, 3);
+  f.set(20, 0, 3, 0);
+  std::vector<std::string> lines;
+  f.map.BuildTextTable(lines);
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "КООР:  00001                   00021 ",
+                       "Н ТИП: O   #   |   -           O     ",
+                       "РАЗМ:  12  255 7   99          3     ",
+                   }));
+
+  f.map.PrintText(f.printer, f.protocol, f.captions);
+  const auto& page = *f.printer.pages()[0];
+  const int lineStep = int(1.9 * 80);
+  const int top = 100 + 7 * lineStep;
+  std::vector<std::tuple<int, int, std::string>> table;  // column x, row, text
+  for (const auto& op : page.ofKind(gfx::DrawOp::Text))
+    if (op.at.y >= top && op.at.y <= top + 2 * lineStep && op.at.x >= 480)
+      table.emplace_back(op.at.x, (op.at.y - top) / lineStep, op.text);
+  std::sort(table.begin(), table.end());
+  // The second group follows after one blank column: 480 + 24 columns + 1.
+  EXPECT_EQ(table, (std::vector<std::tuple<int, int, std::string>>{
+                       {480, 0, "00001"},
+                       {480, 1, "O   #   |   -"},
+                       {480, 2, "12  255 7   99"},
+                       {1480, 0, "00021"},
+                       {1480, 1, "O"},
+                       {1480, 2, "3"},
+                   }));
 }
 
 TEST(DefectMapPrintText, BlockRowsWrapAndSheetsFollow) {
