@@ -160,6 +160,9 @@ class DefectMap {
                      std::int64_t stop) const;
   // The marker window's XOR lines: drawn twice, they leave the picture as it was.
   void xorMarkerFrame(gfx::Canvas& c) const;
+  // Pixels from the marker window's left edge to its right: markerWidth millimetres, yet
+  // always wide enough that its two sides, drawn in XOR, never overlap and cancel out.
+  int markerPixels() const;
   // One group of six positions from `position` on; position moves past it.
   void AppendTextGroup(int& position, TextLines& lines) const;
 

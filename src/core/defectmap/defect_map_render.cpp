@@ -15,6 +15,8 @@ namespace defectmap {
 namespace {
 
 const gfx::Font kScreenFont{"Arial", 0, 10, gfx::kBlack};
+// The marker window's sides and top and bottom lines.
+constexpr int kMarkerPenWidth = 3;
 
 }  // namespace
 
@@ -202,12 +204,17 @@ void DefectMap::compositeRuns(gfx::Canvas& c, const RunFrame& f, ColumnComposito
   compositor.paint(c);
 }
 
+int DefectMap::markerPixels() const {
+  // A pixel between the two sides, each as wide as the pen.
+  return std::max(truncToInt(std::floor(markerWidth * double(scale))), kMarkerPenWidth + 1);
+}
+
 void DefectMap::xorMarkerFrame(gfx::Canvas& c) const {
   const int t = marginTop;
   const int b = bottomLine();
-  c.setPen(gfx::Pen{gfx::kYellow, 3, gfx::PenStyle::Solid, gfx::PenMode::Xor});
+  c.setPen(gfx::Pen{gfx::kYellow, kMarkerPenWidth, gfx::PenStyle::Solid, gfx::PenMode::Xor});
   const int x1 = markerX;
-  const int x2 = truncToInt(std::floor(markerWidth * double(scale)) + markerX);
+  const int x2 = markerX + markerPixels();
   c.line(x1, t, x1, b);
   c.line(x2, t, x2, b);
   c.line(x1, b + 3, x2, b + 3);
