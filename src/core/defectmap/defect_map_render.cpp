@@ -89,7 +89,10 @@ void DefectMap::DrawRuler() {
     if (x >= l) {
       c.line(x, t - majorTick, x, t);
       const std::string text = FormatPosition(int(pos));
-      c.textOut(x - std::abs(c.textWidth(text) / 2), t - 3 * std::abs(c.textHeight(text)) - 2, text);
+      const int textW = std::abs(c.textWidth(text));
+      // Centred over its tick, except at the right edge, where the label moves in to stay whole.
+      const int textX = std::min(x - textW / 2, w - textW);
+      c.textOut(textX, t - 3 * std::abs(c.textHeight(text)) - 2, text);
     }
     for (int k = 1; k <= 9; ++k) {
       pos += minorStep;

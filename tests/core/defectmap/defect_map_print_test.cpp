@@ -138,6 +138,26 @@ TEST(DefectMapPrintGraphic, LastStripEndsAtTheObjectsEnd) {
   EXPECT_TRUE(f.printed("Проконтролировано: 200 мм"));
 }
 
+TEST(DefectMapPrintGraphic, LastStripsRulerEndsWithTheObject) {
+  PrintFixture f(1, 200);
+  f.set(180, 0, 1, 1);
+  f.map.PrintGraphic(f.printer, f.protocol, f.captions);
+  const auto& page = *f.printer.pages()[0];
+  const int rowsTop = 1540;
+  const int end = 1026;  // (200 - 169) x 26.67 + 200
+  // Ticks every 10 mm from the strip's first position up to the object's end at 200 mm.
+  for (const char* label : {"170", "180", "190", "200"}) EXPECT_NE(page.findText(label), nullptr) << label;
+  for (const char* label : {"210", "300", "330"}) EXPECT_EQ(page.findText(label), nullptr) << label;
+  bool baseLine = false;
+  for (const auto& op : page.ofKind(gfx::DrawOp::Line)) {
+    if (std::max(op.rect.top, op.rect.bottom) > rowsTop || std::min(op.rect.top, op.rect.bottom) < rowsTop - 200)
+      continue;  // not the ruler's
+    EXPECT_LE(std::max(op.rect.left, op.rect.right), end) << op.rect.left << "," << op.rect.top;
+    baseLine = baseLine || op.rect == gfx::Rect{200, rowsTop, end, rowsTop};
+  }
+  EXPECT_TRUE(baseLine);
+}
+
 TEST(DefectMapPrintGraphic, FullSheetsContinueWithHeaderAndSheetNumber) {
   PrintFixture f(3, 20000);
   for (int p = 0; p < 20000; p += 169) f.set(p, 1, 3, 2);

@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 
+#include "core/defectmap/defect_codes.h"
 #include "map_fixture.h"
 
 namespace defectmap {
@@ -87,6 +88,29 @@ TEST(DefectMapRuler, StepFollowsTheScaleAndLabelsChangeUnit) {
   EXPECT_NE(f.canvas.findText("50,00м"), nullptr);
   EXPECT_TRUE(f.hasLine(168, 60, 168, 90));
   EXPECT_TRUE(f.hasLine(246, 60, 246, 90));
+}
+
+TEST(DefectMapRuler, LabelsStayWholeInsideTheView) {
+  for (int width = 980; width <= 1100; width += 7) {
+    for (const float scale : {2.0f, 1.0f, 0.5f, 1.0f / 64}) {
+      MapFixture f(1, 60000, width);
+      f.map.scale = scale;
+      f.map.markerMm = 0;
+      f.redraw();
+      int labels = 0;
+      for (const auto& op : f.canvas.ofKind(gfx::DrawOp::Text)) {
+        // The ruler's labels; not the marker's below the rows nor the side panel's at the far left.
+        if (op.at.y != 40 || op.at.x < 20) continue;
+        ++labels;
+        EXPECT_LE(op.at.x + 8 * int(codePoints(op.text)), width) << op.text << " at scale " << scale;
+      }
+      // A label for every major tick in the view.
+      int majors = 0;
+      for (const auto& op : f.lines())
+        if (op.rect.top == 60) ++majors;
+      EXPECT_EQ(labels, majors) << width << " " << scale;
+    }
+  }
 }
 
 TEST(DefectMapRuler, EmptyObjectHasNoSteps) {
