@@ -46,7 +46,10 @@ constexpr int kSheetNumberFromFoot = 200;
 // prints as that one page alone.
 class ParameterPages {
  public:
-  ParameterPages(gfx::Printer& printer, HDScreen& s) : printer_(printer), s_(s) {}
+  // headerFont: the font the first sheet's header was measured with, so that every header
+  // centres its title alike.
+  ParameterPages(gfx::Printer& printer, HDScreen& s, const gfx::Font& headerFont)
+      : printer_(printer), s_(s), headerFont_(headerFont) {}
 
   void print(const std::vector<std::string>& lines) {
     // Lines wrap inside the margins that frame the picture.
@@ -87,6 +90,7 @@ class ParameterPages {
     printer_.newPage();
     ++sheets_;
     s_.pictureCanvas = s_.headerCanvas = &printer_.canvas();
+    s_.headerCanvas->setFont(headerFont_);
     s_.textY = s_.topY + 20;
     DrawPrintHeader(s_);
     freshSheet_ = true;
@@ -94,6 +98,7 @@ class ParameterPages {
 
   gfx::Printer& printer_;
   HDScreen& s_;
+  gfx::Font headerFont_;
   int sheets_ = 1;
   bool freshSheet_ = false;
 };
@@ -135,11 +140,12 @@ PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& fil
   s.textY = s.topY + 20;
   s.protocolText = fields.protocolNumber;
   s.objectText = fields.objectName;
+  const gfx::Font headerFont = s.headerCanvas->font();
   DrawPrintHeader(s);
   s.PaintRaster();
   if (s.record) {
     const PrintedConclusion printed{s.conclusionLines, s.operatorText};
-    ParameterPages(printer, s).print(ParameterTextLines(*s.record, s.extended, &printed));
+    ParameterPages(printer, s, headerFont).print(ParameterTextLines(*s.record, s.extended, &printed));
   }
   outcome.result = printing::endStatus(printer.endDoc());
   outcome.zoom = z;

@@ -117,6 +117,8 @@ TEST(FlawPrint, LongConclusionContinuesOnNumberedSheetsUnderTheHeader) {
     if (p > 0) {
       // A further sheet starts with the header lines, its text below them.
       ASSERT_GE(texts.size(), 6u);
+      const auto first = printer.pages()[0]->ofKind(gfx::DrawOp::Text);
+      for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(texts[i].at, first[i].at) << i;
       EXPECT_EQ(texts[0].text, "Протокол №: 17/3");
       EXPECT_EQ(texts[1].text, "УИУ\"ВЕРТАН\"№ 4321     Дата:05-06-2002   Начало:14:30:15");
       EXPECT_EQ(texts[3].text, "ПЭП №  7    Температура:+20C");
