@@ -366,6 +366,7 @@ TEST(DefectMapPrintText, NeighbouringCharactersShareOneTextAndLongSizesStandAlon
   const int lineStep = int(1.9 * 80);
   const int top = 100 + 7 * lineStep;
   // The size of two digits gives every position of the group three columns.
+  ASSERT_NE(page.findText("O  O  O"), nullptr);
   EXPECT_EQ(page.findText("O  O  O")->at, (gfx::Point{480, top + lineStep}));
   EXPECT_EQ(page.findText("-")->at, (gfx::Point{480 + 4 * 3 * 40, top + lineStep}));
   std::vector<std::pair<std::string, int>> sizes;
