@@ -116,6 +116,8 @@ Bytes buildFlaw(const FlawFields& s) {
     if (base + 4 + i < headerSize - 1) h[base + 4 + i] = s.tvgGainStored[i];
     if (base + 13 + 2 * i < headerSize - 1) put16(h, base + 12 + 2 * i, s.tvgTime[i]);
   }
+  // The 64-byte header of the long layout keeps its one time in byte 62; 63 is the checksum.
+  if (base + 13 == headerSize - 1) h[base + 12] = std::uint8_t(s.tvgTime[0]);
   const bool extended = headerSize == 80 && s.aScanCode != 0;
   if (headerSize == 80) h[base + 28] = s.aScanCode;
 

@@ -58,6 +58,7 @@ struct FlawFields {
   std::uint16_t auxValue = 0;
   std::uint8_t tvgCountByte = 255;              // points - 1; 255 no points; 0 gives the 64-byte header
   std::array<std::uint8_t, 8> tvgGainStored{};  // 3 x dB
+  // In the 64-byte header of the long layout only the low byte of the first time is stored.
   std::array<std::uint16_t, 8> tvgTime{};
   std::uint8_t aScanCode = 0;       // 0 plain, 9, or n > 9 (extended)
   std::uint8_t extensionCount = 9;  // L for codes above 9

@@ -170,6 +170,9 @@ std::uint32_t DecodeFlawHeader(LoadedFile& file, int headerAndExtensionBytes) {
       h.TvgGain[i] = std::uint8_t(b[base + 4 + i] / 3);
       h.TvgTime[i] = u16(b, base + 12 + 2 * i);
     }
+    // The 64-byte header of the long layout has room for one TVG point, and its time would
+    // take bytes 62 and 63; byte 63 is the header checksum, so the time is byte 62 alone.
+    if (base + 13 == h.HeaderLength - 1) h.TvgTime[0] = b[base + 12];
   }
   file.DhObjectBlock = b[base] == 1;
   file.Temperature = Temperature(h.RawTemperature);

@@ -61,4 +61,9 @@ std::size_t codePoints(const std::string& s) {
   return n;
 }
 
+std::string padToColumns(const std::string& s, int columns) {
+  const std::size_t n = codePoints(s);
+  return columns > int(n) ? s + std::string(std::size_t(columns) - n, ' ') : s;
+}
+
 }  // namespace defectmap

@@ -46,5 +46,7 @@ inline const char* kPositionRowTitle = "КООР:  ";
 std::string groupLabel(int position);
 // Characters of a UTF-8 text, as the fixed-pitch table counts its columns.
 std::size_t codePoints(const std::string& s);
+// s and blanks after it up to `columns` characters.
+std::string padToColumns(const std::string& s, int columns);
 
 }  // namespace defectmap

@@ -66,6 +66,10 @@ class DefectMap {
   // layer counted from 1.
   CellTextResult CellText(int position, int layer) const;
   bool HasIndicationAt(int position) const;
+  // Characters a position takes in the text table's group of six from `position` on, over
+  // layers 1 .. n: one while every size of the group is one character, otherwise the widest
+  // size and a blank, so that each size stands apart and under its own type symbol.
+  int TextColumnWidth(int position, int n) const;
 
   int layers() const { return header ? header->Layers : 0; }
   int length() const { return header ? header->Length : 0; }
@@ -156,6 +160,9 @@ class DefectMap {
                      std::int64_t stop) const;
   // The marker window's XOR lines: drawn twice, they leave the picture as it was.
   void xorMarkerFrame(gfx::Canvas& c) const;
+  // Pixels from the marker window's left edge to its right: markerWidth millimetres, yet
+  // always wide enough that its two sides, drawn in XOR, never overlap and cancel out.
+  int markerPixels() const;
   // One group of six positions from `position` on; position moves past it.
   void AppendTextGroup(int& position, TextLines& lines) const;
 

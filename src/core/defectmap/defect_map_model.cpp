@@ -78,6 +78,13 @@ void bindMap(DefectMap& m, const datafiles::LoadedFile& file, const std::array<g
   m.setNumberFormat(nf);
 }
 
+int DefectMap::TextColumnWidth(int position, int n) const {
+  std::size_t widest = 1;
+  for (int k = 0; k < 6; ++k)
+    for (int i = 1; i <= n; ++i) widest = std::max(widest, codePoints(CellText(position + k, i).size));
+  return widest == 1 ? 1 : int(widest) + 1;
+}
+
 bool DefectMap::HasIndicationAt(int position) const {
   for (int i = 1; i <= layers(); ++i) {
     if (CellText(position, i).found) return true;

@@ -91,7 +91,9 @@ bool DefectMap::ZoomOutV() {
 }
 
 int DefectMap::HitMarker(int x) const {
-  if (x < markerX || double(x) >= markerWidth * double(scale) + markerX) return -1;
+  // However far the map is zoomed out, the window drawn on screen can be taken hold of.
+  const double width = std::max(markerWidth * double(scale), double(markerPixels()));
+  if (x < markerX || double(x) >= width + markerX) return -1;
   return x - markerX;
 }
 

@@ -15,6 +15,8 @@ namespace defectmap {
 namespace {
 
 const gfx::Font kScreenFont{"Arial", 0, 10, gfx::kBlack};
+// The marker window's sides and top and bottom lines.
+constexpr int kMarkerPenWidth = 3;
 
 }  // namespace
 
@@ -87,7 +89,10 @@ void DefectMap::DrawRuler() {
     if (x >= l) {
       c.line(x, t - majorTick, x, t);
       const std::string text = FormatPosition(int(pos));
-      c.textOut(x - std::abs(c.textWidth(text) / 2), t - 3 * std::abs(c.textHeight(text)) - 2, text);
+      const int textW = std::abs(c.textWidth(text));
+      // Centred over its tick, except at the right edge, where the label moves in to stay whole.
+      const int textX = std::min(x - textW / 2, w - textW);
+      c.textOut(textX, t - 3 * std::abs(c.textHeight(text)) - 2, text);
     }
     for (int k = 1; k <= 9; ++k) {
       pos += minorStep;
@@ -202,12 +207,17 @@ void DefectMap::compositeRuns(gfx::Canvas& c, const RunFrame& f, ColumnComposito
   compositor.paint(c);
 }
 
+int DefectMap::markerPixels() const {
+  // A pixel between the two sides, each as wide as the pen.
+  return std::max(truncToInt(std::floor(markerWidth * double(scale))), kMarkerPenWidth + 1);
+}
+
 void DefectMap::xorMarkerFrame(gfx::Canvas& c) const {
   const int t = marginTop;
   const int b = bottomLine();
-  c.setPen(gfx::Pen{gfx::kYellow, 3, gfx::PenStyle::Solid, gfx::PenMode::Xor});
+  c.setPen(gfx::Pen{gfx::kYellow, kMarkerPenWidth, gfx::PenStyle::Solid, gfx::PenMode::Xor});
   const int x1 = markerX;
-  const int x2 = truncToInt(std::floor(markerWidth * double(scale)) + markerX);
+  const int x2 = markerX + markerPixels();
   c.line(x1, t, x1, b);
   c.line(x2, t, x2, b);
   c.line(x1, b + 3, x2, b + 3);

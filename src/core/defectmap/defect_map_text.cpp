@@ -11,6 +11,7 @@ void DefectMap::AppendTextGroup(int& position, TextLines& lines) const {
   // Seven lines hold three layers; deeper layers of a larger map are left out of the table.
   const int n = std::min(layers(), 3);
   const std::string label = groupLabel(position);
+  const int w = TextColumnWidth(position, n);
   if (lines[0].empty()) {
     lines[0] = kPositionRowTitle;
     for (int i = 1; i <= n; ++i) {
@@ -18,12 +19,12 @@ void DefectMap::AppendTextGroup(int& position, TextLines& lines) const {
       lines[std::size_t(2 * i)] = kSizeRowTitle;
     }
   }
-  lines[0] += label + " ";
+  lines[0] += padToColumns(label, 6 * w);
   for (int k = 0; k < 6; ++k) {
     for (int i = 1; i <= n; ++i) {
       const CellTextResult t = CellText(position, i);
-      lines[std::size_t(2 * i - 1)] += t.found ? t.type : " ";
-      lines[std::size_t(2 * i)] += t.found ? t.size : " ";
+      lines[std::size_t(2 * i - 1)] += padToColumns(t.type, w);
+      lines[std::size_t(2 * i)] += padToColumns(t.size, w);
     }
     ++position;
   }

@@ -161,7 +161,9 @@ void MapPrintJob::DrawStripRuler() {
   const int pw = printer_.pageWidth();
   const int l = pageMarginLeft;
   const int t = strip_.marginTop;
-  const int rightEdge = pw - pageMarginRight;
+  // The ruler of the object's last strip ends where the object does.
+  const int endX = truncToInt((double(map_.length()) - strip_.firstMm) * strip_.scale + l);
+  const int rightEdge = std::max(l, std::min(pw - pageMarginRight, endX));
   c.setFont(kRulerFont);
   c.setPen(gfx::Pen{});
   c.setBrush(gfx::Brush{gfx::kWhite});

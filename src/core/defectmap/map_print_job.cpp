@@ -6,6 +6,7 @@
 #include "core/datafiles/header_text.h"
 #include "core/datafiles/reader.h"
 #include "core/text/numfmt.h"
+#include "core/text/wrap.h"
 
 namespace defectmap {
 
@@ -51,12 +52,15 @@ void MapPrintJob::PrintLine(const std::string& text) {
 }
 
 void MapPrintJob::fitLine() {
-  // A line that would not fit above the bottom margin goes to a new sheet.
+  // A line that would not fit above the bottom margin goes to a new sheet, which carries the
+  // header and its number like every other sheet of the printout.
   const int h = std::abs(printCanvas->textHeight("#"));
   if (printer_.pageHeight() - pageMarginBottom < printY + h) {
     newSheet();
     ++pageNo;
     printY = pageMarginTop;
+    PrintHeaderBlock();
+    PrintSheetNumber();
   }
 }
 
@@ -92,7 +96,12 @@ void MapPrintJob::PrintSheetNumber() {
 void MapPrintJob::PrintFooter() {
   // Every footer line checks the page end, so a long conclusion continues on a new sheet.
   PrintLineAt(pageMarginLeft, " Заключение:");
-  for (const std::string& line : protocol_.conclusion) PrintLineAt(2 * pageMarginLeft, withoutLineEnd(line));
+  // Conclusion lines wrap between their indent and the right margin.
+  const int room = printer_.pageWidth() - pageMarginRight - 2 * pageMarginLeft;
+  const text::TextMeasure width = [this](const std::string& t) { return std::abs(printCanvas->textWidth(t)); };
+  for (const std::string& line : protocol_.conclusion)
+    for (const std::string& piece : text::wrapLine(withoutLineEnd(line), room, width))
+      PrintLineAt(2 * pageMarginLeft, piece);
   PrintLineAt(pageMarginLeft, "Дефектоскопист: " + protocol_.operatorName);
   PrintLineAt(pageMarginLeft, "Проконтролировано: " + std::to_string(map_.length()) + " мм");
   // The count is taken once the sheet this line lands on exists.

@@ -35,7 +35,8 @@ class MapPrintJob {
   void PrintFooter();
   // At the left margin, then one line down.
   void PrintLine(const std::string& text);
-  // At x, on a new sheet when the line would not fit above the bottom margin.
+  // At x, on a new sheet (under the header, numbered) when the line would not fit above the
+  // bottom margin.
   void PrintLineAt(int x, const std::string& text);
 
   // --- Graphic form ---
@@ -67,7 +68,7 @@ class MapPrintJob {
   void setUpTextPage();
   void printRowTitles();
   void queueLabel(const std::string& label);
-  void queueText(std::size_t row, const std::string& text, bool joinable);
+  void queueText(std::size_t row, const std::string& text);
   void flushRow(std::size_t row);
   void flushText();
 

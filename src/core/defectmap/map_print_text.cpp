@@ -50,31 +50,27 @@ void MapPrintJob::setUpTextPage() {
 }
 
 // Texts of the table rows wait here while they continue column by column: the font is
-// fixed-pitch, so neighbouring one-character texts of a row print as one string with every
-// character in its column. A text of several characters (a size of two or three digits,
-// which overlaps the next columns) is output on its own, in the cell-by-cell order, so
-// that what overlaps comes out as it would cell by cell. Row 0 holds the group labels.
-void MapPrintJob::queueText(std::size_t row, const std::string& text, bool joinable) {
+// fixed-pitch, so neighbouring texts of a row print as one string with every character in
+// its column. Row 0 holds the group labels.
+void MapPrintJob::queueText(std::size_t row, const std::string& text) {
   if (pendingRows_.size() <= row) pendingRows_.resize(row + 1);
   PendingText& p = pendingRows_[row];
-  const int y = printY + int(row) * lineStep;
-  if (joinable && !p.text.empty() && p.x + int(codePoints(p.text)) * charWidth == printX) {
+  if (!p.text.empty() && p.x + int(codePoints(p.text)) * charWidth == printX) {
     p.text += text;
     return;
   }
   flushRow(row);
-  if (joinable) {
-    p.x = printX;
-    p.text = text;
-  } else {
-    printCanvas->textOut(printX, y, text);
-  }
+  p.x = printX;
+  p.text = text;
 }
 
 void MapPrintJob::flushRow(std::size_t row) {
-  if (row >= pendingRows_.size() || pendingRows_[row].text.empty()) return;
-  printCanvas->textOut(pendingRows_[row].x, printY + int(row) * lineStep, pendingRows_[row].text);
-  pendingRows_[row].text.clear();
+  if (row >= pendingRows_.size()) return;
+  std::string& text = pendingRows_[row].text;
+  // The blanks that fill out the last cell of a wide group print nothing.
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  if (!text.empty()) printCanvas->textOut(pendingRows_[row].x, printY + int(row) * lineStep, text);
+  text.clear();
 }
 
 void MapPrintJob::flushText() {
@@ -99,14 +95,16 @@ void MapPrintJob::queueLabel(const std::string& label) {
       pendingRows_[0].x + int(codePoints(pendingRows_[0].text)) * charWidth + charWidth == printX) {
     pendingRows_[0].text += " " + label;
   } else {
-    queueText(0, label, true);
+    queueText(0, label);
   }
 }
 
 void MapPrintJob::PrintTextGroup() {
   const int n = map_.layers();
   const std::string label = groupLabel(printPos);
-  if (printer_.pageWidth() - pageMarginRight - charWidth < printX + groupWidth) {
+  // A group with sizes of two or three digits widens its columns; the others print as ever.
+  const int w = map_.TextColumnWidth(printPos, n);
+  if (printer_.pageWidth() - pageMarginRight - charWidth < printX + w * groupWidth) {
     flushText();
     printX = pageMarginLeft;
     printY += blockHeight;
@@ -131,11 +129,11 @@ void MapPrintJob::PrintTextGroup() {
         flushRow(typeRow + 1);
         continue;
       }
-      queueText(typeRow, t.type, codePoints(t.type) == 1);
-      queueText(typeRow + 1, t.size, codePoints(t.size) == 1);
+      queueText(typeRow, padToColumns(t.type, w));
+      queueText(typeRow + 1, padToColumns(t.size, w));
     }
     ++printPos;
-    printX += charWidth;
+    printX += w * charWidth;
   }
 }
 

@@ -8,6 +8,9 @@
 #include "core/datafiles/reader.h"
 #include "core/flawdetector/flaw_picture.h"
 #include "core/flawdetector/parameter_text.h"
+#include "core/protocol/protocol_text.h"
+#include "core/text/messages.h"
+#include "core/text/wrap.h"
 
 namespace flaw {
 
@@ -32,6 +35,76 @@ void DrawPrintHeader(HDScreen& s) {
   s.textY += int(float(c.textHeight(line4)) * 1.3f);
 }
 
+namespace {
+
+// The sheet number stands this far above the foot of the page, below the last text line.
+constexpr int kSheetNumberFromFoot = 200;
+
+// The parameter text, conclusion and operator below the picture, continued on further sheets
+// when they do not fit: each further sheet repeats the header lines, every sheet is numbered
+// at its foot, and the last line gives the number of sheets. A record that fits on one sheet
+// prints as that one page alone.
+class ParameterPages {
+ public:
+  // headerFont: the font the first sheet's header was measured with, so that every header
+  // centres its title alike.
+  ParameterPages(gfx::Printer& printer, HDScreen& s, const gfx::Font& headerFont)
+      : printer_(printer), s_(s), headerFont_(headerFont) {}
+
+  void print(const std::vector<std::string>& lines) {
+    // Lines wrap inside the margins that frame the picture.
+    const int room = printer_.pageWidth() - 2 * s_.marginX;
+    const text::TextMeasure width = [this](const std::string& t) { return s_.TextLineWidth(t); };
+    for (const std::string& line : lines)
+      for (const std::string& piece : text::wrapLine(line, room, width)) write(piece);
+    if (sheets_ == 1) return;
+    // The count is taken once the sheet its line lands on exists.
+    const std::string total = text::msg(text::Msg::allist);
+    if (!fits(total)) nextSheet();
+    write(total + std::to_string(sheets_));
+    numberSheet();
+  }
+
+ private:
+  bool fits(const std::string& line) {
+    const int h = s_.TextLineHeight(line);
+    return s_.textY + h + h / 2 <= printer_.pageHeight() - kSheetNumberFromFoot;
+  }
+
+  void write(const std::string& line) {
+    // A sheet holds at least its header and one line, however small the page.
+    if (!fits(line) && !freshSheet_) nextSheet();
+    s_.WriteTextLine(line);
+    freshSheet_ = false;
+  }
+
+  void numberSheet() {
+    const std::string label = text::msg(text::Msg::page) + " " + std::to_string(sheets_);
+    gfx::Canvas& c = *s_.pictureCanvas;
+    c.textOut(printer_.pageWidth() - s_.marginX - s_.TextLineWidth(label), printer_.pageHeight() - kSheetNumberFromFoot,
+              label);
+  }
+
+  void nextSheet() {
+    numberSheet();
+    printer_.newPage();
+    ++sheets_;
+    s_.pictureCanvas = s_.headerCanvas = &printer_.canvas();
+    s_.headerCanvas->setFont(headerFont_);
+    s_.textY = s_.topY + 20;
+    DrawPrintHeader(s_);
+    freshSheet_ = true;
+  }
+
+  gfx::Printer& printer_;
+  HDScreen& s_;
+  gfx::Font headerFont_;
+  int sheets_ = 1;
+  bool freshSheet_ = false;
+};
+
+}  // namespace
+
 PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& file,
                          const protocol::ProtocolFields& fields, const std::array<gfx::Color, 6>& colors,
                          const std::string& localeId) {
@@ -42,7 +115,7 @@ PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& fil
   SetRecord(s, file, localeId);
   s.lineFactor = 1.6f;
   s.printing = 1;
-  s.conclusionLines = fields.conclusion;
+  s.conclusionLines = protocol::conclusionLines(fields);
   s.operatorText = fields.operatorName;
   if (!printer.beginDoc("View Tervik files")) {
     outcome.result = printing::PrintStatus::NotStarted;
@@ -67,9 +140,13 @@ PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& fil
   s.textY = s.topY + 20;
   s.protocolText = fields.protocolNumber;
   s.objectText = fields.objectName;
+  const gfx::Font headerFont = s.headerCanvas->font();
   DrawPrintHeader(s);
   s.PaintRaster();
-  DrawParameterText(s);
+  if (s.record) {
+    const PrintedConclusion printed{s.conclusionLines, s.operatorText};
+    ParameterPages(printer, s, headerFont).print(ParameterTextLines(*s.record, s.extended, &printed));
+  }
   outcome.result = printing::endStatus(printer.endDoc());
   outcome.zoom = z;
   outcome.marginX = s.marginX;

@@ -23,8 +23,9 @@ struct PrintOutcome {
 // The header lines of the page, from textY on, onto headerCanvas (nothing without it or a record).
 void DrawPrintHeader(HDScreen& s);
 
-// Prints the record on one page. The screen's own HDScreen is not touched: the caller
-// redraws its picture afterwards.
+// Prints the record on one page; a conclusion that does not fit below the picture goes on
+// to further sheets, each under the header lines, all numbered. The screen's own HDScreen is
+// not touched: the caller redraws its picture afterwards.
 PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& file,
                          const protocol::ProtocolFields& fields, const std::array<gfx::Color, 6>& colors,
                          const std::string& localeId);

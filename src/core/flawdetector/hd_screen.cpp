@@ -216,4 +216,16 @@ void HDScreen::WriteTitleLine(int dx, const std::string& text) {
   textY += int(float(pictureCanvas->textHeight(text)) * lineFactor * 1.5f);
 }
 
+int HDScreen::TextLineWidth(const std::string& text) {
+  if (!pictureCanvas) return 0;
+  setTextFont(*pictureCanvas);
+  return std::abs(pictureCanvas->textWidth(text));
+}
+
+int HDScreen::TextLineHeight(const std::string& text) {
+  if (!pictureCanvas) return 0;
+  setTextFont(*pictureCanvas);
+  return std::abs(pictureCanvas->textHeight(text));
+}
+
 }  // namespace flaw

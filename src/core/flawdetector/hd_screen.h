@@ -106,6 +106,9 @@ struct HDScreen {
   void PaintRaster();
   void WriteTextLine(const std::string& text);
   void WriteTitleLine(int dx, const std::string& text);
+  // Width and height of a text line in the font WriteTextLine writes it with (0 without a canvas).
+  int TextLineWidth(const std::string& text);
+  int TextLineHeight(const std::string& text);
 
  private:
   void setCell(int x, int y, std::uint8_t index) { raster[std::size_t(kRasterRows * x + y)] = index; }

@@ -4,6 +4,7 @@
 #include "core/defectmap/defect_map.h"
 #include "core/protocol/protocol_text.h"
 #include "core/text/messages.h"
+#include "core/text/wrap.h"
 #include "core/thickness/value_table.h"
 
 namespace printing {
@@ -47,9 +48,11 @@ std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, con
     s.map->BuildTextTable(lines);
   }
 
-  const auto memo = protocol::conclusionLines(s.protocol);
-  lines.push_back(msg(Msg::zakl) + (memo.empty() ? std::string() : memo.front()));
-  for (std::size_t i = 1; i < memo.size(); ++i) lines.push_back(memo[i]);
+  auto memo = protocol::conclusionLines(s.protocol);
+  if (memo.empty()) memo.emplace_back();
+  memo.front() = msg(Msg::zakl) + memo.front();
+  for (const std::string& line : memo)
+    for (std::string& piece : text::wrapLineToColumns(line, kPreviewColumns)) lines.push_back(std::move(piece));
 
   const unsigned length = file.DtmOpen() ? file.thk.Length : file.map.Length;
   lines.push_back(msg(Msg::control) + std::to_string(length) + msg(Msg::mm) + ".");

@@ -28,6 +28,9 @@ struct PreviewSources {
   const defectmap::DefectMap* map = nullptr;
 };
 
+// The preview window's width in characters of its fixed-pitch font: conclusion lines wrap there.
+inline constexpr int kPreviewColumns = 80;
+
 // The preview lines, tabs included. The caller loads the protocol and builds the header
 // first, as the preview command does; a missing table or map contributes no lines.
 std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, const PreviewSources& sources);

@@ -80,10 +80,10 @@ std::vector<RowRange> tablePages(std::size_t dataRows, int perPage) {
 
 PrintStatus printThicknessGraphic(gfx::Printer& p, const ThicknessReport& r) {
   if (!p.beginDoc(kJobTitle)) return PrintStatus::NotStarted;
-  const std::vector<std::string> lines = printableLines(r.conclusion);
   gfx::Canvas& c = p.canvas();
   setThicknessPrintFont(c);
   const ThicknessPageMetrics m = measureThicknessPage(c, p.pageWidth(), p.pageHeight());
+  const std::vector<std::string> lines = conclusionPieces(c, m, printableLines(r.conclusion));
   const gfx::Rect band = chartBand(p.pageWidth(), p.pageHeight());
 
   HeaderBlock(c, r.header, m.Wp);
@@ -105,9 +105,9 @@ PrintStatus printThicknessGraphic(gfx::Printer& p, const ThicknessReport& r) {
 
 PrintStatus printThicknessText(gfx::Printer& p, const ThicknessReport& r) {
   if (!p.beginDoc(kJobTitle)) return PrintStatus::NotStarted;
-  const std::vector<std::string> lines = printableLines(r.conclusion);
   setThicknessPrintFont(p.canvas());
   const ThicknessPageMetrics m = measureThicknessPage(p.canvas(), p.pageWidth(), p.pageHeight());
+  const std::vector<std::string> lines = conclusionPieces(p.canvas(), m, printableLines(r.conclusion));
   const int step = m.lineH + m.gap;
   const thickness::ValueTable empty;
   const thickness::ValueTable& table = r.table ? *r.table : empty;

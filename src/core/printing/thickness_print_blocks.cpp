@@ -5,6 +5,7 @@
 
 #include "core/protocol/protocol_fields.h"
 #include "core/text/messages.h"
+#include "core/text/wrap.h"
 #include "core/thickness/readings.h"
 
 namespace printing {
@@ -19,6 +20,9 @@ void whiteBrush(gfx::Canvas& c) { c.setBrush(gfx::Brush{gfx::kWhite, gfx::BrushS
 std::string pageLabel(int pageNo) { return msg(Msg::page) + " " + std::to_string(pageNo); }
 // The label is placed by the width of the text without its blank.
 int pageLabelWidth(gfx::Canvas& c, int pageNo) { return c.textWidth(msg(Msg::page) + std::to_string(pageNo)); }
+
+// The memo lines stand right of the conclusion caption.
+int conclusionX(gfx::Canvas& c) { return c.textWidth(std::string(protocol::kZaklCaption)) + 230; }
 
 }  // namespace
 
@@ -112,12 +116,22 @@ bool conclusionLineFits(const ThicknessPageMetrics& m, int y) {
   return y + 4 * step + m.lineH <= m.pageHeight - 200 - m.gap;
 }
 
+std::vector<std::string> conclusionPieces(gfx::Canvas& c, const ThicknessPageMetrics& m,
+                                          const std::vector<std::string>& lines) {
+  const int room = m.pageWidth - 200 - conclusionX(c);
+  const text::TextMeasure width = [&c](const std::string& t) { return std::abs(c.textWidth(t)); };
+  std::vector<std::string> pieces;
+  pieces.reserve(lines.size());
+  for (const std::string& line : lines)
+    for (std::string& piece : text::wrapLine(line, room, width)) pieces.push_back(std::move(piece));
+  return pieces;
+}
+
 int ConclusionBlock(gfx::Canvas& c, const ThicknessPageMetrics& m, int y, const std::vector<std::string>& lines,
                     std::size_t& idx, bool atLeastOne) {
   whiteBrush(c);
-  const std::string caption(protocol::kZaklCaption);
-  c.textOut(200, y, caption);
-  const int x = c.textWidth(caption) + 230;
+  c.textOut(200, y, std::string(protocol::kZaklCaption));
+  const int x = conclusionX(c);
   bool first = true;
   while (idx < lines.size() && ((first && atLeastOne) || conclusionLineFits(m, y))) {
     c.textOut(x, y, lines[idx]);

@@ -37,6 +37,11 @@ int LegendBlock(gfx::Canvas& c, int width, int y, int N, int lineH, const text::
 // True when a conclusion line at y still leaves room for the footer above the page label.
 bool conclusionLineFits(const ThicknessPageMetrics& m, int y);
 
+// The memo lines as the conclusion block prints them: each wrapped to the room between the
+// caption and the right margin, 200 pixels from the page edge (the print font set on c).
+std::vector<std::string> conclusionPieces(gfx::Canvas& c, const ThicknessPageMetrics& m,
+                                          const std::vector<std::string>& lines);
+
 // The conclusion caption at (200, y) and the memo lines from idx on, one per line, while
 // they fit on the page (at least one when atLeastOne, so that a sheet always advances);
 // idx is left at the first line not written. Returns the y below the last line written.

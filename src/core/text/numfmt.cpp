@@ -40,11 +40,13 @@ Picture parsePicture(std::string_view pattern) {
 // digits: the magnitude's decimal digits (no sign, no point); scale: digits after the point.
 std::string formatDigits(bool negative, std::string digits, int scale, const Picture& p, const NumberFormat& nf) {
   if (digits.empty()) digits = "0";
-  // Round half away from zero to maxFrac digits.
+  // Round half away from zero to maxFrac digits. The digit that decides is the first one
+  // dropped; when the number has fewer digits than are dropped, that place holds an implied
+  // leading zero (5 micrometres in tenths of a millimetre is 0,0).
   if (scale > p.maxFrac) {
-    const int drop = scale - p.maxFrac;
-    const std::size_t keep = digits.size() > std::size_t(drop) ? digits.size() - drop : 0;
-    const bool up = keep < digits.size() && digits[keep] >= '5';
+    const std::size_t drop = std::size_t(scale - p.maxFrac);
+    const bool up = digits.size() >= drop && digits[digits.size() - drop] >= '5';
+    const std::size_t keep = digits.size() > drop ? digits.size() - drop : 0;
     digits.resize(keep);
     if (digits.empty()) digits = "0";
     scale = p.maxFrac;

@@ -1,8 +1,10 @@
 // Flaw-detector records: the forms and their lengths, the extension, out-of-format refusals, derived depths.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "core/datafiles/decoders.h"
 #include "core/datafiles/reader.h"
+#include "core/flawdetector/parameter_text.h"
 #include "support/file_builder.h"
 
 namespace {
@@ -127,6 +129,29 @@ TEST(FlawRecord, TvgAndDerivedValues) {
   EXPECT_EQ(r.file.BeamVelocityCos, 2805u);  // 3240 x 34641 / 40000
   EXPECT_EQ(h.AgcDepth, (110 - 10) * 2805 / 2000);
   EXPECT_EQ(h.AgcLength, 50 * 2805 / 2000);
+}
+
+TEST(FlawRecord, TheOneTvgTimeOfA64ByteHeaderIsNotTheChecksum) {
+  FlawFields s;
+  s.tvgCountByte = 0;  // one point: the 64-byte header
+  s.tvgGainStored = {30};
+  s.tvgTime = {37};
+  for (std::uint8_t day = 1; day <= 28; ++day) {  // whatever the checksum comes to
+    s.day = day;
+    auto r = loadDataBytes("r.dhn", testsupport::buildFlaw(s));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.file.HeaderSize, 64);
+    EXPECT_EQ(r.file.flaw.TvgCount, 1);
+    EXPECT_EQ(r.file.flaw.TvgTime[0], 37) << int(day);
+    EXPECT_THAT(flaw::ParameterTextLines(r.file.flaw, false), ::testing::Contains("40.0/10 ")) << int(day);
+  }
+  // Without bytes 42 to 49 the time has both its bytes inside the header.
+  s.flags = 0x61;
+  s.tvgTime = {300};
+  auto r = loadDataBytes("r.dhn", testsupport::buildFlaw(s));
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(r.file.HeaderSize, 64);
+  EXPECT_EQ(r.file.flaw.TvgTime[0], 300);
 }
 
 TEST(FlawRecord, SineTableAndAngleLimits) {

@@ -1,6 +1,9 @@
 // Defect map printouts: the graphic strips with header, legend and footer, the text table printed and as lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "core/gfx/recording_printer.h"
 #include "map_fixture.h"
 
@@ -135,6 +138,26 @@ TEST(DefectMapPrintGraphic, LastStripEndsAtTheObjectsEnd) {
   EXPECT_TRUE(f.printed("Проконтролировано: 200 мм"));
 }
 
+TEST(DefectMapPrintGraphic, LastStripsRulerEndsWithTheObject) {
+  PrintFixture f(1, 200);
+  f.set(180, 0, 1, 1);
+  f.map.PrintGraphic(f.printer, f.protocol, f.captions);
+  const auto& page = *f.printer.pages()[0];
+  const int rowsTop = 1540;
+  const int end = 1026;  // (200 - 169) x 26.67 + 200
+  // Ticks every 10 mm from the strip's first position up to the object's end at 200 mm.
+  for (const char* label : {"170", "180", "190", "200"}) EXPECT_NE(page.findText(label), nullptr) << label;
+  for (const char* label : {"210", "300", "330"}) EXPECT_EQ(page.findText(label), nullptr) << label;
+  bool baseLine = false;
+  for (const auto& op : page.ofKind(gfx::DrawOp::Line)) {
+    if (std::max(op.rect.top, op.rect.bottom) > rowsTop || std::min(op.rect.top, op.rect.bottom) < rowsTop - 200)
+      continue;  // not the ruler's
+    EXPECT_LE(std::max(op.rect.left, op.rect.right), end) << op.rect.left << "," << op.rect.top;
+    baseLine = baseLine || op.rect == gfx::Rect{200, rowsTop, end, rowsTop};
+  }
+  EXPECT_TRUE(baseLine);
+}
+
 TEST(DefectMapPrintGraphic, FullSheetsContinueWithHeaderAndSheetNumber) {
   PrintFixture f(3, 20000);
   for (int p = 0; p < 20000; p += 169) f.set(p, 1, 3, 2);
@@ -159,6 +182,41 @@ TEST(DefectMapPrintGraphic, LongConclusionGoesOnToANewSheet) {
     for (const auto& page : f.printer.pages())
       for (const auto& op : page->ofKind(gfx::DrawOp::Text)) EXPECT_LE(op.at.y + 80, 6800 - 40) << op.text;
     EXPECT_TRUE(f.printed("Всего листов:" + std::to_string(f.printer.pages().size()))) << lines;
+  }
+}
+
+// Both forms: every sheet a long conclusion goes on to starts with the header and carries its number.
+TEST(DefectMapPrintGraphic, ConclusionSheetsCarryTheHeaderAndTheirNumber) {
+  for (const bool textForm : {false, true}) {
+    PrintFixture f(1, 100);
+    f.set(10, 0, 5, 0);
+    for (int i = 1; i <= 60; ++i) f.protocol.conclusion.push_back("строка " + std::to_string(i));
+    if (textForm)
+      f.map.PrintText(f.printer, f.protocol, f.captions);
+    else
+      f.map.PrintGraphic(f.printer, f.protocol, f.captions);
+    const std::size_t sheets = f.printer.pages().size();
+    ASSERT_GE(sheets, 2u) << textForm;
+    EXPECT_TRUE(f.printed("Всего листов:" + std::to_string(sheets))) << textForm;
+    for (std::size_t p = 1; p < sheets; ++p) {
+      const auto& page = *f.printer.pages()[p];
+      const auto texts = page.ofKind(gfx::DrawOp::Text);
+      ASSERT_GE(texts.size(), 8u);
+      EXPECT_EQ(texts[0].text, "Протокол №7");
+      EXPECT_EQ(texts[0].at, (gfx::Point{200, 100}));
+      EXPECT_EQ(texts[1].text, "УИУ\"ВЕРТАН\"№ 117");
+      EXPECT_EQ(texts[5].text, "Диаметр:530 мм Толщина:10,0 мм  Блок:1  Температура:+18C");
+      const gfx::DrawOp* number = page.findText("Лист" + std::to_string(p + 1));
+      ASSERT_NE(number, nullptr) << textForm << " " << p;
+      EXPECT_EQ(number->at.y, 100);
+      // The conclusion goes on below the header block's seven lines.
+      const int headerBottom = texts[6].at.y;
+      for (std::size_t i = 7; i < texts.size(); ++i) {
+        if (texts[i].text == number->text) continue;
+        EXPECT_GT(texts[i].at.y, headerBottom) << texts[i].text;
+        EXPECT_LE(texts[i].at.y + 80, 6800 - 40) << texts[i].text;
+      }
+    }
   }
 }
 
@@ -226,26 +284,29 @@ TEST(DefectMapTextTable, GroupsOfSixAndRowTitlesByLayerCount) {
   std::vector<std::string> lines;
   f.map.BuildTextTable(lines);
   ASSERT_EQ(lines.size(), 7u);
-  EXPECT_EQ(lines[0], "КООР:  00021 00031 ");
+  // The second group's size of two digits gives its positions three columns each.
+  EXPECT_EQ(lines[0],
+            "КООР:  00021 "
+            "00031             ");
   EXPECT_EQ(lines[1],
             "В ТИП: #     "
-            "      ");
+            "                  ");
   EXPECT_EQ(lines[2],
             "РАЗМ:  1     "
-            "      ");
+            "                  ");
   EXPECT_EQ(lines[3],
             "С ТИП:       "
-            "|     ");
+            "|                 ");
   EXPECT_EQ(lines[4],
             "РАЗМ:  "
             "      "
-            "12     ");
+            "12                ");
   EXPECT_EQ(lines[5],
             "Н ТИП:    A  "
-            "      ");
+            "                  ");
   EXPECT_EQ(lines[6],
             "РАЗМ:     K  "
-            "      ");
+            "                  ");
 }
 
 TEST(DefectMapTextTable, BlockRowClosesAfterElevenGroups) {
@@ -304,13 +365,52 @@ TEST(DefectMapPrintText, NeighbouringCharactersShareOneTextAndLongSizesStandAlon
   const auto& page = *f.printer.pages()[0];
   const int lineStep = int(1.9 * 80);
   const int top = 100 + 7 * lineStep;
-  EXPECT_EQ(page.findText("OOO")->at, (gfx::Point{480, top + lineStep}));
-  EXPECT_EQ(page.findText("-")->at, (gfx::Point{480 + 4 * 40, top + lineStep}));
-  // The size row keeps the cell-by-cell order: "12" overlaps the next column, "5" comes after it.
+  // The size of two digits gives every position of the group three columns.
+  ASSERT_NE(page.findText("O  O  O"), nullptr);
+  EXPECT_EQ(page.findText("O  O  O")->at, (gfx::Point{480, top + lineStep}));
+  EXPECT_EQ(page.findText("-")->at, (gfx::Point{480 + 4 * 3 * 40, top + lineStep}));
   std::vector<std::pair<std::string, int>> sizes;
   for (const auto& op : page.ofKind(gfx::DrawOp::Text))
     if (op.at.y == top + 2 * lineStep && op.at.x >= 480) sizes.emplace_back(op.text, op.at.x);
-  EXPECT_EQ(sizes, (std::vector<std::pair<std::string, int>>{{"4", 480}, {"12", 520}, {"5", 560}, {"1", 640}}));
+  EXPECT_EQ(sizes, (std::vector<std::pair<std::string, int>>{{"4  12 5", 480}, {"1", 480 + 4 * 3 * 40}}));
+}
+
+// Sizes of two and three digits: each stands apart from its neighbours and under its own
+// type symbol, the group's columns as wide as its widest size and a blank; a group of
+// one-digit sizes keeps its one-character columns. Preview and printout alike.
+TEST(DefectMapPrintText, WideSizesStandApartUnderTheirTypesInPreviewAndPrint) {
+  PrintFixture f(1, 100);
+  f.set(0, 0, 12, 0);
+  f.set(1, 0, 255, 1);
+  f.set(2, 0, 7, 2);
+  f.set(3, 0, 99, 3);
+  f.set(20, 0, 3, 0);
+  std::vector<std::string> lines;
+  f.map.BuildTextTable(lines);
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "КООР:  00001                   00021 ",
+                       "Н ТИП: O   #   |   -           O     ",
+                       "РАЗМ:  12  255 7   99          3     ",
+                   }));
+
+  f.map.PrintText(f.printer, f.protocol, f.captions);
+  const auto& page = *f.printer.pages()[0];
+  const int lineStep = int(1.9 * 80);
+  const int top = 100 + 7 * lineStep;
+  std::vector<std::tuple<int, int, std::string>> table;  // column x, row, text
+  for (const auto& op : page.ofKind(gfx::DrawOp::Text))
+    if (op.at.y >= top && op.at.y <= top + 2 * lineStep && op.at.x >= 480)
+      table.emplace_back(op.at.x, (op.at.y - top) / lineStep, op.text);
+  std::sort(table.begin(), table.end());
+  // The second group follows after one blank column: 480 + 24 columns + 1.
+  EXPECT_EQ(table, (std::vector<std::tuple<int, int, std::string>>{
+                       {480, 0, "00001"},
+                       {480, 1, "O   #   |   -"},
+                       {480, 2, "12  255 7   99"},
+                       {1480, 0, "00021"},
+                       {1480, 1, "O"},
+                       {1480, 2, "3"},
+                   }));
 }
 
 TEST(DefectMapPrintText, BlockRowsWrapAndSheetsFollow) {

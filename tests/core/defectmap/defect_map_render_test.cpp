@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <set>
 
+#include "core/defectmap/defect_codes.h"
 #include "map_fixture.h"
 
 namespace defectmap {
@@ -86,6 +88,29 @@ TEST(DefectMapRuler, StepFollowsTheScaleAndLabelsChangeUnit) {
   EXPECT_NE(f.canvas.findText("50,00м"), nullptr);
   EXPECT_TRUE(f.hasLine(168, 60, 168, 90));
   EXPECT_TRUE(f.hasLine(246, 60, 246, 90));
+}
+
+TEST(DefectMapRuler, LabelsStayWholeInsideTheView) {
+  for (int width = 980; width <= 1100; width += 7) {
+    for (const float scale : {2.0f, 1.0f, 0.5f, 1.0f / 64}) {
+      MapFixture f(1, 60000, width);
+      f.map.scale = scale;
+      f.map.markerMm = 0;
+      f.redraw();
+      int labels = 0;
+      for (const auto& op : f.canvas.ofKind(gfx::DrawOp::Text)) {
+        // The ruler's labels; not the marker's below the rows nor the side panel's at the far left.
+        if (op.at.y != 40 || op.at.x < 20) continue;
+        ++labels;
+        EXPECT_LE(op.at.x + 8 * int(codePoints(op.text)), width) << op.text << " at scale " << scale;
+      }
+      // A label for every major tick in the view.
+      int majors = 0;
+      for (const auto& op : f.lines())
+        if (op.rect.top == 60) ++majors;
+      EXPECT_EQ(labels, majors) << width << " " << scale;
+    }
+  }
 }
 
 TEST(DefectMapRuler, EmptyObjectHasNoSteps) {
@@ -301,6 +326,47 @@ TEST(DefectMapMarker, EraseRepeatsTheLinesAndBlanksTheLabel) {
   const gfx::DrawOp* blanks = f.canvas.findText(std::string(24, ' '));
   ASSERT_NE(blanks, nullptr);
   EXPECT_EQ(blanks->at, (gfx::Point{200 - 96, 177}));
+}
+
+// Pixels an odd number of times under the XOR lines among ops: what those lines leave
+// changed on the picture. A line w pixels wide covers w pixels across its length.
+std::set<std::pair<int, int>> xorChanged(const std::vector<gfx::DrawOp>& ops) {
+  std::set<std::pair<int, int>> odd;
+  const auto flip = [&](int x, int y) {
+    if (!odd.erase({x, y})) odd.insert({x, y});
+  };
+  for (const auto& op : ops) {
+    if (op.kind != gfx::DrawOp::Line || op.pen.mode != gfx::PenMode::Xor) continue;
+    const int half = op.pen.width / 2;
+    const gfx::Rect& r = op.rect;
+    const bool vertical = r.left == r.right;
+    const int from = vertical ? std::min(r.top, r.bottom) : std::min(r.left, r.right);
+    const int to = vertical ? std::max(r.top, r.bottom) : std::max(r.left, r.right);
+    for (int a = from; a <= to; ++a)
+      for (int d = -half; d <= half; ++d) vertical ? flip(r.left + d, a) : flip(a, r.top + d);
+  }
+  return odd;
+}
+
+TEST(DefectMapMarker, VisibleAtEveryScaleAndGoneWhenDrawnTwice) {
+  // From 2 pixels a millimetre down to the most a 65 m map zooms out to.
+  MapFixture f(2, 65535, 1090);
+  for (float scale = 2.0f; scale > 1000.0f / 65535 / 4 / 2; scale /= 2) {
+    f.map.scale = scale;
+    f.map.markerX = 300;
+    f.canvas.clear();
+    f.map.DrawMarker();
+    const auto drawn = f.canvas.ops();
+    const auto changed = xorChanged(drawn);
+    // Both sides show whole on a row between the top and bottom lines.
+    int shown = 0;
+    for (const auto& [x, y] : changed)
+      if (y == 90 + 80) ++shown;
+    EXPECT_EQ(shown, 2 * 3) << scale;
+    EXPECT_GE(f.map.HitMarker(300 + 3), 0) << scale;  // and can be taken hold of
+    f.map.EraseMarker();
+    EXPECT_TRUE(xorChanged(f.canvas.ops()).empty()) << scale;
+  }
 }
 
 TEST(DefectMapSidePanel, IndicationsUnderTheMarker) {

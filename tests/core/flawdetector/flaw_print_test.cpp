@@ -89,6 +89,55 @@ TEST(FlawPrint, HeaderLinesThenPictureThenParameters) {
   EXPECT_EQ(texts[n - 1].text, "Дефектоскопист: Петров");
 }
 
+TEST(FlawPrint, LongConclusionContinuesOnNumberedSheetsUnderTheHeader) {
+  testsupport::FlawFields withTvg;  // the TVG lines take three more lines above the conclusion
+  withTvg.tvgCountByte = 2;
+  withTvg.tvgTime = {10, 20, 30};
+  const auto loaded = datafiles::loadDataBytes("rec.DHN", testsupport::buildFlaw(withTvg));
+  ASSERT_TRUE(loaded.ok);
+  auto fields = Fields();
+  fields.conclusion.clear();
+  for (int i = 1; i <= 60; ++i) fields.conclusion.push_back("строка " + std::to_string(i) + "\r\n");
+
+  gfx::RecordingPrinter printer(4800, 6600);
+  ASSERT_EQ(PrintScreen(printer, loaded.file, fields, kDefaultFlawColors, "00000419").result,
+            printing::PrintStatus::Printed);
+  const std::size_t sheets = printer.pages().size();
+  ASSERT_GE(sheets, 2u);
+  // Every line once, in order, from the conclusion's first to the number of sheets.
+  std::vector<std::string> tail;
+  for (std::size_t p = 0; p < sheets; ++p) {
+    const auto& page = *printer.pages()[p];
+    const std::string label = "Лист " + std::to_string(p + 1);
+    const gfx::DrawOp* number = page.findText(label);
+    ASSERT_NE(number, nullptr) << p;
+    EXPECT_EQ(number->at, (gfx::Point{4800 - 346 - 40 * 6 - 40 * int(std::to_string(p + 1).size() - 1), 6400}));
+    const auto texts = page.ofKind(gfx::DrawOp::Text);
+    std::size_t body = 0;
+    if (p > 0) {
+      // A further sheet starts with the header lines, its text below them.
+      ASSERT_GE(texts.size(), 6u);
+      const auto first = printer.pages()[0]->ofKind(gfx::DrawOp::Text);
+      for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(texts[i].at, first[i].at) << i;
+      EXPECT_EQ(texts[0].text, "Протокол №: 17/3");
+      EXPECT_EQ(texts[1].text, "УИУ\"ВЕРТАН\"№ 4321     Дата:05-06-2002   Начало:14:30:15");
+      EXPECT_EQ(texts[3].text, "ПЭП №  7    Температура:+20C");
+      EXPECT_EQ(texts[4].at.y, 668 + 128 + 104);
+      body = 4;
+    }
+    for (std::size_t i = body; i < texts.size(); ++i) {
+      if (texts[i].text == label) continue;
+      EXPECT_LE(texts[i].at.y + 80, 6400) << texts[i].text;  // above the sheet number
+      if (!tail.empty() || texts[i].text.rfind(" Заключение:", 0) == 0) tail.push_back(texts[i].text);
+    }
+  }
+  std::vector<std::string> expected{" Заключение:строка 1"};
+  for (int i = 2; i <= 60; ++i) expected.push_back("строка " + std::to_string(i));
+  expected.push_back("Дефектоскопист: Петров");
+  expected.push_back("Всего листов:" + std::to_string(sheets));
+  EXPECT_EQ(tail, expected);
+}
+
 TEST(FlawPrint, TemperatureSignAndSmallPages) {
   gfx::RecordingPrinter printer(200, 300);
   const auto outcome = PrintScreen(printer, PlainFile(12), Fields(), kDefaultFlawColors, "00000419");

@@ -4,7 +4,9 @@
 #include "core/datafiles/reader.h"
 #include "core/defectmap/defect_map.h"
 #include "core/gfx/recording_printer.h"
+#include "core/printing/preview_text.h"
 #include "core/printing/print_file.h"
+#include "core/text/wrap.h"
 #include "core/thickness/value_table.h"
 #include "support/file_builder.h"
 
@@ -107,6 +109,87 @@ TEST(PrintFileDispatch, DefectMapByModeAndFlawRecordOnOnePage) {
   ASSERT_EQ(printFile(page, flaw, PrintMode::Text, s), PrintStatus::Printed);
   EXPECT_EQ(page.pages().size(), 1u);
   EXPECT_TRUE(printed(page, "Протокол №: 5"));
+}
+
+// A conclusion line of many words and one word wider than any page.
+struct LongConclusion {
+  std::string words;
+  std::string longWord = std::string(1, 'Z') + std::string(299, 'z');
+  LongConclusion() {
+    for (int i = 1; i <= 80; ++i) words += (i > 1 ? " " : "") + ("слово" + std::to_string(i));
+  }
+  // The pieces of the two lines among the texts, each ending at or before rightEdge (in
+  // characters with 40 pixels a character, as the recording printer measures), and, put
+  // together in their order, the lines again: words joined by one blank, the long word without.
+  void check(const std::vector<std::pair<std::string, int>>& texts, const std::string& prefix, int rightEdge,
+             const std::string& what) const {
+    std::string joinedWords, joinedWord;
+    for (const auto& [text, right] : texts) {
+      std::string t = text;
+      if (t.rfind(prefix, 0) == 0) t.erase(0, prefix.size());
+      const bool word = t.rfind("слово", 0) == 0;
+      const bool part = !t.empty() && t.find_first_not_of("Zz") == std::string::npos;
+      if (word) joinedWords += (joinedWords.empty() ? "" : " ") + t;
+      if (part) joinedWord += t;
+      if (word || part) EXPECT_LE(right, rightEdge) << what << ": " << text;
+    }
+    EXPECT_EQ(joinedWords, words) << what;
+    EXPECT_EQ(joinedWord, longWord) << what;
+  }
+};
+
+TEST(PrintFileDispatch, ConclusionLinesWrapInsideTheMarginsOfEveryPrintoutAndThePreview) {
+  const LongConclusion conclusion;
+  auto s = sources();
+  s.protocol.conclusion = {conclusion.words + "\r\n", conclusion.longWord};
+
+  testsupport::MapLikeFields dtm;
+  dtm.body = testsupport::thicknessBody({{900, 900, 900, 900}});
+  const auto thicknessFile = load(testsupport::buildMapLike(dtm), "T.DTM");
+  testsupport::MapLikeFields dau;
+  dau.type = 2;
+  dau.channels = 1;
+  dau.length = 4;
+  dau.body = testsupport::mapBody({{0, 0}, {5, 1}, {0, 0}, {0, 0}});
+  const auto mapFile = load(testsupport::buildMapLike(dau), "M.DAU");
+  defectmap::DefectMap dm;
+  defectmap::bindMap(dm, mapFile, dm.DefectColors, s.nf);
+  s.map = &dm;
+  const auto flawFile = load(testsupport::buildFlaw(testsupport::FlawFields{}), "F.DHN");
+
+  // Each printout with the right edge of its text: thickness pages 200 pixels in from the
+  // page edge, map pages 100, the flaw page its picture's margin.
+  struct Case {
+    const datafiles::LoadedFile* file;
+    PrintMode mode;
+    int rightEdge;
+    std::string prefix;  // what the first conclusion line is written after on the same line
+  };
+  const Case cases[] = {
+      {&thicknessFile, PrintMode::Graphic, 4800 - 200, ""},
+      {&thicknessFile, PrintMode::Text, 4800 - 200, ""},
+      {&mapFile, PrintMode::Graphic, 4800 - 100, ""},
+      {&mapFile, PrintMode::Text, 4800 - 100, ""},
+      {&flawFile, PrintMode::Graphic, 4800 - 346, " Заключение:"},
+  };
+  for (const Case& c : cases) {
+    const std::string what = c.file->name + (c.mode == PrintMode::Text ? " text" : " graphic");
+    gfx::RecordingPrinter printer(4800, 6600);
+    ASSERT_EQ(printFile(printer, *c.file, c.mode, s), PrintStatus::Printed) << what;
+    std::vector<std::pair<std::string, int>> texts;
+    for (const auto& page : printer.pages())
+      for (const auto& op : page->ofKind(gfx::DrawOp::Text))
+        texts.emplace_back(op.text, op.at.x + 40 * text::codePointCount(op.text));
+    conclusion.check(texts, c.prefix, c.rightEdge, what);
+  }
+
+  printing::PreviewSources preview;
+  preview.protocol = s.protocol;
+  preview.map = &dm;
+  std::vector<std::pair<std::string, int>> lines;
+  for (const auto& line : printing::BuildPreviewText(mapFile, preview))
+    lines.emplace_back(line, text::codePointCount(line));
+  conclusion.check(lines, " Заключение:", printing::kPreviewColumns, "preview");
 }
 
 TEST(PrintFileDispatch, PrinterFailuresAreTold) {
