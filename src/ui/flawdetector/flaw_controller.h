@@ -44,8 +44,8 @@ class FlawController : public QObject, public View {
   void fitToWindow();
   void AIncreaseExecute();
   void ADecreaseExecute();
-  // PrintScreen for the print command: the shown record on one page with the protocol fields,
-  // then the screen picture redrawn.
+  // PrintScreen for the print command: the shown record with the protocol fields (further sheets for a long
+  // conclusion), then the screen picture redrawn.
   flaw::PrintOutcome printScreen(gfx::Printer& printer, const protocol::ProtocolFields& fields);
 
   // Colour items in menu order 0..5: "Фон", "Сетка", "График", "Цифры", "Строб", "Текст".
