@@ -33,8 +33,8 @@ class FullDevice {
 struct ChildOutcome {
   bool exited = false;  // false: killed by a signal or by the time limit
   bool timedOut = false;
-  int code = -1;        // exit status when exited
-  std::string output;   // what the child wrote to stdout and stderr, or passed back
+  int code = -1;       // exit status when exited
+  std::string output;  // what the child wrote to stdout and stderr, or passed back
 };
 
 struct ChildLimits {

@@ -31,13 +31,12 @@ struct SavePath {
 
 const protocol::ProtocolFields kFields{"12", "Труба 3", "Иванов", {"Стенка в норме"}};
 
-const SavePath kProtocol{
-    "Protocol", [](const std::string& dir) { return dir + "/A12.zhn"; },
-    [](const std::string& dir) {
-      const auto out = protocol::saveProtocolFile(dir + "/A12.dhn", kFields);
-      return out.ok ? std::string() : out.refusal.messages.at(0);
-    },
-    [](const std::string& target) { return "   Файл: " + target + "\n Открыть невозможно"; }};
+const SavePath kProtocol{"Protocol", [](const std::string& dir) { return dir + "/A12.zhn"; },
+                         [](const std::string& dir) {
+                           const auto out = protocol::saveProtocolFile(dir + "/A12.dhn", kFields);
+                           return out.ok ? std::string() : out.refusal.messages.at(0);
+                         },
+                         [](const std::string& target) { return "   Файл: " + target + "\n Открыть невозможно"; }};
 
 const SavePath kSettings{"Settings", [](const std::string& dir) { return dir + "/terv.ini"; },
                          [](const std::string& dir) {
