@@ -30,15 +30,20 @@ std::optional<datafiles::LoadedFile> loadMapLike(const std::uint8_t* data, std::
   const std::size_t header = !b.empty() && (b[0] & 1) ? 96 : 128;
   if (b.size() < header) b.resize(header);
   b[2] = type;
-  const bool fullLength = b[0] & 2;
+  const bool fullLength = (b[0] & 0x0E) == 0x0E;
+  const std::size_t layers = std::max<std::size_t>(1, b[85]);
+  std::size_t length = b[86] | (b[87] << 8);
   if (!fullLength) {
-    const std::size_t layers = std::max<std::size_t>(1, b[85]);
     const std::size_t perMm = type == 1 ? 4 : 2 * layers;  // 2 bytes a sensor reading every 2 mm
-    const std::size_t held = (b.size() - header) / std::max<std::size_t>(1, perMm);
-    const std::size_t length = std::min<std::size_t>(b[86] | (b[87] << 8), 2 * held + 8);
-    b[86] = std::uint8_t(length);
-    b[87] = std::uint8_t(length >> 8);
+    const std::size_t held = (b.size() - header) / perMm;
+    length = std::min<std::size_t>(length, 2 * held + 8);
+  } else if (type == 2 && layers > 3) {
+    // No more cells than the largest legal map announces: 255 layers of 65535 mm only make
+    // each run minutes long under the sanitizers without reaching anything new.
+    length = std::min<std::size_t>(length, 3 * 65535 / layers);
   }
+  b[86] = std::uint8_t(length);
+  b[87] = std::uint8_t(length >> 8);
   std::vector<std::size_t> summed(header);
   for (std::size_t i = 0; i < header; ++i) summed[i] = i;
   // A 128-byte header must not pass as a 96-byte one by chance: the 96-byte test comes first.

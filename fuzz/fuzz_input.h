@@ -17,8 +17,9 @@
 namespace fuzzinput {
 
 // A .DTM (type 1) or .DAU (type 2) file: 96- or 128-byte header by bit 0 of byte 0. Unless
-// bit 1 of byte 0 is set, the announced length is cut to a little more than the body holds,
-// so that most inputs stay fast; the rest keep the length they have, up to 65535.
+// bits 1 to 3 of byte 0 are all set, the announced length is cut to a little more than the
+// body holds, so that most inputs stay fast; the rest keep the length they have, up to 65535
+// (a map of more than 3 layers no more cells than 3 layers of 65535 mm).
 std::optional<datafiles::LoadedFile> loadMapLike(const std::uint8_t* data, std::size_t size, std::uint8_t type);
 
 // A .DHN (type 3) or .DHT (type 4) record.

@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string typed(reinterpret_cast<const char*>(&file.RawHeader[3]), 6);
   const thickness::ThresholdEntry entry = thickness::evaluateThreshold(typed, nf.decimal, nominal);
   (void)thickness::thresholdMessage(entry.verdict, nf.decimal);
-  const std::uint16_t threshold = entry.stores() ? entry.tenths : std::uint16_t(file.RawHeader[9] | (file.RawHeader[10] << 8));
+  const std::uint16_t threshold =
+      entry.stores() ? entry.tenths : std::uint16_t(file.RawHeader[9] | (file.RawHeader[10] << 8));
   const auto found = thickness::thresholdSearch(file, all.table.rowCount() - 1, threshold);
   readCells(thickness::fillThreshold(file, found, nf));
 

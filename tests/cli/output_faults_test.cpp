@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,13 @@ struct Output {
   std::string tail;  // "" when any end will do
 };
 
+// Names the case in gtest's messages instead of a dump of its bytes.
+void PrintTo(const Output& o, std::ostream* os) { *os << o.name; }
+
 const Output kCsv{"Csv", "out.csv",
-                  [](const std::string& t) { return std::vector<std::string>{"csv", sample("TRUBA_01.DTM"), "-o", t}; },
+                  [](const std::string& t) {
+                    return std::vector<std::string>{"csv", sample("TRUBA_01.DTM"), "-o", t};
+                  },
                   "Позиция", ""};
 const Output kPng{"Png", "out.png",
                   [](const std::string& t) {
@@ -44,7 +50,9 @@ const Output kPng{"Png", "out.png",
                   },
                   "\x89PNG", std::string("IEND\xAE\x42\x60\x82", 8)};
 const Output kPdf{"Pdf", "out.pdf",
-                  [](const std::string& t) { return std::vector<std::string>{"print", sample("EXT_220.DHN"), "-o", t}; },
+                  [](const std::string& t) {
+                    return std::vector<std::string>{"print", sample("EXT_220.DHN"), "-o", t};
+                  },
                   "%PDF-", "%%EOF\n"};
 
 const std::string kOld = "old output\n";

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "core/protocol/protocol_file.h"
@@ -28,6 +29,9 @@ struct SavePath {
   std::function<std::string(const std::string& dir)> save;
   std::function<std::string(const std::string& target)> message;  // the specified text
 };
+
+// Names the case in gtest's messages instead of a dump of its bytes.
+void PrintTo(const SavePath& p, std::ostream* os) { *os << p.name; }
 
 const protocol::ProtocolFields kFields{"12", "Труба 3", "Иванов", {"Стенка в норме"}};
 
