@@ -30,11 +30,7 @@ int cmdCsv(const Context& ctx, const datafiles::LoadedFile& file, const std::vec
     case datafiles::FileKind::None:
       break;
   }
-  if (!writeOutput(ctx, out, csv)) {
-    *ctx.err << "tervtool: cannot write " << out << "\n";
-    return kWriteFailed;
-  }
-  return kOk;
+  return writeOutput(ctx, out, csv) ? kOk : kWriteFailed;
 }
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "core/datafiles/reader.h"
 #include "core/printing/fresh_views.h"
 #include "qt/qt_printer.h"
@@ -19,18 +20,19 @@ struct PrintArgs {
 };
 
 bool parse(const std::vector<std::string>& args, PrintArgs& a) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "-o") {
-      if (i + 1 >= args.size() || !a.out.empty()) return false;
-      a.out = args[++i];
-    } else if (args[i] == "--text") {
+  const Arguments split = splitArguments(args);
+  const std::vector<std::string>& o = split.options;
+  for (std::size_t i = 0; i < o.size(); ++i) {
+    if (o[i] == "-o") {
+      if (i + 1 >= o.size() || !a.out.empty()) return false;
+      a.out = o[++i];
+    } else if (o[i] == "--text") {
       a.text = true;
-    } else if (args[i].size() > 1 && args[i][0] == '-') {
-      return false;
     } else {
-      a.files.push_back(args[i]);
+      return false;
     }
   }
+  a.files = split.operands;
   return !a.files.empty() && !a.out.empty();
 }
 
@@ -53,7 +55,7 @@ int printOne(const Context& ctx, const std::string& name, const QString& pdf, bo
   const printing::PrintStatus status =
       printing::printFile(printer, file, mode, views.printSources(ctx.settings.FlawColors, ctx.localeId));
   if (status != printing::PrintStatus::Printed) {
-    *ctx.err << "tervtool: cannot write " << pdf.toStdString() << "\n";
+    writeFailed(ctx, pdf.toStdString(), printer.error().empty() ? "the printout was not completed" : printer.error());
     return kWriteFailed;
   }
   return kOk;
@@ -65,6 +67,10 @@ int cmdPrint(const Context& ctx, const datafiles::LoadedFile&, const std::vector
   PrintArgs a;
   if (!parse(args, a)) {
     *ctx.err << "usage: tervtool print FILE... -o OUT.pdf|DIR [--text]\n";
+    return kUsage;
+  }
+  if (a.out == "-") {
+    *ctx.err << "tervtool print: a PDF is written to a file or a directory, not to standard output (-o -)\n";
     return kUsage;
   }
   const QString out = QString::fromStdString(a.out);

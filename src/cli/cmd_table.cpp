@@ -46,7 +46,7 @@ int cmdTable(const Context& ctx, const datafiles::LoadedFile& file, const std::v
   thickness::AllValues all = thickness::fillAllValues(file, ctx.nf);
   if (!thresholdArg) {
     printTable(*ctx.out, all.table);
-    return ctx.out->good() ? kOk : kWriteFailed;
+    return writeOutput(ctx, "", "") ? kOk : kWriteFailed;
   }
 
   const std::uint16_t nominal = file.thk.NominalThickness;
@@ -58,7 +58,7 @@ int cmdTable(const Context& ctx, const datafiles::LoadedFile& file, const std::v
   const auto tableRows = std::uint16_t(all.table.rowCount() - 1);
   const auto found = thickness::thresholdSearch(file, tableRows, e.tenths);
   printTable(*ctx.out, thickness::fillThreshold(file, found, ctx.nf));
-  return ctx.out->good() ? kOk : kWriteFailed;
+  return writeOutput(ctx, "", "") ? kOk : kWriteFailed;
 }
 
 }  // namespace cli

@@ -45,7 +45,11 @@ QImage renderFlaw(const Context& ctx, const datafiles::LoadedFile& file, QSize s
 // A refused file on stderr: every message of the refusal on its own line.
 void printRefusal(const Context& ctx, const text::Refusal& refusal);
 
-// Writes text to a file or, for "-" or empty, to ctx.out; false when the write failed.
+// Writes text to a file (atomically: a temporary file beside it, then a rename) or, for "-"
+// or empty, to ctx.out; on failure says so on ctx.err with the system's reason and answers false.
 bool writeOutput(const Context& ctx, const std::string& path, const std::string& text);
+
+// "tervtool: cannot write PATH: REASON" on ctx.err.
+void writeFailed(const Context& ctx, const std::string& path, const std::string& reason);
 
 }  // namespace cli

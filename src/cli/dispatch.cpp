@@ -1,13 +1,16 @@
 // tervtool command dispatch: every command opens its file with the viewer's reader.
 #include "cli/dispatch.h"
 
+#include <QFile>
 #include <QImage>
 #include <QString>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
 #include <ostream>
 
 #include "core/datafiles/reader.h"
+#include "core/io/atomic_file.h"
+#include "core/io/read_file.h"
 
 namespace cli {
 
@@ -19,7 +22,28 @@ std::string usage() {
          "  screen FILE                        .DHN/.DHT screen raster and parameter text\n"
          "  render FILE -o OUT.png [--size WxH] the picture the viewer shows\n"
          "  print FILE... -o OUT.pdf|DIR [--text] the printout as PDF\n"
-         "  csv FILE [-o OUT.csv]              readings, indications or samples as CSV\n";
+         "  csv FILE [-o OUT.csv]              readings, indications or samples as CSV\n"
+         "Options may come before or after FILE; -- ends them (for a FILE starting with -).\n"
+         "-o - writes a text output to standard output. A failed write exits with 3.\n";
+}
+
+Arguments splitArguments(const std::vector<std::string>& args) {
+  Arguments a;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--") {
+      a.operands.insert(a.operands.end(), args.begin() + long(i) + 1, args.end());
+      break;
+    }
+    if (arg.size() < 2 || arg[0] != '-') {
+      a.operands.push_back(arg);
+      continue;
+    }
+    a.options.push_back(arg);
+    // The value of an option is taken as it is, even when it starts with "-" ("-o -").
+    if ((arg == "-o" || arg == "--threshold" || arg == "--size") && i + 1 < args.size()) a.options.push_back(args[++i]);
+  }
+  return a;
 }
 
 namespace {
@@ -46,6 +70,10 @@ int renderCommand(const Context& ctx, const datafiles::LoadedFile& file, const s
     *ctx.err << usage();
     return kUsage;
   }
+  if (out == "-") {
+    *ctx.err << "tervtool render: a PNG is written to a file, not to standard output (-o -)\n";
+    return kUsage;
+  }
   QImage image;
   switch (file.kind) {
     case datafiles::FileKind::Dtm:
@@ -65,8 +93,26 @@ int renderCommand(const Context& ctx, const datafiles::LoadedFile& file, const s
     *ctx.err << "tervtool render: nothing to draw for this file\n";
     return kUsage;
   }
-  if (!image.save(QString::fromStdString(out), "PNG")) {
-    *ctx.err << "tervtool: cannot write " << out << "\n";
+  // Encoded straight into the temporary file, which replaces OUT only when complete.
+  io::StagedFile staged(out);
+  if (staged.ok()) {
+    QFile file;
+    if (!file.open(staged.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+      staged.fail(file.errorString().toStdString());
+    } else {
+      const bool saved = image.save(&file, "PNG");
+      file.flush();
+      if (file.error() != QFileDevice::NoError) {
+        staged.fail(file.errorString().toStdString());
+      } else if (!saved) {
+        staged.fail("the PNG could not be encoded");
+      }
+      file.close();
+    }
+  }
+  const io::WriteResult written = staged.commit(io::Durability::Flush);
+  if (!written.ok) {
+    writeFailed(ctx, out, written.reason);
     return kWriteFailed;
   }
   return kOk;
@@ -78,17 +124,23 @@ void printRefusal(const Context& ctx, const text::Refusal& refusal) {
   for (const std::string& m : refusal.messages) *ctx.err << m << "\n";
 }
 
+void writeFailed(const Context& ctx, const std::string& path, const std::string& reason) {
+  *ctx.err << "tervtool: cannot write " << path << ": " << reason << "\n";
+}
+
 bool writeOutput(const Context& ctx, const std::string& path, const std::string& text) {
   if (path.empty() || path == "-") {
+    errno = 0;
     *ctx.out << text;
     ctx.out->flush();
-    return bool(*ctx.out);
+    if (*ctx.out) return true;
+    // The stream keeps no reason; the failed write() left it in errno.
+    writeFailed(ctx, "standard output", io::errorText(errno != 0 ? errno : EIO));
+    return false;
   }
-  std::ofstream f(path, std::ios::binary);
-  if (!f) return false;
-  f << text;
-  f.close();
-  return bool(f);
+  const io::WriteResult written = io::writeFileAtomic(path, text);
+  if (!written.ok) writeFailed(ctx, path, written.reason);
+  return written.ok;
 }
 
 int run(const Context& ctx, const std::vector<std::string>& args) {
@@ -109,13 +161,18 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     datafiles::LoadedFile none;
     return cmdPrint(ctx, none, std::vector<std::string>(args.begin() + 1, args.end()));
   }
-  const std::string& name = args[1];
+  const Arguments split = splitArguments(std::vector<std::string>(args.begin() + 1, args.end()));
+  if (split.operands.size() != 1) {
+    *ctx.err << usage();
+    return kUsage;
+  }
+  const std::string& name = split.operands[0];
   const datafiles::OpenResult opened = datafiles::loadDataFile(name);
   if (!opened.ok) {
     printRefusal(ctx, datafiles::openRefusal(opened, name));
     return kRefused;
   }
-  const std::vector<std::string> rest(args.begin() + 2, args.end());
+  const std::vector<std::string>& rest = split.options;
   const datafiles::LoadedFile& file = opened.file;
   if (cmd == "info") return rest.empty() ? cmdInfo(ctx, file) : (*ctx.err << usage(), kUsage);
   if (cmd == "table") return cmdTable(ctx, file, rest);

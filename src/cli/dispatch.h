@@ -14,4 +14,13 @@ int run(const Context& ctx, const std::vector<std::string>& args);
 // The text printed for bad usage.
 std::string usage();
 
+// A command line after the command's name: its options (each with its value) in their order,
+// and the operands, wherever they stand. "--" ends the options: everything after it is an
+// operand, so a file named "-x.dau" can be given.
+struct Arguments {
+  std::vector<std::string> options;
+  std::vector<std::string> operands;
+};
+Arguments splitArguments(const std::vector<std::string>& args);
+
 }  // namespace cli

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QLocale>
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -14,6 +15,9 @@
 #include "qt/convert.h"
 
 int main(int argc, char** argv) {
+  // Over the file-size limit a write then fails with EFBIG and is reported, instead of the
+  // signal ending the program with a partial output.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Rendering needs a GUI application for fonts; no window is ever shown.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/datafiles/decoders.h"
-#include "core/io/atomic_file.h"
+#include "core/io/read_file.h"
 #include "core/text/cp1251.h"
 #include "core/text/messages.h"
 
@@ -48,6 +48,10 @@ OpenResult accept(LoadedFile f) {
 
 OpenResult readFlawBody(const std::vector<std::uint8_t>& bytes, LoadedFile f);
 
+// What follows the read-error message when a file is refused before it is read.
+constexpr const char* kNotRegularReason = "Это не обычный файл (канал, устройство или сокет)";
+constexpr const char* kTooLargeReason = "Файл больше 4 МиБ: таких файлов установка не записывает";
+
 std::string withName(Msg id, const std::string& name) { return text::msg(id) + name; }
 std::string formError(const std::string& name) { return text::msg(Msg::errorform) + "\n" + name; }
 
@@ -58,7 +62,9 @@ bool take(const std::vector<std::uint8_t>& bytes, LoadedFile& f, std::size_t fro
   return true;
 }
 
-OpenResult openMapOrThickness(const std::vector<std::uint8_t>& bytes, LoadedFile f) {
+// The body of these kinds is the file's own buffer without the header: the bytes are
+// moved, not copied, so a file costs its size once.
+OpenResult openMapOrThickness(std::vector<std::uint8_t>&& bytes, LoadedFile f) {
   const std::string& name = f.name;
   if (bytes.size() < 96) return refuse(withName(Msg::errlength, name));
   take(bytes, f, 3, 96, 3);
@@ -76,12 +82,13 @@ OpenResult openMapOrThickness(const std::vector<std::uint8_t>& bytes, LoadedFile
 
   // ReadDataBody: everything behind the header.
   const std::size_t available = bytes.size() - std::size_t(f.HeaderSize);
+  f.body = std::move(bytes);
+  f.body.erase(f.body.begin(), f.body.begin() + f.HeaderSize);
   if (f.kind == FileKind::Dtm) {
     const std::size_t values = available / 2;
-    f.body.assign(bytes.begin() + f.HeaderSize, bytes.begin() + f.HeaderSize + long(values * 2));
+    f.body.resize(values * 2);
     f.thk.ValuesRead = std::uint16_t(values);
   } else {
-    f.body.assign(bytes.begin() + f.HeaderSize, bytes.end());
     f.map.BytesRead = std::uint16_t(available);
   }
   return accept(std::move(f));
@@ -174,7 +181,7 @@ bool HeaderChecksumOk(const std::uint8_t* buffer, int length, int position) {
   return sum == buffer[position - 1];
 }
 
-OpenResult loadDataBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+OpenResult loadDataBytes(const std::string& name, std::vector<std::uint8_t> bytes) {
   if (name.empty()) return refuse({});
   LoadedFile f;
   f.name = name;
@@ -190,15 +197,26 @@ OpenResult loadDataBytes(const std::string& name, const std::vector<std::uint8_t
   const std::string ext = extension(name);
   if (ext != k.upper && ext != k.lower) return refuse(withName(Msg::errorext, name));
   f.kind = k.kind;
-  if (type <= 2) return openMapOrThickness(bytes, std::move(f));
+  if (type <= 2) return openMapOrThickness(std::move(bytes), std::move(f));
   return openFlaw(bytes, std::move(f));
 }
 
 OpenResult loadDataFile(const std::string& name) {
   if (name.empty()) return refuse({});
-  const auto bytes = io::readFile(name);
-  if (!bytes) return refuse(text::dataFileNotOpenText(name));
-  return loadDataBytes(name, *bytes);
+  io::ReadResult read = io::readRegularFile(name, kMaxDataFileBytes);
+  switch (read.error) {
+    case io::ReadError::None:
+      return loadDataBytes(name, std::move(read.bytes));
+    case io::ReadError::Open:
+      return refuse(text::dataFileNotOpenText(name));
+    case io::ReadError::NotRegular:
+      return refuse(text::msg(Msg::errread) + "\n" + kNotRegularReason);
+    case io::ReadError::TooLarge:
+      return refuse(text::msg(Msg::errread) + "\n" + kTooLargeReason);
+    case io::ReadError::Read:
+      break;
+  }
+  return refuse(text::msg(Msg::errread) + "\n" + io::errorText(read.errnum));
 }
 
 text::Refusal openRefusal(const OpenResult& result, const std::string& name, std::string_view beforeNotOpen) {

@@ -1,6 +1,7 @@
 // Recognising, checking and reading a result file: type byte, extension, header checksum, length, body.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,10 +21,20 @@ struct OpenResult {
   LoadedFile file;
 };
 
-// OpenDataFile followed by ReadDataBody: opens, checks and decodes the file by name.
+// The largest file the unit writes: a 128-byte header and a map of 65535 mm in 3 layers,
+// 2 bytes a cell (a thickness file of 4 sensors is smaller).
+inline constexpr std::size_t kLargestLegalFileBytes = 128 + 2u * 3u * 65535u;
+// Files are read whole, up to this size; anything larger is refused unread.
+inline constexpr std::size_t kMaxDataFileBytes = std::size_t(4) << 20;
+static_assert(kMaxDataFileBytes >= 8 * kLargestLegalFileBytes, "the cap must stay far above any legal file");
+
+// OpenDataFile followed by ReadDataBody: opens, checks and decodes the file by name. Only a
+// regular file of at most kMaxDataFileBytes is read; anything else is refused with the
+// read-error message and the reason beneath it.
 OpenResult loadDataFile(const std::string& name);
-// The same on bytes already in memory (tests, fuzzing); name supplies the extension.
-OpenResult loadDataBytes(const std::string& name, const std::vector<std::uint8_t>& bytes);
+// The same on bytes already in memory (tests, fuzzing); name supplies the extension. The
+// bytes become the body where the kind allows: pass them with std::move to avoid a copy.
+OpenResult loadDataBytes(const std::string& name, std::vector<std::uint8_t> bytes);
 
 // Everything the user is told when opening name was refused: the reader's messages, then
 // the closing "Файл: ... Открыть невозможно" (beforeNotOpen before its last words).

@@ -16,10 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-SaveOutcome failure(const std::string& protocolName) {
+// The specified message, and the system's reason on the line beneath when there is one.
+SaveOutcome failure(const std::string& protocolName, const std::string& reason = {}) {
   SaveOutcome out;
   out.protocolName = protocolName;
-  out.refusal = text::Refusal{{text::notOpenText(protocolName)}, "ERROR"};
+  std::string message = text::notOpenText(protocolName);
+  if (!reason.empty()) message += "\n" + reason;
+  out.refusal = text::Refusal{{message}, "ERROR"};
   return out;
 }
 
@@ -30,7 +33,8 @@ SaveOutcome saveProtocolFile(std::string_view dataFileName, const ProtocolFields
   const std::string name = protocolFileName(dataFileName);
   if (name == dataFileName || looksLikeDataFile(name)) return failure(name);
 
-  if (!io::writeFileAtomic(name, composeProtocol(fields))) return failure(name);
+  const io::WriteResult written = io::writeFileAtomic(name, composeProtocol(fields), io::Durability::Sync);
+  if (!written.ok) return failure(name, written.reason);
   SaveOutcome out;
   out.ok = true;
   out.protocolName = name;

@@ -11,7 +11,7 @@
 namespace protocol {
 
 // The outcome of a save; on failure "   Файл: " + protocol file name + "\n Открыть невозможно"
-// under the title "ERROR".
+// and the system's reason on a line beneath, under the title "ERROR".
 struct SaveOutcome {
   bool ok = false;
   std::string protocolName;
@@ -19,7 +19,8 @@ struct SaveOutcome {
 };
 
 // Writes the protocol of a data file. The new content goes to a temporary file in the same
-// directory that then replaces the old one, so a failed save leaves the old file intact.
+// directory that is synced and then replaces the old one, so a failed save leaves the old file
+// intact; a protocol file nobody may write is not replaced.
 // Refuses (as a failure) when there is no data file name or the protocol name would fall on
 // a data file.
 SaveOutcome saveProtocolFile(std::string_view dataFileName, const ProtocolFields& fields);

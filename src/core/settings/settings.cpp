@@ -1,10 +1,12 @@
 // terv.ini: what is read at start and written at exit, in the order the unit's programs use.
 #include "core/settings/settings.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 
 #include "core/io/atomic_file.h"
+#include "core/io/read_file.h"
 #include "core/settings/profile_file.h"
 #include "core/text/messages.h"
 
@@ -16,6 +18,9 @@ using text::Msg;
 constexpr const char* kFiles = "Files";
 constexpr const char* kMain = "main";
 constexpr const char* kDataDir = "DataDir";
+
+// terv.ini holds a few dozen lines; a larger file is not ours to read whole.
+constexpr std::size_t kMaxIniBytes = 1 << 20;
 
 struct ColorKey {
   Msg section;
@@ -64,10 +69,10 @@ Settings SetDefaultSettings(const std::string& startDir) {
 Settings LoadSettings(const std::string& startDir, const std::string& localeId) {
   Settings s = SetDefaultSettings(startDir);
   s.localeId = localeId;
-  const auto bytes = io::readFile(s.iniPath);
-  if (!bytes) return s;
+  const io::ReadResult read = io::readRegularFile(s.iniPath, kMaxIniBytes);
+  if (!read.ok()) return s;
   const ProfileFile pf =
-      ProfileFile::parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+      ProfileFile::parse(std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
   if (auto dir = pf.read(kFiles, kDataDir); dir && !dir->empty()) s.dataDir = *dir;
   for (int i = 0; i < 6; ++i) s.FlawColors[i] = readColor(pf, kFlawKeys[i]);
   for (int i = 0; i < 7; ++i) s.ThicknessColors[i] = readColor(pf, kThicknessKeys[i]);
@@ -76,9 +81,16 @@ Settings LoadSettings(const std::string& startDir, const std::string& localeId) 
 }
 
 std::string SaveSettings(const Settings& s, const std::string& programPath) {
+  const std::string failed = text::msg(Msg::ininotopend) + "\n";
   ProfileFile pf;
-  if (const auto bytes = io::readFile(s.iniPath)) {
-    pf = ProfileFile::parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  const io::ReadResult read = io::readRegularFile(s.iniPath, kMaxIniBytes);
+  if (read.ok()) {
+    pf = ProfileFile::parse(std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
+  } else if (read.error == io::ReadError::TooLarge || read.error == io::ReadError::Read ||
+             (read.error == io::ReadError::Open && read.errnum != ENOENT)) {
+    // A file that is there but cannot be read is not replaced: the entries of the other
+    // programs in it would be lost.
+    return failed + io::errorText(read.errnum);
   }
   pf.write(kFiles, kMain, programPath);
   pf.write(kFiles, kDataDir, s.dataDir);
@@ -88,7 +100,8 @@ std::string SaveSettings(const Settings& s, const std::string& programPath) {
   for (int i = 0; i < 6; ++i) put(kFlawKeys[i], s.FlawColors[i]);
   for (int i = 0; i < 7; ++i) put(kThicknessKeys[i], s.ThicknessColors[i]);
   for (int i = 0; i < 6; ++i) put(kDefectKeys[i], s.DefectColors[i]);
-  if (!io::writeFileAtomic(s.iniPath, pf.serialize())) return text::msg(Msg::ininotopend);
+  const io::WriteResult written = io::writeFileAtomic(s.iniPath, pf.serialize(), io::Durability::Sync);
+  if (!written.ok) return failed + written.reason;
   return {};
 }
 

@@ -29,8 +29,10 @@ Settings SetDefaultSettings(const std::string& startDir);
 // non-integer key its default.
 Settings LoadSettings(const std::string& startDir, const std::string& localeId);
 
-// Writes the settings back, atomically, keeping sections and keys of other programs.
-// Empty on success, else the message to show ("Файл настроек не удается открыть").
+// Writes the settings back, atomically and synced, keeping sections and keys of other
+// programs. Empty on success, else the message to show: "Файл настроек не удается открыть"
+// and the system's reason on the line beneath. A file that is there but cannot be read, or
+// that nobody may write, is left as it is and reported.
 std::string SaveSettings(const Settings& s, const std::string& programPath);
 
 }  // namespace settings

@@ -90,7 +90,8 @@ TEST_F(ProtocolFile, FailedWriteKeepsTheOldFileAndReportsTheMessage) {
 
   EXPECT_FALSE(outcome.ok);
   const std::string name = (dir_ / "A12.zhn").string();
-  EXPECT_EQ(outcome.refusal.messages, std::vector<std::string>{"   Файл: " + name + "\n Открыть невозможно"});
+  EXPECT_EQ(outcome.refusal.messages,
+            std::vector<std::string>{"   Файл: " + name + "\n Открыть невозможно\nFile too large"});
   EXPECT_EQ(outcome.refusal.title, "ERROR");
   EXPECT_EQ(readAll(name), old);
   EXPECT_EQ(entries(), 1u);
@@ -100,8 +101,8 @@ TEST_F(ProtocolFile, UncreatableFileIsReported) {
   const std::string data = (dir_ / "missing" / "x.dtm").string();
   const auto outcome = saveProtocolFile(data, kExample);
   EXPECT_FALSE(outcome.ok);
-  EXPECT_EQ(outcome.refusal.messages,
-            std::vector<std::string>{"   Файл: " + (dir_ / "missing" / "x.ztm").string() + "\n Открыть невозможно"});
+  EXPECT_EQ(outcome.refusal.messages, std::vector<std::string>{"   Файл: " + (dir_ / "missing" / "x.ztm").string() +
+                                                               "\n Открыть невозможно\nNo such file or directory"});
 }
 
 TEST_F(ProtocolFile, NeverWritesOverADataFile) {

@@ -86,12 +86,12 @@ TEST(Settings, UnknownEntriesSurviveAWriteBack) {
 TEST(Settings, FailedWriteKeepsTheOldFileAndReportsIt) {
   const std::string dir = testsupport::makeTempDir("ini");
   settings::Settings s = settings::SetDefaultSettings(dir + "/no/such/dir");
-  EXPECT_EQ(settings::SaveSettings(s, "/p"), "Файл настроек не удается открыть");
+  EXPECT_EQ(settings::SaveSettings(s, "/p"), "Файл настроек не удается открыть\nNo such file or directory");
 
   // A directory where the file should be: nothing is replaced.
   std::filesystem::create_directories(dir + "/blocked/terv.ini");
   s = settings::SetDefaultSettings(dir + "/blocked");
-  EXPECT_EQ(settings::SaveSettings(s, "/p"), "Файл настроек не удается открыть");
+  EXPECT_EQ(settings::SaveSettings(s, "/p"), "Файл настроек не удается открыть\nIs a directory");
   EXPECT_TRUE(std::filesystem::is_directory(dir + "/blocked/terv.ini"));
 }
 
