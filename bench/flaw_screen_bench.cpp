@@ -43,7 +43,7 @@ void PaintAtZoom(benchmark::State& state) {
   QImage panel(1280, 230, QImage::Format_RGB32);
   flaw::HDScreen screen;
   screen.loadInstrumentFont();
-  flaw::SetRecord(screen, file, "00000419");
+  flaw::setRecord(screen, file, "00000419");
   screen.zoomX = screen.zoomY = zoom;
   for (auto _ : state) {
     qtx::QtCanvas pc(picture), tc(panel);
@@ -61,8 +61,8 @@ void FillRasterOnly(benchmark::State& state) {
   const datafiles::LoadedFile file = BusyRecord();
   flaw::HDScreen screen;
   screen.loadInstrumentFont();
-  flaw::SetRecord(screen, file, "00000419");
-  for (auto _ : state) benchmark::DoNotOptimize(flaw::FillRaster(screen));
+  flaw::setRecord(screen, file, "00000419");
+  for (auto _ : state) benchmark::DoNotOptimize(flaw::fillRaster(screen));
 }
 BENCHMARK(FillRasterOnly)->Unit(benchmark::kMicrosecond);
 

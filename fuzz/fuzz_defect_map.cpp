@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::vector<std::string> table;
   map.BuildTextTable(table);
-  (void)printing::CsvDefectMap(file);
+  (void)printing::csvDefectMap(file);
 
   printing::PrintSources sources;
   sources.protocol = fuzzinput::protocolOf(file);

@@ -29,14 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   flaw::HDScreen raster;
   raster.colors = colors.FlawColors;
   raster.loadInstrumentFont();
-  flaw::SetRecord(raster, file, locale);
-  (void)flaw::FillRaster(raster);
-  (void)flaw::RasterText(raster);
+  flaw::setRecord(raster, file, locale);
+  (void)flaw::fillRaster(raster);
+  (void)flaw::rasterText(raster);
 
   flaw::HDScreen screen;
   screen.colors = colors.FlawColors;
   screen.loadInstrumentFont();
-  flaw::SetRecord(screen, file, locale);
+  flaw::setRecord(screen, file, locale);
   gfx::RecordingCanvas picture(480 + data[0] % 200, 240);
   gfx::RecordingCanvas panel(480, 230);
   screen.AttachCanvas(&picture);
@@ -48,9 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   flaw::PrintedConclusion printed;
   printed.conclusionLines = fields.conclusion;
   printed.operatorText = fields.operatorName;
-  (void)flaw::ParameterTextLines(file.flaw, file.DhExtended);
-  (void)flaw::ParameterTextLines(file.flaw, file.DhExtended, &printed);
-  (void)printing::CsvFlaw(file);
+  (void)flaw::parameterTextLines(file.flaw, file.DhExtended);
+  (void)flaw::parameterTextLines(file.flaw, file.DhExtended, &printed);
+  (void)printing::csvFlaw(file);
 
   gfx::RecordingPrinter printer(4960, 7016);
   printing::PrintSources sources;

@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   drawChart(chart, 1280, 720, cross);
   chart.undoZoom();
 
-  (void)printing::CsvThickness(file, nf);
+  (void)printing::csvThickness(file, nf);
 
   printing::PrintSources sources;
   sources.protocol = fuzzinput::protocolOf(file);

@@ -18,14 +18,14 @@ int cmdCsv(const Context& ctx, const datafiles::LoadedFile& file, const std::vec
   std::string csv;
   switch (file.kind) {
     case datafiles::FileKind::Dtm:
-      csv = printing::CsvThickness(file, ctx.nf);
+      csv = printing::csvThickness(file, ctx.nf);
       break;
     case datafiles::FileKind::Dau:
-      csv = printing::CsvDefectMap(file);
+      csv = printing::csvDefectMap(file);
       break;
     case datafiles::FileKind::Dhn:
     case datafiles::FileKind::Dht:
-      csv = printing::CsvFlaw(file);
+      csv = printing::csvFlaw(file);
       break;
     case datafiles::FileKind::None:
       break;

@@ -8,7 +8,7 @@
 namespace cli {
 
 int cmdInfo(const Context& ctx, const datafiles::LoadedFile& file) {
-  std::string out = datafiles::KindName(file.kind) + "\n";
+  std::string out = datafiles::kindName(file.kind) + "\n";
   for (const auto& t : datafiles::HeaderTexts(file, ctx.nf)) out += t.text + "\n";
   if (const auto extent = datafiles::shortBody(file)) out += datafiles::shortBodyText(*extent, ctx.nf) + "\n";
   return writeOutput(ctx, "", out) ? kOk : kWriteFailed;

@@ -16,12 +16,12 @@ int cmdScreen(const Context& ctx, const datafiles::LoadedFile& file) {
   flaw::HDScreen screen;
   screen.colors = ctx.settings.FlawColors;
   screen.loadInstrumentFont();
-  flaw::SetRecord(screen, file, ctx.localeId);
-  if (!flaw::FillRaster(screen)) *ctx.err << flaw::kZeroSweepMessage << "\n";
+  flaw::setRecord(screen, file, ctx.localeId);
+  if (!flaw::fillRaster(screen)) *ctx.err << flaw::kZeroSweepMessage << "\n";
   std::string text;
-  for (const std::string& line : flaw::RasterText(screen)) text += line + "\n";
+  for (const std::string& line : flaw::rasterText(screen)) text += line + "\n";
   text += "\n";
-  for (const std::string& line : flaw::ParameterTextLines(file.flaw, file.DhExtended)) text += line + "\n";
+  for (const std::string& line : flaw::parameterTextLines(file.flaw, file.DhExtended)) text += line + "\n";
   if (!writeOutput(ctx, "", text)) return kWriteFailed;
   return kOk;
 }

@@ -20,7 +20,7 @@ QImage renderFlaw(const Context& ctx, const datafiles::LoadedFile& file, QSize s
     flaw::HDScreen screen;
     screen.colors = ctx.settings.FlawColors;
     screen.loadInstrumentFont();
-    flaw::SetRecord(screen, file, ctx.localeId);
+    flaw::setRecord(screen, file, ctx.localeId);
     screen.AttachCanvas(&pictureCanvas);
     screen.textCanvas = &panelCanvas;
     screen.textY = screen.topY;

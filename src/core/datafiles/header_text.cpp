@@ -5,21 +5,21 @@
 
 namespace datafiles {
 
-std::string TemperatureText(int t) { return "Температура:" + std::string(t > 0 ? "+" : "") + std::to_string(t) + "C"; }
+std::string temperatureText(int t) { return "Температура:" + std::string(t > 0 ? "+" : "") + std::to_string(t) + "C"; }
 
-std::string DateText(int day, int month, int year) {
+std::string dateText(int day, int month, int year) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%02d-%02d-20%02d", day, month, year);
   return buf;
 }
 
-std::string TimeText(int h, int m, int s) {
+std::string timeText(int h, int m, int s) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, m, s);
   return buf;
 }
 
-std::string KindName(FileKind kind) {
+std::string kindName(FileKind kind) {
   switch (kind) {
     case FileKind::Dtm:
       return "DTM";
@@ -42,12 +42,12 @@ std::vector<HeaderText> mapOrThickness(const H& h, int temperature, const std::s
                                        const std::string& firstText, const text::NumberFormat& nf) {
   using L = HeaderLabel;
   return {
-      {L::Datelb, "Дата:" + DateText(h.Day, h.Month, h.Year)},
-      {L::Btimelb, "Начало:" + TimeText(h.StartHour, h.StartMinute, h.StartSecond)},
-      {L::Etimelb, "Окончание:" + TimeText(h.EndHour, h.EndMinute, h.EndSecond)},
+      {L::Datelb, "Дата:" + dateText(h.Day, h.Month, h.Year)},
+      {L::Btimelb, "Начало:" + timeText(h.StartHour, h.StartMinute, h.StartSecond)},
+      {L::Etimelb, "Окончание:" + timeText(h.EndHour, h.EndMinute, h.EndSecond)},
       {L::IDDevlb, "Номер прибора:" + std::to_string(h.UnitNumber)},
       {L::Bloklb, "Блок:" + std::to_string(h.Block)},
-      {L::Templb, TemperatureText(temperature)},
+      {L::Templb, temperatureText(temperature)},
       {L::Tolshlb, "Толщина(мм):" + text::formatScaled(h.NominalThickness, 1, "##0.0", nf)},
       {L::Diamlb, "Диаметр(мм):" + std::to_string(h.Diameter)},
       {L::Lenlb, "Длина(мм):" + std::to_string(h.Length)},
@@ -72,11 +72,11 @@ std::vector<HeaderText> HeaderTexts(const LoadedFile& file, const text::NumberFo
     case FileKind::Dht: {
       const FlawHeader& h = file.flaw;
       return {
-          {L::Datelb, "Дата:" + DateText(h.Day, h.Month, h.Year)},
-          {L::Btimelb, "Начало:" + TimeText(h.Hour, h.Minute, h.Second)},
+          {L::Datelb, "Дата:" + dateText(h.Day, h.Month, h.Year)},
+          {L::Btimelb, "Начало:" + timeText(h.Hour, h.Minute, h.Second)},
           {L::IDDevlb, "Номер прибора:" + std::to_string(h.UnitNumber)},
           {L::Bloklb, "Блок:" + std::to_string(h.Block)},
-          {L::Templb, TemperatureText(file.Temperature)},
+          {L::Templb, temperatureText(file.Temperature)},
       };
     }
     case FileKind::None:

@@ -33,13 +33,13 @@ struct HeaderText {
 std::vector<HeaderText> HeaderTexts(const LoadedFile& file, const text::NumberFormat& nf);
 
 // "Температура:" with the sign rule: "+12" above zero, "0" and "-3" as they are.
-std::string TemperatureText(int temperature);
+std::string temperatureText(int temperature);
 // "%02d-%02d-20%02d".
-std::string DateText(int day, int month, int year);
+std::string dateText(int day, int month, int year);
 // "%02d:%02d:%02d".
-std::string TimeText(int h, int m, int s);
+std::string timeText(int h, int m, int s);
 
 // The kind's name as tervtool prints it.
-std::string KindName(FileKind kind);
+std::string kindName(FileKind kind);
 
 }  // namespace datafiles

@@ -71,20 +71,20 @@ void MapPrintJob::PrintLineAt(int x, const std::string& text) {
 }
 
 void MapPrintJob::PrintHeaderBlock() {
-  using datafiles::TimeText;
+  using datafiles::timeText;
   const datafiles::DefectMapHeader& h = *map_.header;
   printCanvas->setFont(kPrintFont);
   printCanvas->setBrush(gfx::Brush{gfx::kWhite});
   PrintLine(captions_.protocol + protocol_.protocolNumber);
   PrintLine("УИУ\"ВЕРТАН\"№ " + std::to_string(h.UnitNumber));
-  PrintLine("Дата:" + datafiles::DateText(h.Day, h.Month, h.Year) + "   " +
-            "Начало:" + TimeText(h.StartHour, h.StartMinute, h.StartSecond) + "   " + "Окончание:" + " " +
-            TimeText(h.EndHour, h.EndMinute, h.EndSecond));
+  PrintLine("Дата:" + datafiles::dateText(h.Day, h.Month, h.Year) + "   " +
+            "Начало:" + timeText(h.StartHour, h.StartMinute, h.StartSecond) + "   " + "Окончание:" + " " +
+            timeText(h.EndHour, h.EndMinute, h.EndSecond));
   PrintLine(captions_.object + protocol_.objectName);
   PrintLine("Шов:" + h.Weld + "  " + "Изделие:" + h.Product);
   PrintLine("Диаметр:" + std::to_string(h.Diameter) +
             " мм Толщина:" + text::formatScaled(h.NominalThickness, 1, "##.0", map_.numberFormat) + " мм  Блок:" +
-            std::to_string(h.Block) + "  " + datafiles::TemperatureText(datafiles::Temperature(h.RawTemperature)));
+            std::to_string(h.Block) + "  " + datafiles::temperatureText(datafiles::Temperature(h.RawTemperature)));
   PrintLine(" ");
 }
 

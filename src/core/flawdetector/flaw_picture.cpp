@@ -17,7 +17,7 @@ ScreenSize ScreenSizeFor(const HDScreen& s) {
   return ScreenSizeFor(s.extended, s.record ? s.record->AScanLength : 140);
 }
 
-void SetRecord(HDScreen& s, const datafiles::LoadedFile& file, const std::string& localeId) {
+void setRecord(HDScreen& s, const datafiles::LoadedFile& file, const std::string& localeId) {
   s.record = &file.flaw;
   s.samples = file.body.empty() ? nullptr : file.body.data();
   s.sampleCount = std::min<std::size_t>(file.body.size(), file.flaw.AScanLength);
@@ -75,10 +75,10 @@ float TraceDivisor(const HDScreen& s) {
   return s.dht ? 4.0f : 3.2f;
 }
 
-int DecimalDigits(std::uint32_t v) { return int(std::to_string(v).size()); }
+int decimalDigits(std::uint32_t v) { return int(std::to_string(v).size()); }
 
 // One gate line at its threshold, with the arrow head when it runs out of the screen.
-void DrawGateLine(HDScreen& s, double scale, unsigned level, unsigned start, unsigned width, bool twoRows) {
+void drawGateLine(HDScreen& s, double scale, unsigned level, unsigned start, unsigned width, bool twoRows) {
   const datafiles::FlawHeader& r = *s.record;
   const int w = s.width;
   const int thr = RoundHalfDown(float(level * s.usableHeight() * 0.01));
@@ -97,7 +97,7 @@ void DrawGateLine(HDScreen& s, double scale, unsigned level, unsigned start, uns
   if (twoRows) s.DrawRowRun(x0, x1, thr - 1);
 }
 
-void DrawLegend(HDScreen& s, std::string_view cp1251) {
+void drawLegend(HDScreen& s, std::string_view cp1251) {
   int x = 30;
   for (char c : cp1251) {
     s.DrawChar(x, s.usableHeight() - 1, static_cast<unsigned char>(c));
@@ -123,17 +123,17 @@ bool DrawGates(HDScreen& s) {
   const datafiles::FlawHeader& r = *s.record;
   if (r.SweepRange == r.SweepStart) return false;
   const double scale = double(s.width - 20) / (double(r.SweepRange) - double(r.SweepStart));
-  DrawGateLine(s, scale, r.GateLevel, r.GateStart, r.GateWidth, true);
+  drawGateLine(s, scale, r.GateLevel, r.GateStart, r.GateWidth, true);
   const bool ru = s.russian();
   if (r.AgcGateOn != 0) {
     // А Р У - У / А Р У in Windows-1251.
-    DrawLegend(s, r.AgcGateOn == 3 ? (ru ? "\xC0\xD0\xD3-\xD3" : "AGC-S") : (ru ? "\xC0\xD0\xD3" : "AGC"));
-    DrawGateLine(s, scale, r.AgcGateLevel, r.AgcGateStart, r.AgcGateWidth, false);
+    drawLegend(s, r.AgcGateOn == 3 ? (ru ? "\xC0\xD0\xD3-\xD3" : "AGC-S") : (ru ? "\xC0\xD0\xD3" : "AGC"));
+    drawGateLine(s, scale, r.AgcGateLevel, r.AgcGateStart, r.AgcGateWidth, false);
   }
   if (r.ExtraGateOn != 0) {
     // Д С - У / Д С.
-    DrawLegend(s, r.ExtraGateOn == 3 ? (ru ? "\xC4\xD1-\xD3" : "DS-S") : (ru ? "\xC4\xD1" : "DS"));
-    DrawGateLine(s, scale, r.ExtraGateLevel, r.ExtraGateStart, r.ExtraGateWidth, false);
+    drawLegend(s, r.ExtraGateOn == 3 ? (ru ? "\xC4\xD1-\xD3" : "DS-S") : (ru ? "\xC4\xD1" : "DS"));
+    drawGateLine(s, scale, r.ExtraGateLevel, r.ExtraGateStart, r.ExtraGateWidth, false);
   }
   return true;
 }
@@ -158,7 +158,7 @@ void DrawReadouts(HDScreen& s) {
   s.DrawChar(w - 12, h - 1, static_cast<unsigned char>(gain[0]));
   s.DrawChar(w - 6, h - 1, static_cast<unsigned char>(gain[1]));
 
-  auto rightAligned = [&](std::uint32_t v, int row) { s.DrawTenths(w - 6 * DecimalDigits(v), row, v); };
+  auto rightAligned = [&](std::uint32_t v, int row) { s.DrawTenths(w - 6 * decimalDigits(v), row, v); };
   rightAligned(r.DefectY, h - l);
   rightAligned(r.DefectX, h - 2 * l);
   if (s.dht) s.DrawTenthsWithPoint(79, h - 1, r.DefectY);
@@ -179,7 +179,7 @@ void DrawReadouts(HDScreen& s) {
   s.DrawPaddedTenths(w - 18, h - 5 * l, std::uint32_t(r.GateLevel) * 10);
 }
 
-bool FillRaster(HDScreen& s) {
+bool fillRaster(HDScreen& s) {
   s.ClearRaster();
   if (s.dht) {
     DrawGridDht(s);
@@ -198,7 +198,7 @@ bool BuildScreen(HDScreen& s) {
   s.originY = s.viewOffsetY * s.zoomY + s.textY;
   s.lineFactor = 1.0f;
   s.PaintBackground();
-  const bool ok = FillRaster(s);
+  const bool ok = fillRaster(s);
   s.textY = s.topY;
   s.PaintRaster();
   s.textY = 5;

@@ -23,7 +23,7 @@ ScreenSize ScreenSizeFor(const HDScreen& s);
 
 // The record part of showing a file: record, samples (bounded by the body), kind, screen size,
 // margins and zoom 3; the protocol texts are emptied. The file must outlive the screen's use of it.
-void SetRecord(HDScreen& s, const datafiles::LoadedFile& file, const std::string& localeId);
+void setRecord(HDScreen& s, const datafiles::LoadedFile& file, const std::string& localeId);
 
 // False when the sweep has no width: the gates are not drawn and the caller shows kZeroSweepMessage.
 bool DrawGates(HDScreen& s);
@@ -32,7 +32,7 @@ void DrawGridDht(HDScreen& s);
 void DrawTrace(HDScreen& s);
 void DrawReadouts(HDScreen& s);
 // Clear the raster and write grid, trace, read-outs and gates into it; false as DrawGates.
-bool FillRaster(HDScreen& s);
+bool fillRaster(HDScreen& s);
 
 // Rebuild the raster, paint the picture and write the parameter text on the text panel.
 // False as DrawGates; everything else is drawn all the same.

@@ -23,14 +23,14 @@ void DrawPrintHeader(HDScreen& s) {
 
   const std::string title = "Протокол №: " + s.protocolText;
   const std::string line2 = "УИУ\"ВЕРТАН\"№ " + std::to_string(r.UnitNumber) + "     " +
-                            "Дата:" + datafiles::DateText(r.Day, r.Month, r.Year) + "   " +
-                            "Начало:" + datafiles::TimeText(r.Hour, r.Minute, r.Second);
+                            "Дата:" + datafiles::dateText(r.Day, r.Month, r.Year) + "   " +
+                            "Начало:" + datafiles::timeText(r.Hour, r.Minute, r.Second);
   const int dx = (std::abs(c.textWidth(line2)) - std::abs(c.textWidth(title))) / 2;
   s.WriteTitleLine(dx, title);
   s.WriteTextLine(line2);
   s.WriteTextLine("Объект: " + s.objectText);
   const std::string line4 = "ПЭП №  " + std::to_string(r.Block) + "    " +
-                            datafiles::TemperatureText(datafiles::Temperature(r.RawTemperature));
+                            datafiles::temperatureText(datafiles::Temperature(r.RawTemperature));
   s.WriteTextLine(line4);
   s.textY += int(float(c.textHeight(line4)) * 1.3f);
 }
@@ -112,7 +112,7 @@ PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& fil
   HDScreen s;
   s.colors = colors;
   s.loadInstrumentFont();
-  SetRecord(s, file, localeId);
+  setRecord(s, file, localeId);
   s.lineFactor = 1.6f;
   s.printing = 1;
   s.conclusionLines = protocol::conclusionLines(fields);
@@ -136,7 +136,7 @@ PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& fil
   s.originY = s.viewOffsetY * z + s.textY;
 
   s.PaintBackground();
-  outcome.sweepOk = FillRaster(s);
+  outcome.sweepOk = fillRaster(s);
   s.textY = s.topY + 20;
   s.protocolText = fields.protocolNumber;
   s.objectText = fields.objectName;
@@ -145,7 +145,7 @@ PrintOutcome PrintScreen(gfx::Printer& printer, const datafiles::LoadedFile& fil
   s.PaintRaster();
   if (s.record) {
     const PrintedConclusion printed{s.conclusionLines, s.operatorText};
-    ParameterPages(printer, s, headerFont).print(ParameterTextLines(*s.record, s.extended, &printed));
+    ParameterPages(printer, s, headerFont).print(parameterTextLines(*s.record, s.extended, &printed));
   }
   outcome.result = printing::endStatus(printer.endDoc());
   outcome.zoom = z;

@@ -44,7 +44,7 @@ constexpr std::array<std::string_view, kFontGlyphs> kPatterns = {
 
 }  // namespace
 
-std::string_view GlyphPattern(int g) {
+std::string_view glyphPattern(int g) {
   if (g < 0 || g >= kFontGlyphs) return {};
   return kPatterns[std::size_t(g)];
 }
@@ -52,7 +52,7 @@ std::string_view GlyphPattern(int g) {
 GlyphImage GlyphPicture(int g) {
   GlyphImage image;
   image.fill(gfx::kWhite);
-  std::string_view p = GlyphPattern(g);
+  std::string_view p = glyphPattern(g);
   if (p.empty()) return image;
   for (int r = 0; r < 7; ++r) {
     for (int c = 0; c < 5; ++c) {
@@ -62,7 +62,7 @@ GlyphImage GlyphPicture(int g) {
   return image;
 }
 
-int GlyphForChar(unsigned char ch) {
+int glyphForChar(unsigned char ch) {
   if (ch >= '0' && ch <= '9') return ch - '0';
   switch (ch) {
     case 'C':

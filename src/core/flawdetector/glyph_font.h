@@ -13,10 +13,10 @@ constexpr int kSmallDigitGlyph = 10;
 constexpr int kPointGlyph = 22;
 
 // Rows 0 (top) to 6 of glyph g, five characters each, '#' for ink, separated by blanks.
-std::string_view GlyphPattern(int g);
+std::string_view glyphPattern(int g);
 // The picture of glyph g as the image list holds it: ink black, the rest white.
 GlyphImage GlyphPicture(int g);
 // The glyph number a Windows-1251 character is drawn with, or -1 when the font has none.
-int GlyphForChar(unsigned char ch);
+int glyphForChar(unsigned char ch);
 
 }  // namespace flaw

@@ -81,7 +81,7 @@ void HDScreen::DrawGlyph(int x, int y, int g) {
 }
 
 void HDScreen::DrawChar(int x, int y, unsigned char ch) {
-  const int g = GlyphForChar(ch);
+  const int g = glyphForChar(ch);
   if (g >= 0) DrawGlyph(x, y, g);
 }
 

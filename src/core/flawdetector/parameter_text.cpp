@@ -11,18 +11,18 @@ std::string FT(std::uint32_t v) { return FormatTenths(v); }
 std::string Dec(std::uint32_t v) { return std::to_string(v); }
 
 // "Начало:" ... "  Длит.:" ... "  Порог:" ... " %" of one gate.
-std::string GateText(std::uint32_t start, std::uint32_t width, std::uint32_t level, const std::string& startUnit,
+std::string gateText(std::uint32_t start, std::uint32_t width, std::uint32_t level, const std::string& startUnit,
                      const std::string& widthUnit) {
   return "Начало:" + FT(start) + startUnit + "  Длит.:" + FT(width) + widthUnit + "  Порог:" + Dec(level) + " %";
 }
 
 }  // namespace
 
-bool UsesTimeDisplay(const datafiles::FlawHeader& r) {
+bool usesTimeDisplay(const datafiles::FlawHeader& r) {
   return (r.Flags & datafiles::kFlagShortLayout) != 0 || (r.Month < 7 && r.Year < 3);
 }
 
-std::vector<std::string> ParameterTextLines(const datafiles::FlawHeader& r, bool extended,
+std::vector<std::string> parameterTextLines(const datafiles::FlawHeader& r, bool extended,
                                             const PrintedConclusion* printed) {
   std::vector<std::string> lines;
   const std::string us = " мкс ";
@@ -31,20 +31,20 @@ std::vector<std::string> ParameterTextLines(const datafiles::FlawHeader& r, bool
                   "Схема включения: " + ((r.Flags & datafiles::kFlagCombined) ? "Совмещенная" : "Раздельная"));
   lines.push_back("Координаты дефекта: " + std::string(" Y=") + FT(r.DefectY) + " " + mm + "  X=" + FT(r.DefectX) +
                   " " + mm);
-  const bool time = UsesTimeDisplay(r);
+  const bool time = usesTimeDisplay(r);
   if (time) {
-    lines.push_back("Параметры строба: " + GateText(r.GateStart, r.GateWidth, r.GateLevel, us, us));
+    lines.push_back("Параметры строба: " + gateText(r.GateStart, r.GateWidth, r.GateLevel, us, us));
   } else {
-    lines.push_back("Параметры строба: " + GateText(r.GateStartMm, r.GateWidthMm, r.GateLevel, mm, " " + mm));
+    lines.push_back("Параметры строба: " + gateText(r.GateStartMm, r.GateWidthMm, r.GateLevel, mm, " " + mm));
   }
   if (extended) {
     if (r.AgcGateOn != 0) {
-      lines.push_back("Параметры строба АРУ:" + (time ? GateText(r.AgcGateStart, r.AgcGateWidth, r.AgcGateLevel, us, us)
-                                                      : GateText(r.AgcDepth, r.AgcLength, r.AgcGateLevel, mm, mm)));
+      lines.push_back("Параметры строба АРУ:" + (time ? gateText(r.AgcGateStart, r.AgcGateWidth, r.AgcGateLevel, us, us)
+                                                      : gateText(r.AgcDepth, r.AgcLength, r.AgcGateLevel, mm, mm)));
     } else if (r.ExtraGateOn != 0) {
       lines.push_back("Параметры доп. строба:" +
-                      (time ? GateText(r.ExtraGateStart, r.ExtraGateWidth, r.ExtraGateLevel, us, us)
-                            : GateText(r.ExtraDepth, r.ExtraLength, r.ExtraGateLevel, mm, mm)));
+                      (time ? gateText(r.ExtraGateStart, r.ExtraGateWidth, r.ExtraGateLevel, us, us)
+                            : gateText(r.ExtraDepth, r.ExtraLength, r.ExtraGateLevel, mm, mm)));
     }
   }
   if (time) {
@@ -89,7 +89,7 @@ void DrawParameterText(HDScreen& s) {
   }
   if (!s.record || !s.pictureCanvas) return;
   PrintedConclusion printed{s.conclusionLines, s.operatorText};
-  for (const std::string& line : ParameterTextLines(*s.record, s.extended, s.printing ? &printed : nullptr)) {
+  for (const std::string& line : parameterTextLines(*s.record, s.extended, s.printing ? &printed : nullptr)) {
     s.WriteTextLine(line);
   }
 }

@@ -19,10 +19,10 @@ struct PrintedConclusion {
 };
 
 // True when the parameters are shown as times (µs), false when as lengths (mm).
-bool UsesTimeDisplay(const datafiles::FlawHeader& r);
+bool usesTimeDisplay(const datafiles::FlawHeader& r);
 
 // The parameter text lines in order (UTF-8); the printed ones only when printed is given.
-std::vector<std::string> ParameterTextLines(const datafiles::FlawHeader& r, bool extended,
+std::vector<std::string> parameterTextLines(const datafiles::FlawHeader& r, bool extended,
                                             const PrintedConclusion* printed = nullptr);
 
 // Writes the lines with WriteTextLine onto pictureCanvas; the text panel is cleared first.

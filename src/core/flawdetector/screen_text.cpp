@@ -3,7 +3,7 @@
 
 namespace flaw {
 
-std::vector<std::string> RasterText(const HDScreen& s) {
+std::vector<std::string> rasterText(const HDScreen& s) {
   std::vector<std::string> lines;
   for (int y = s.height - 1; y >= 0; --y) {
     std::string line;

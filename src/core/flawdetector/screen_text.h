@@ -9,6 +9,6 @@
 namespace flaw {
 
 // H lines of W characters: "." for an empty cell, "1" to "4" for grid, trace, ink and gate.
-std::vector<std::string> RasterText(const HDScreen& s);
+std::vector<std::string> rasterText(const HDScreen& s);
 
 }  // namespace flaw

@@ -23,7 +23,7 @@ std::string readingField(std::uint32_t r, const text::NumberFormat& nf) {
 
 }  // namespace
 
-std::string CsvThickness(const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
+std::string csvThickness(const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
   std::string out = "Позиция мм;Датчик1;Датчик2;Датчик3;Датчик4\n";
   const std::size_t n = thickness::samplesInBody(file);
   for (std::size_t k = 0; k < n; ++k) {
@@ -36,7 +36,7 @@ std::string CsvThickness(const datafiles::LoadedFile& file, const text::NumberFo
   return out;
 }
 
-std::string CsvDefectMap(const datafiles::LoadedFile& file) {
+std::string csvDefectMap(const datafiles::LoadedFile& file) {
   struct Run {
     std::size_t start, end;
     int layer;
@@ -76,7 +76,7 @@ std::string CsvDefectMap(const datafiles::LoadedFile& file) {
   return out;
 }
 
-std::string CsvFlaw(const datafiles::LoadedFile& file) {
+std::string csvFlaw(const datafiles::LoadedFile& file) {
   std::string out = "Отсчет;Амплитуда\n";
   const std::size_t n = std::min<std::size_t>(file.flaw.AScanLength, file.body.size());
   for (std::size_t i = 0; i < n; ++i) out += std::to_string(i) + ";" + std::to_string(file.body[i]) + "\n";

@@ -12,10 +12,10 @@ namespace printing {
 // a header row first. Nothing past the body is read.
 
 // .DTM: the position of each sample in mm and the four readings in mm, class words for markers.
-std::string CsvThickness(const datafiles::LoadedFile& file, const text::NumberFormat& nf);
+std::string csvThickness(const datafiles::LoadedFile& file, const text::NumberFormat& nf);
 // .DAU: one row per run of equal indication in one layer: start and end mm, layer, class, size.
-std::string CsvDefectMap(const datafiles::LoadedFile& file);
+std::string csvDefectMap(const datafiles::LoadedFile& file);
 // .DHN/.DHT: sample number and amplitude.
-std::string CsvFlaw(const datafiles::LoadedFile& file);
+std::string csvFlaw(const datafiles::LoadedFile& file);
 
 }  // namespace printing

@@ -161,7 +161,7 @@ void FlawController::showImages() {
 void FlawController::load() {
   shown_ = host_.file();
   syncColors();
-  flaw::SetRecord(screen_, shown_, host_.appSettings().localeId);
+  flaw::setRecord(screen_, shown_, host_.appSettings().localeId);
   // The TVG lines need a taller parameter panel.
   HDLImage->setFixedHeight((shown_.flaw.Flags & datafiles::kFlagTvgMode) == 1 ? 230 : 160);
   textImage_ = QImage(std::max(1, HDLImage->width()), HDLImage->height(), QImage::Format_RGB32);

@@ -143,7 +143,7 @@ TEST(FlawRecord, TheOneTvgTimeOfA64ByteHeaderIsNotTheChecksum) {
     EXPECT_EQ(r.file.HeaderSize, 64);
     EXPECT_EQ(r.file.flaw.TvgCount, 1);
     EXPECT_EQ(r.file.flaw.TvgTime[0], 37) << int(day);
-    EXPECT_THAT(flaw::ParameterTextLines(r.file.flaw, false), ::testing::Contains("40.0/10 ")) << int(day);
+    EXPECT_THAT(flaw::parameterTextLines(r.file.flaw, false), ::testing::Contains("40.0/10 ")) << int(day);
   }
   // Without bytes 42 to 49 the time has both its bytes inside the header.
   s.flags = 0x61;

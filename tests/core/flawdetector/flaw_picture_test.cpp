@@ -44,8 +44,8 @@ struct Built {
 
 void Build(Built& b, const std::string& locale = kRussian) {
   b.screen.loadInstrumentFont();
-  SetRecord(b.screen, b.file, locale);
-  b.ok = FillRaster(b.screen);
+  setRecord(b.screen, b.file, locale);
+  b.ok = fillRaster(b.screen);
 }
 
 int Count(const HDScreen& s, std::uint8_t index) {
@@ -64,7 +64,7 @@ std::string Block(const HDScreen& s, int x, int y) {
   return out;
 }
 
-std::string GlyphOf(unsigned char ch) { return std::string(GlyphPattern(GlyphForChar(ch))); }
+std::string GlyphOf(unsigned char ch) { return std::string(glyphPattern(glyphForChar(ch))); }
 
 TEST(FlawPictureSize, ByFormAndLength) {
   EXPECT_EQ(ScreenSizeFor(true, 220).width, 240);
@@ -122,9 +122,9 @@ TEST(FlawPictureTrace, ShortBodyIsBoundedByWhatIsThere) {
   datafiles::LoadedFile file = Load(QuietFields());
   file.body.assign(3, 255);  // fewer samples than the header announces
   HDScreen s;
-  SetRecord(s, file, kRussian);
+  setRecord(s, file, kRussian);
   EXPECT_EQ(s.sampleCount, 3u);
-  FillRaster(s);
+  fillRaster(s);
   EXPECT_EQ(s.cell(2, 79), kTraceCell);
   EXPECT_EQ(s.cell(3, 5), 0);
 }
@@ -278,15 +278,15 @@ TEST(FlawPictureReadouts, PlainRecordDigitsAndLetters) {
   EXPECT_EQ(Block(s, 148, 79), GlyphOf('0'));  // gain 07
   EXPECT_EQ(Block(s, 154, 79), GlyphOf('7'));
   EXPECT_EQ(Block(s, 111, 78), GlyphOf('3'));  // aux 34.5
-  EXPECT_EQ(Block(s, 123, 78), std::string(GlyphPattern(15)));
+  EXPECT_EQ(Block(s, 123, 78), std::string(glyphPattern(15)));
   EXPECT_EQ(Block(s, 79, 78), GlyphOf(0xC2));  // В Р Ч two rows below the top
   EXPECT_EQ(Block(s, 91, 78), GlyphOf(0xD7));
   EXPECT_EQ(Block(en.screen, 79, 78), GlyphOf('D'));
   EXPECT_EQ(Block(en.screen, 85, 78), GlyphOf('A'));
   EXPECT_EQ(Block(s, 148, 70), GlyphOf('4'));  // Y = 4.5, two digits, right-aligned
-  EXPECT_EQ(Block(s, 154, 70), std::string(GlyphPattern(15)));
+  EXPECT_EQ(Block(s, 154, 70), std::string(glyphPattern(15)));
   EXPECT_EQ(Block(s, 136, 60), GlyphOf('1'));  // X = 123.4
-  EXPECT_EQ(Block(s, 154, 60), std::string(GlyphPattern(14)));
+  EXPECT_EQ(Block(s, 154, 60), std::string(glyphPattern(14)));
   EXPECT_EQ(Block(s, 148, 50), GlyphOf('8'));  // gate start in mm, bit 6 clear: 8.7
   EXPECT_EQ(Block(s, 154, 40), GlyphOf('0'));  // gate width 0.6: its small 6 falls off the edge
   EXPECT_EQ(Block(s, 142, 30), GlyphOf('5'));  // level 50 %
@@ -358,7 +358,7 @@ void ExpectScreen(const FlawFields& fields, const std::string& name) {
   Built b;
   b.file = Load(fields);
   Build(b);
-  const auto actual = RasterText(b.screen);
+  const auto actual = rasterText(b.screen);
   if (std::getenv("TERV_WRITE_SCREENS")) {
     std::ofstream out(std::string(TERV_SOURCE_DIR) + "/tests/core/flawdetector/screens/" + name);
     for (const auto& line : actual) out << line << "\n";
@@ -375,7 +375,7 @@ TEST(FlawPictureBuild, PaintsPictureAndParameterText) {
   Built b;
   b.file = Load(QuietFields());
   b.screen.loadInstrumentFont();
-  SetRecord(b.screen, b.file, kRussian);
+  setRecord(b.screen, b.file, kRussian);
   gfx::RecordingCanvas picture(2000, 994), panel(1000, 160);
   b.screen.AttachCanvas(&picture);
   b.screen.textCanvas = &panel;

@@ -50,7 +50,7 @@ TEST(FlawRobustness, RandomRecordsStayInsideTheScreen) {
 
     HDScreen s;
     s.loadInstrumentFont();
-    SetRecord(s, file, (round & 4) ? "00000419" : "");
+    setRecord(s, file, (round & 4) ? "00000419" : "");
     gfx::RecordingCanvas picture(2500, 1400), panel(800, 230);
     s.AttachCanvas(&picture);
     s.textCanvas = &panel;

@@ -21,7 +21,7 @@ HDScreen PlainScreen(bool dht = false) {
 
 // Ink cells of glyph g within its first columns and rows.
 int InkOf(int g, int columns = 5, int rows = 7) {
-  std::string_view p = GlyphPattern(g);
+  std::string_view p = glyphPattern(g);
   int n = 0;
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c) n += p[std::size_t(6 * r + c)] == '#';
@@ -148,9 +148,9 @@ TEST(HDScreenFont, GlyphPatternsDrawAsTabled) {
   for (int g = 0; g < kFontGlyphs; ++g) {
     s.ClearRaster();
     s.DrawGlyph(50, 40, g);
-    EXPECT_EQ(Block(s, 50, 40), GlyphPattern(g)) << "glyph " << g;
+    EXPECT_EQ(Block(s, 50, 40), glyphPattern(g)) << "glyph " << g;
   }
-  EXPECT_EQ(GlyphPattern(31), "..##. .#.#. .#.#. .#.#. .#.#. ##### #...#");
+  EXPECT_EQ(glyphPattern(31), "..##. .#.#. .#.#. .#.#. .#.#. ##### #...#");
 }
 
 TEST(HDScreenFont, LoadGlyphTakesOnlyBlackAsInk) {
@@ -192,51 +192,51 @@ TEST(HDScreenFont, CharactersOfTheTable) {
   HDScreen a = PlainScreen(), b = PlainScreen();
   a.DrawChar(20, 40, 0xD1);  // Cyrillic С
   b.DrawChar(20, 40, 'C');
-  EXPECT_EQ(Block(a, 20, 40), GlyphPattern(20));
+  EXPECT_EQ(Block(a, 20, 40), glyphPattern(20));
   EXPECT_EQ(a.raster, b.raster);
   a.ClearRaster();
   a.DrawChar(20, 40, 'A');
-  EXPECT_EQ(Block(a, 20, 40), GlyphPattern(23));
+  EXPECT_EQ(Block(a, 20, 40), glyphPattern(23));
   a.ClearRaster();
   a.DrawChar(20, 40, 0xC4);  // Д
-  EXPECT_EQ(Block(a, 20, 40), GlyphPattern(31));
+  EXPECT_EQ(Block(a, 20, 40), glyphPattern(31));
   a.ClearRaster();
   a.DrawChar(20, 40, 'x');
   a.DrawChar(20, 40, '.');
   EXPECT_EQ(CountCells(a, kInkCell), 0);
   a.DrawSmallDigit(20, 40, '7');
-  EXPECT_EQ(Block(a, 20, 40), GlyphPattern(17));
+  EXPECT_EQ(Block(a, 20, 40), glyphPattern(17));
 }
 
 TEST(HDScreenNumbers, TenthsDrawers) {
   HDScreen s = PlainScreen();
   s.DrawTenths(30, 50, 5);
-  EXPECT_EQ(Block(s, 30, 50), GlyphPattern(0));
-  EXPECT_EQ(Block(s, 36, 50), GlyphPattern(15));  // the small 5 marks the tenths
+  EXPECT_EQ(Block(s, 30, 50), glyphPattern(0));
+  EXPECT_EQ(Block(s, 36, 50), glyphPattern(15));  // the small 5 marks the tenths
 
   s.ClearRaster();
   s.DrawTenths(30, 50, 123);
-  EXPECT_EQ(Block(s, 30, 50), GlyphPattern(1));
-  EXPECT_EQ(Block(s, 36, 50), GlyphPattern(2));
-  EXPECT_EQ(Block(s, 42, 50), GlyphPattern(13));
+  EXPECT_EQ(Block(s, 30, 50), glyphPattern(1));
+  EXPECT_EQ(Block(s, 36, 50), glyphPattern(2));
+  EXPECT_EQ(Block(s, 42, 50), glyphPattern(13));
 
   s.ClearRaster();
   s.DrawPaddedTenths(30, 50, 70);
-  EXPECT_EQ(Block(s, 30, 50), GlyphPattern(0));
-  EXPECT_EQ(Block(s, 36, 50), GlyphPattern(7));
+  EXPECT_EQ(Block(s, 30, 50), glyphPattern(0));
+  EXPECT_EQ(Block(s, 36, 50), glyphPattern(7));
   EXPECT_EQ(Block(s, 42, 50), "..... ..... ..... ..... ..... ..... .....");
 
   s.ClearRaster();
   s.DrawPaddedTenths(30, 50, 12345);  // four characters: one step to the left
-  EXPECT_EQ(Block(s, 24, 50), GlyphPattern(1));
-  EXPECT_EQ(Block(s, 42, 50), GlyphPattern(4));
+  EXPECT_EQ(Block(s, 24, 50), glyphPattern(1));
+  EXPECT_EQ(Block(s, 42, 50), glyphPattern(4));
 
   s.ClearRaster();
   s.DrawTenthsWithPoint(30, 50, 123);
-  EXPECT_EQ(Block(s, 30, 50), GlyphPattern(1));
-  EXPECT_EQ(Block(s, 36, 50), GlyphPattern(2));
+  EXPECT_EQ(Block(s, 30, 50), glyphPattern(1));
+  EXPECT_EQ(Block(s, 36, 50), glyphPattern(2));
   EXPECT_EQ(s.cell(43, 45), kInkCell);  // the point, in the glyph's second column
-  EXPECT_EQ(Block(s, 45, 50), GlyphPattern(3));
+  EXPECT_EQ(Block(s, 45, 50), glyphPattern(3));
   EXPECT_EQ(CountCells(s, kInkCell), InkOf(1) + InkOf(2) + 1 + InkOf(3));
 }
 
@@ -319,7 +319,7 @@ TEST(HDScreenText, RasterAsText) {
   s.DrawRowRun(0, 0, 79);
   s.penIndex = kGateCell;
   s.DrawRowRun(159, 159, 0);
-  auto lines = RasterText(s);
+  auto lines = rasterText(s);
   ASSERT_EQ(lines.size(), 80u);
   EXPECT_EQ(lines[0], "1" + std::string(159, '.'));
   EXPECT_EQ(lines[79], std::string(159, '.') + "4");

@@ -33,7 +33,7 @@ datafiles::FlawHeader Record() {
 }
 
 TEST(FlawParameterText, LengthDisplayLinesInOrder) {
-  const auto lines = ParameterTextLines(Record(), false);
+  const auto lines = parameterTextLines(Record(), false);
   const std::vector<std::string> expected = {
       "Усиление: 42 дБ    Схема включения: Совмещенная",
       "Координаты дефекта:  Y=4.5 мм  X=12.0 мм",
@@ -49,7 +49,7 @@ TEST(FlawParameterText, LengthDisplayLinesInOrder) {
 TEST(FlawParameterText, TimeDisplayBySetBitOrByDate) {
   datafiles::FlawHeader r = Record();
   r.Flags = 0x40;  // short layout, separate probe
-  auto lines = ParameterTextLines(r, false);
+  auto lines = parameterTextLines(r, false);
   EXPECT_EQ(lines[0], "Усиление: 42 дБ    Схема включения: Раздельная");
   EXPECT_EQ(lines[2], "Параметры строба: Начало:20.0 мкс   Длит.:30.0 мкс   Порог:50 %");
   EXPECT_EQ(lines[3], "Параметры развертки:  Начало:1.5 мкс   Длит.:100.0 мкс ");
@@ -57,13 +57,13 @@ TEST(FlawParameterText, TimeDisplayBySetBitOrByDate) {
   r = Record();
   r.Year = 2;
   r.Month = 6;
-  EXPECT_TRUE(UsesTimeDisplay(r));
-  EXPECT_EQ(ParameterTextLines(r, false)[2], "Параметры строба: Начало:20.0 мкс   Длит.:30.0 мкс   Порог:50 %");
+  EXPECT_TRUE(usesTimeDisplay(r));
+  EXPECT_EQ(parameterTextLines(r, false)[2], "Параметры строба: Начало:20.0 мкс   Длит.:30.0 мкс   Порог:50 %");
   r.Month = 7;
-  EXPECT_FALSE(UsesTimeDisplay(r));
+  EXPECT_FALSE(usesTimeDisplay(r));
   r.Month = 6;
   r.Year = 3;
-  EXPECT_FALSE(UsesTimeDisplay(r));
+  EXPECT_FALSE(usesTimeDisplay(r));
 }
 
 TEST(FlawParameterText, ExtendedRecordsShowOneMoreGate) {
@@ -78,18 +78,18 @@ TEST(FlawParameterText, ExtendedRecordsShowOneMoreGate) {
   r.ExtraDepth = 11;
   r.ExtraLength = 22;
   r.ExtraGateLevel = 70;
-  EXPECT_EQ(ParameterTextLines(r, false).size(), 7u);  // plain records never show it
-  auto lines = ParameterTextLines(r, true);
+  EXPECT_EQ(parameterTextLines(r, false).size(), 7u);  // plain records never show it
+  auto lines = parameterTextLines(r, true);
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[3], "Параметры строба АРУ:Начало:5.5мм  Длит.:6.6мм  Порог:40 %");
   r.AgcGateOn = 0;
-  EXPECT_EQ(ParameterTextLines(r, true)[3], "Параметры доп. строба:Начало:1.1мм  Длит.:2.2мм  Порог:70 %");
+  EXPECT_EQ(parameterTextLines(r, true)[3], "Параметры доп. строба:Начало:1.1мм  Длит.:2.2мм  Порог:70 %");
   r.Flags = 0x40;
   r.ExtraGateStart = 300;
   r.ExtraGateWidth = 45;
-  EXPECT_EQ(ParameterTextLines(r, true)[3], "Параметры доп. строба:Начало:30.0 мкс   Длит.:4.5 мкс   Порог:70 %");
+  EXPECT_EQ(parameterTextLines(r, true)[3], "Параметры доп. строба:Начало:30.0 мкс   Длит.:4.5 мкс   Порог:70 %");
   r.ExtraGateOn = 0;
-  EXPECT_EQ(ParameterTextLines(r, true).size(), 7u);
+  EXPECT_EQ(parameterTextLines(r, true).size(), 7u);
 }
 
 TEST(FlawParameterText, TvgLines) {
@@ -98,7 +98,7 @@ TEST(FlawParameterText, TvgLines) {
   r.TvgCount = 2;
   r.TvgTime = {10, 0};
   r.TvgGain = {10, 20};
-  auto lines = ParameterTextLines(r, false);
+  auto lines = parameterTextLines(r, false);
   ASSERT_EQ(lines.size(), 10u);
   EXPECT_EQ(lines[6], "Параметры ВРЧ->Число точек: 2");
   EXPECT_EQ(lines[7], "Время(мкс)/Усиление(дБ): ");
@@ -106,12 +106,12 @@ TEST(FlawParameterText, TvgLines) {
   EXPECT_EQ(lines[9], " ");
   // No points: the value line is there and empty.
   r.TvgCount = 0;
-  lines = ParameterTextLines(r, false);
+  lines = parameterTextLines(r, false);
   EXPECT_EQ(lines[6], "Параметры ВРЧ->Число точек: 0");
   EXPECT_EQ(lines[8], "");
   // TVG mode other than 1: no TVG lines at all.
   r.Flags = 0x23;
-  EXPECT_EQ(ParameterTextLines(r, false).size(), 7u);
+  EXPECT_EQ(parameterTextLines(r, false).size(), 7u);
 }
 
 TEST(FlawParameterText, NeverMoreThanEightTvgPointsAreRead) {
@@ -120,7 +120,7 @@ TEST(FlawParameterText, NeverMoreThanEightTvgPointsAreRead) {
   r.TvgCount = 200;  // a count byte far outside the record's room
   r.TvgTime.fill(7);
   r.TvgGain.fill(5);
-  auto lines = ParameterTextLines(r, false);
+  auto lines = parameterTextLines(r, false);
   EXPECT_EQ(lines[6], "Параметры ВРЧ->Число точек: 200");
   std::string eight;
   for (int i = 0; i < 8; ++i) eight += "10.0/5 ";
@@ -129,14 +129,14 @@ TEST(FlawParameterText, NeverMoreThanEightTvgPointsAreRead) {
 
 TEST(FlawParameterText, PrintedConclusionFollowsTheBlankLine) {
   PrintedConclusion printed{{"Дефект допустим", "вторая строка"}, "Иванов"};
-  auto lines = ParameterTextLines(Record(), false, &printed);
+  auto lines = parameterTextLines(Record(), false, &printed);
   ASSERT_EQ(lines.size(), 10u);
   EXPECT_EQ(lines[6], " ");
   EXPECT_EQ(lines[7], " Заключение:Дефект допустим");
   EXPECT_EQ(lines[8], "вторая строка");
   EXPECT_EQ(lines[9], "Дефектоскопист: Иванов");
   PrintedConclusion empty;
-  lines = ParameterTextLines(Record(), false, &empty);
+  lines = parameterTextLines(Record(), false, &empty);
   EXPECT_EQ(lines[7], " Заключение:");
   EXPECT_EQ(lines[8], "Дефектоскопист: ");
 }

@@ -23,7 +23,7 @@ TEST(CsvExport, ThicknessReadingsWithMarkerWords) {
   s.length = 4;
   s.body = testsupport::thicknessBody({{2090, 0xFFFF, 0xFFFE, 1}, {10, 20, 30, 40}});
   s.body.push_back(7);  // half a value: not read
-  const std::string csv = printing::CsvThickness(load("a.dtm", testsupport::buildMapLike(s)), {",", " "});
+  const std::string csv = printing::csvThickness(load("a.dtm", testsupport::buildMapLike(s)), {",", " "});
   EXPECT_EQ(csv,
             "Позиция мм;Датчик1;Датчик2;Датчик3;Датчик4\n"
             "0;10,450;Нарушение контакта;Превышение скорости;0,005\n"
@@ -46,7 +46,7 @@ TEST(CsvExport, DefectMapRunsPerLayerOnlyOfTheSixCodes) {
                                  {0, 0},  // mm 3: an unknown code is no indication
                                  {0, 0},
                                  {9, 3}});  // mm 4; mm 5 is missing from the body
-  const std::string csv = printing::CsvDefectMap(load("m.dau", testsupport::buildMapLike(s)));
+  const std::string csv = printing::csvDefectMap(load("m.dau", testsupport::buildMapLike(s)));
   EXPECT_EQ(csv,
             "Начало мм;Конец мм;Слой;Класс;Размер\n"
             "0;1;1;Объемно-плоскостной;3\n"
@@ -58,7 +58,7 @@ TEST(CsvExport, DefectMapRunsPerLayerOnlyOfTheSixCodes) {
 TEST(CsvExport, FlawSamples) {
   testsupport::FlawFields f;
   f.aScan = {0, 255, 17};
-  const std::string csv = printing::CsvFlaw(load("r.dhn", testsupport::buildFlaw(f)));
+  const std::string csv = printing::csvFlaw(load("r.dhn", testsupport::buildFlaw(f)));
   EXPECT_EQ(csv.substr(0, 40), std::string("Отсчет;Амплитуда\n0;0\n1;255\n2;17\n3;0\n").substr(0, 40));
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 141);
 }
