@@ -204,7 +204,7 @@ TEST_F(ProtocolPanelUi, FailedSaveShowsErrorKeepsOldFileAndThePanelOpen) {
   dialogs_.answers = {true};
   form_->ResToolBtn->click();  // as the operator presses it
   ASSERT_EQ(dialogs_.messages.size(), 1u);
-  EXPECT_EQ(dialogs_.messages[0].text, "   Файл: " + q(dir_) + "/A12.ztm\n Открыть невозможно");
+  EXPECT_EQ(dialogs_.messages[0].text, "   Файл: " + q(dir_) + "/A12.ztm\n Открыть невозможно\nIs a directory");
   EXPECT_EQ(dialogs_.messages[0].title, "ERROR");
   EXPECT_TRUE(panel().isOpen());
   EXPECT_TRUE(form_->ResToolBtn->isChecked());
