@@ -105,6 +105,22 @@ TEST_F(BoundedRead, SettingsFromAFifoAreTheDefaultsAndAreNotWrittenIntoIt) {
   EXPECT_EQ(child.output, dir_ + "|Файл настроек не удается открыть\nNo such device or address");
 }
 
+// A file costs its size once: the body is the file's own buffer without the header, not a copy.
+TEST(BoundedReadBody, IsTheFilesOwnBuffer) {
+  for (std::uint8_t type : {1, 2}) {
+    testsupport::MapLikeFields f;
+    f.type = type;
+    f.length = 1000;
+    f.body.assign(4000, 7);
+    testsupport::Bytes bytes = testsupport::buildMapLike(f);
+    const std::uint8_t* buffer = bytes.data();
+    const auto r = datafiles::loadDataBytes(type == 1 ? "a.DTM" : "a.DAU", std::move(bytes));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.file.body.size(), 4000u);
+    EXPECT_EQ(r.file.body.data(), buffer) << "the body was copied (type " << int(type) << ")";
+  }
+}
+
 TEST(ReadRegularFile, DirectoriesFailToOpenAndTheBufferIsExact) {
   const std::string dir = testsupport::makeTempDir("read");
   auto r = io::readRegularFile(dir, 100);
