@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <csignal>
 #include <cstdio>
 
 #include "qt/convert.h"
@@ -22,6 +23,8 @@ int finish(const ui::CommandLine& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A save over the file-size limit fails with its message instead of ending the viewer.
+  std::signal(SIGXFSZ, SIG_IGN);
   // --help and --version answer on the terminal without a window, also where no display can be opened.
   QStringList raw;
   for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);

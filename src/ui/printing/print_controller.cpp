@@ -94,7 +94,7 @@ void PrintController::run(Target target) {
     if (pdf.isEmpty()) return;
     qtx::QtPrinter printer(pdf);
     if (printOn(printer, mode) != printing::PrintStatus::Printed)
-      host_.dialogs().warning(qs(text::notOpenText(pdf.toStdString())));
+      host_.dialogs().warning(qs(text::notOpenText(pdf.toStdString()) + "\n" + printer.error()));
     return;
   }
 

@@ -6,12 +6,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/io/atomic_file.h"
 #include "core/text/refusal.h"
 #include "ui/host/view_host.h"
 
@@ -75,13 +75,12 @@ void TViewForm::ToolButton1Click() {
   const QString name =
       host_.dialogs().saveFile("Сохранить в файл", "Текстовый файл (*.txt);;Текст RTF (*.rtf)", suggested, "txt");
   if (!name.isEmpty()) {
-    QSaveFile file(name);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (ok) {
-      const QByteArray bytes = (ViewEdit->toPlainText() + '\n').toUtf8();
-      ok = file.write(bytes) == bytes.size() && file.commit();
-    }
-    if (!ok) host_.dialogs().warning(QString::fromStdString(text::notOpenText(name.toStdString())));
+    // Staged beside the target and renamed, as every file we write: a failure keeps the old one.
+    const QByteArray bytes = (ViewEdit->toPlainText() + '\n').toUtf8();
+    const io::WriteResult written =
+        io::writeFileAtomic(name.toStdString(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!written.ok)
+      host_.dialogs().warning(QString::fromStdString(text::notOpenText(name.toStdString()) + "\n" + written.reason));
   }
   close();
 }
