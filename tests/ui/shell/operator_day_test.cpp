@@ -39,6 +39,13 @@ class OperatorDay : public MainWindowTest {
     auto* work = form_->findChild<QStackedWidget*>("WorkArea");
     return focus && work && work->isAncestorOf(focus) && !form_->FileNameBox->isAncestorOf(focus);
   }
+  // A thickness run whose header says lengthMm and whose body holds samples even readings.
+  static testsupport::Bytes run(std::uint16_t lengthMm, std::size_t samples) {
+    testsupport::MapLikeFields m;
+    m.length = lengthMm;
+    m.body = testsupport::thicknessBody(std::vector<std::array<std::uint16_t, 4>>(samples, {1600, 1600, 1600, 1600}));
+    return testsupport::buildMapLike(m);
+  }
   void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QKeyEvent event(QEvent::KeyPress, key, mods);
     QApplication::sendEvent(w, &event);
@@ -171,10 +178,7 @@ TEST_F(OperatorDay, TheThicknessLegendsLabelsNeitherOverlapNorGetCut) {
 }
 
 TEST_F(OperatorDay, TheValueTablesTitlesAreWhole) {
-  testsupport::MapLikeFields m;
-  m.length = 20;
-  m.body = testsupport::thicknessBody(std::vector<std::array<std::uint16_t, 4>>(10, {1600, 1600, 1600, 1600}));
-  ASSERT_TRUE(open(testsupport::buildMapLike(m), "PIPE.DTM"));
+  ASSERT_TRUE(open(run(20, 10), "PIPE.DTM"));
   form_->AShowTable->trigger();
   ui::SGTab& grid = *form_->thickness()->sgTab();
   QFont font("PROMT Helv Cyr");
@@ -190,10 +194,7 @@ TEST_F(OperatorDay, TheValueTablesTitlesAreWhole) {
 }
 
 TEST_F(OperatorDay, ThePreviewSavesAboveItselfUnderTheDataFilesName) {
-  testsupport::MapLikeFields m;
-  m.length = 20;
-  m.body = testsupport::thicknessBody(std::vector<std::array<std::uint16_t, 4>>(10, {1600, 1600, 1600, 1600}));
-  ASSERT_TRUE(open(testsupport::buildMapLike(m), "PIPE.DTM"));
+  ASSERT_TRUE(open(run(20, 10), "PIPE.DTM"));
   form_->AView->trigger();
   ui::TViewForm& preview = *form_->printer()->ViewForm();
   preview.ToolButton1Click();  // cancelled
@@ -207,10 +208,7 @@ TEST_F(OperatorDay, ThePreviewSavesAboveItselfUnderTheDataFilesName) {
 }
 
 TEST_F(OperatorDay, ACutShortRunSaysSoOnceInTheStatusLineAndTheCaptionNamesTheFile) {
-  testsupport::MapLikeFields run;
-  run.length = 3000;
-  run.body = testsupport::thicknessBody(std::vector<std::array<std::uint16_t, 4>>(60, {1600, 1600, 1600, 1600}));
-  ASSERT_TRUE(open(testsupport::buildMapLike(run), "CUT.DTM"));
+  ASSERT_TRUE(open(run(3000, 60), "CUT.DTM"));
   EXPECT_EQ(form_->windowTitle(), "CUT.DTM — Просмотр результатов контроля");
   auto* note = form_->findChild<QLabel*>("NoteStatus");
   ASSERT_NE(note, nullptr);
