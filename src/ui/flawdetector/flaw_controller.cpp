@@ -176,8 +176,7 @@ void FlawController::load() {
     sweepOk = flaw::BuildScreen(screen_);
   });
   // Every record starts at the top left, wherever the last one was scrolled to.
-  HDScrollBox->horizontalScrollBar()->setValue(0);
-  HDScrollBox->verticalScrollBar()->setValue(0);
+  scrollToTopLeft();
   if (!sweepOk)
     host_.dialogs().message(QString::fromUtf8(flaw::kZeroSweepMessage), QString::fromUtf8(flaw::kZeroSweepCaption));
 }
@@ -237,33 +236,34 @@ void FlawController::fitToWindow() {
          screen_.topY + screen_.height * (zoom + 1) + 20 <= box.height())
     ++zoom;
   screen_.zoomX = screen_.zoomY = zoom;
-  screen_.textY = screen_.topY;
-  draw([&] {
-    screen_.PaintBackground();
-    screen_.PaintRaster();
-  });
-  HDScrollBox->horizontalScrollBar()->setValue(0);
-  HDScrollBox->verticalScrollBar()->setValue(0);
+  repaintRaster();
+  scrollToTopLeft();
   syncZoomActions();
 }
 
-bool FlawController::ZoomInScreen() {
+void FlawController::repaintRaster() {
+  // A zoom repaints the raster only: the parameter panel keeps its text.
   screen_.textY = screen_.topY;
-  const bool atLimit = screen_.zoomIn();
   draw([&] {
     screen_.PaintBackground();
     screen_.PaintRaster();
   });
+}
+
+void FlawController::scrollToTopLeft() {
+  HDScrollBox->horizontalScrollBar()->setValue(0);
+  HDScrollBox->verticalScrollBar()->setValue(0);
+}
+
+bool FlawController::ZoomInScreen() {
+  const bool atLimit = screen_.zoomIn();
+  repaintRaster();
   return atLimit;
 }
 
 bool FlawController::ZoomOutScreen() {
-  screen_.textY = screen_.topY;
   const bool atLimit = screen_.zoomOut();
-  draw([&] {
-    screen_.PaintBackground();
-    screen_.PaintRaster();
-  });
+  repaintRaster();
   return atLimit;
 }
 

@@ -73,6 +73,8 @@ class FlawController : public QObject, public View {
   template <typename F>
   void draw(F&& step);
   void showImages();
+  void repaintRaster();
+  void scrollToTopLeft();
 
   ViewHost& host_;
   datafiles::LoadedFile shown_;

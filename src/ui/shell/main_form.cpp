@@ -278,9 +278,7 @@ void TMainForm::showByKind() {
   fillHeaderPanel(*this, file_, numberFormat_);
   showFileStatus();
   if (View* view = fileView()) view->load();
-  for (View* view :
-       {static_cast<View*>(thickness_.get()), static_cast<View*>(defectMap_.get()), static_cast<View*>(flaw_.get())})
-    view->fileShown();
+  for (View* view : std::initializer_list<View*>{thickness_.get(), defectMap_.get(), flaw_.get()}) view->fileShown();
   memory_->restoreView(file_.kind, viewActions());
   focusWorkArea();
 }
