@@ -108,6 +108,22 @@ void DefectMap::MoveMarker(int x) {
   DrawSidePanel();
 }
 
+void DefectMap::ShowPosition(int mm) {
+  if (!canvas || !(scale > 0.0f) || scrollUnit <= 0) return;
+  mm = std::clamp(mm, 0, std::max(0, length() - 1));
+  const int shownMm = truncToInt(double(canvas->width() - 10 - marginLeft) / scale);
+  const int last = std::max(0, truncToInt(double(length()) * scale / scrollUnit - 1));
+  const int pos = std::clamp(truncToInt(double(std::max(0, mm - shownMm / 4)) * scale / scrollUnit), 0, last);
+  if (scrollBar) scrollBar->setPosition(pos);
+  ScrollTo(pos);
+  MoveMarker(marginLeft + truncToInt(std::ceil(double(mm - firstMm) * scale)));
+  // Below a pixel a millimetre the pixel covers several: the marker names the one asked for.
+  if (markerMm != mm && markerX < canvas->width() - 10) {
+    markerMm = mm;
+    DrawSidePanel();
+  }
+}
+
 void DefectMap::ShowDistance(int x) {
   if (!canvas || !(scale > 0.0f)) return;
   gfx::Canvas& c = *canvas;
