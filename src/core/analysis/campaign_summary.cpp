@@ -15,8 +15,10 @@ namespace {
 
 // The refusal's messages on one line: every run of blanks and line breaks becomes one blank.
 std::string oneLine(const text::Refusal& refusal) {
+  // The reader's message and the closing one can be the same text: said once.
   std::string all;
-  for (const std::string& m : refusal.messages) all += m + " ";
+  for (std::size_t i = 0; i < refusal.messages.size(); ++i)
+    if (i == 0 || refusal.messages[i] != refusal.messages[i - 1]) all += refusal.messages[i] + " ";
   std::string line;
   for (char c : all) {
     const bool blank = c == ' ' || c == '\n' || c == '\r' || c == '\t';
@@ -35,6 +37,7 @@ std::array<int, 6> mapLikeWhen(const Header& h) {
 void fillThickness(SummaryRow& row, const datafiles::LoadedFile& file) {
   const auto& h = file.thk;
   row.when = mapLikeWhen(h);
+  row.unitNumber = h.UnitNumber;
   row.object = h.Section;
   row.hasLength = true;
   row.length = h.Length;
@@ -50,6 +53,7 @@ void fillThickness(SummaryRow& row, const datafiles::LoadedFile& file) {
 void fillMap(SummaryRow& row, const datafiles::LoadedFile& file) {
   const auto& h = file.map;
   row.when = mapLikeWhen(h);
+  row.unitNumber = h.UnitNumber;
   row.object = h.Weld;
   row.hasLength = true;
   row.length = h.Length;
@@ -81,6 +85,7 @@ SummaryRow summaryRow(const std::string& name, const datafiles::OpenResult& open
     case datafiles::FileKind::Dht: {
       const auto& h = file.flaw;
       row.when = {h.Year, h.Month, h.Day, h.Hour, h.Minute, h.Second};
+      row.unitNumber = h.UnitNumber;
       row.object = h.ObjectName;
       break;
     }
@@ -100,8 +105,8 @@ void sortByDate(std::vector<SummaryRow>& rows) {
 
 TextTable summaryTable(const std::vector<SummaryRow>& rows, const text::NumberFormat& nf) {
   TextTable t;
-  t.header = {"Файл",     "Вид",      "Дата", "Время", "Объект", "Длина мм", "Толщина мм", "Мин. мм",
-              "Позиция мин. мм", "Ниже 80 % длины %"};
+  t.header = {"Файл",     "Вид",        "Дата",    "Время",           "Объект",
+              "Длина мм", "Толщина мм", "Мин. мм", "Позиция мин. мм", "Ниже 80 % длины %"};
   for (int slot = 0; slot < kMapClasses; ++slot) {
     const std::string& label = defectmap::legendLabels()[std::size_t(slot)];
     t.header.push_back(label.substr(std::min(label.find_first_not_of(' '), label.size())));
@@ -129,7 +134,8 @@ TextTable summaryTable(const std::vector<SummaryRow>& rows, const text::NumberFo
       cells[9] = text::formatDouble(r.below80Percent, "0.0", nf);
     }
     if (r.hasClasses) {
-      for (int slot = 0; slot < kMapClasses; ++slot) cells[10 + std::size_t(slot)] = std::to_string(r.perClass[std::size_t(slot)]);
+      for (int slot = 0; slot < kMapClasses; ++slot)
+        cells[10 + std::size_t(slot)] = std::to_string(r.perClass[std::size_t(slot)]);
     }
     t.rows.push_back(std::move(cells));
   }

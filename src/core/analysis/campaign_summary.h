@@ -21,8 +21,9 @@ struct SummaryRow {
   datafiles::FileKind kind = datafiles::FileKind::None;
   // Date and start time as stored (year within the century): the sort key.
   std::array<int, 6> when{};
-  std::string object;  // section, weld or object name
-  bool hasLength = false;  // thickness and map files
+  std::uint16_t unitNumber = 0;  // the unit that wrote the file
+  std::string object;            // section, weld or object name
+  bool hasLength = false;        // thickness and map files
   std::uint16_t length = 0;
   std::uint16_t nominal = 0;  // tenths of a mm
   // Thickness files: the smallest valid reading and its position, the share below 80 %.

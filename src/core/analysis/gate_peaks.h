@@ -16,9 +16,9 @@ namespace analysis {
 // (t - PrismDelay / 10) x V / 2000 tenths of a mm, a negative time difference taken as 0, V the
 // velocity times the cosine of the probe angle (the velocity itself at 90 degrees).
 struct SampleAxis {
-  bool valid = false;   // false for a sweep without width (SweepRange not above SweepStart)
-  double start = 0;     // tenths of a µs
-  double step = 0;      // tenths of a µs per sample
+  bool valid = false;             // false for a sweep without width (SweepRange not above SweepStart)
+  double start = 0;               // tenths of a µs
+  double step = 0;                // tenths of a µs per sample
   std::uint32_t prismTenths = 0;  // PrismDelay / 10
   std::uint32_t velocity = 0;     // V, m/s
   double timeUs(std::size_t i) const { return (start + step * double(i)) * 0.1; }
@@ -37,8 +37,8 @@ struct GatePeak {
   Gate gate = Gate::Main;
   double startUs = 0;
   double endUs = 0;
-  int level = 0;          // threshold, % of the screen height
-  bool found = false;     // some sample lies inside the gate
+  int level = 0;       // threshold, % of the screen height
+  bool found = false;  // some sample lies inside the gate
   std::size_t sample = 0;
   std::uint8_t amplitude = 0;
   double screenPercent = 0;  // the peak's height on the instrument screen, % (as the level)

@@ -21,8 +21,8 @@ inline constexpr int kDefectClasses = 4;
 // An indication: a run of neighbouring millimetres of one layer whose cells hold the same class
 // (sizes may differ along it). Positions count from 0, as the map's ruler.
 struct MapRun {
-  int layer = 1;  // 1 .. Layers
-  int slot = 0;   // class, legend slot
+  int layer = 1;             // 1 .. Layers
+  int slot = 0;              // class, legend slot
   std::uint32_t start = 0;   // first mm
   std::uint32_t end = 0;     // last mm
   std::uint32_t length = 0;  // end - start + 1
@@ -33,7 +33,7 @@ struct MapRun {
 struct ClassStats {
   int layer = 1;
   int slot = 0;
-  std::size_t count = 0;     // runs
+  std::size_t count = 0;      // runs
   std::uint32_t totalMm = 0;  // sum of the runs' lengths
   std::uint8_t largest = 0;
   std::uint32_t first = 0;  // start of the first run

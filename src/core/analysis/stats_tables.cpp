@@ -69,9 +69,16 @@ std::string sizeCell(int slot, std::uint8_t size) { return slot < kDefectClasses
 
 TextTable thicknessStatsTable(const ThicknessStats& s, const text::NumberFormat& nf) {
   TextTable t;
-  t.header = {"Датчик",         "Мин. мм",           "Позиция мин. мм",     "Макс. мм",
-              "Позиция макс. мм", "Среднее мм",        "СКО мм",              "Нарушение контакта",
-              "Превышение скорости", "Превышение толщины"};
+  t.header = {"Датчик",
+              "Мин. мм",
+              "Позиция мин. мм",
+              "Макс. мм",
+              "Позиция макс. мм",
+              "Среднее мм",
+              "СКО мм",
+              "Нарушение контакта",
+              "Превышение скорости",
+              "Превышение толщины"};
   for (int p : kThinPercents) t.header.push_back("Ниже " + std::to_string(p) + " % длины %");
   t.header.push_back("Без показаний длины %");
   for (std::size_t i = 0; i < s.sensors.size(); ++i)
@@ -92,8 +99,9 @@ TextTable thinZonesTable(const std::vector<ThinZone>& zones, const text::NumberF
 
 TextTable mapStatsTable(const MapStats& s, const text::NumberFormat& nf) {
   TextTable t;
-  t.header = {"Слой",        "Класс",        "Количество", "Длина мм", "Наиб. размер", "Первая позиция мм",
-              "Последняя позиция мм", "Доля длины %"};
+  t.header = {
+      "Слой",        "Класс", "Количество", "Длина мм", "Наиб. размер", "Первая позиция мм", "Последняя позиция мм",
+      "Доля длины %"};
   for (const ClassStats& c : s.classes) {
     t.rows.push_back({num(std::size_t(c.layer)), className(c.slot), num(c.count), num(c.totalMm),
                       sizeCell(c.slot, c.largest), num(c.first), num(c.last), percent(c.totalMm, s.length, nf)});
@@ -120,16 +128,17 @@ TextTable mapStatsTable(const MapStats& s, const text::NumberFormat& nf) {
                       percent(s.coveredPerClass[std::size_t(slot)], s.length, nf)});
   }
   const bool any = s.indicationMm > 0;
-  t.rows.push_back({"Все", "Все индикации", num(indications), num(s.indicationMm),
-                    any ? num(largestIndication) : kNone, any ? num(s.firstIndication) : kNone,
-                    any ? num(s.lastIndication) : kNone, percent(s.indicationMm, s.length, nf)});
+  t.rows.push_back({"Все", "Все индикации", num(indications), num(s.indicationMm), any ? num(largestIndication) : kNone,
+                    any ? num(s.firstIndication) : kNone, any ? num(s.lastIndication) : kNone,
+                    percent(s.indicationMm, s.length, nf)});
   return t;
 }
 
 TextTable mapRunsTable(const ClassStats& c) {
   TextTable t;
   t.header = {"Начало мм", "Конец мм", "Длина мм", "Наиб. размер"};
-  for (const MapRun& r : c.runs) t.rows.push_back({num(r.start), num(r.end), num(r.length), sizeCell(r.slot, r.largest)});
+  for (const MapRun& r : c.runs)
+    t.rows.push_back({num(r.start), num(r.end), num(r.length), sizeCell(r.slot, r.largest)});
   return t;
 }
 

@@ -1,4 +1,5 @@
-// The statistics as tables of text cells in the locale's number form: one source for tervtool, the window's copy and CSV.
+// The statistics as tables of text cells in the locale's number form: one source for tervtool, the window's copy and
+// CSV.
 #pragma once
 
 #include <string>

@@ -45,8 +45,8 @@ void addExtremes(SensorStats& s, std::uint32_t r, std::uint32_t position, int se
 }
 
 // One reading of one sensor; answers whether it is valid, and sets below[i] for the thin bands.
-bool addReading(SensorStats& s, Moments& m, std::uint32_t r, std::uint16_t nominal, std::uint32_t position,
-                int sensor, std::uint32_t mm, std::array<bool, 3>& below) {
+bool addReading(SensorStats& s, Moments& m, std::uint32_t r, std::uint16_t nominal, std::uint32_t position, int sensor,
+                std::uint32_t mm, std::array<bool, 3>& below) {
   switch (thickness::classify(r, nominal)) {
     case thickness::ReadingClass::ContactLost:
       ++s.contactLost;

@@ -24,8 +24,8 @@ std::uint16_t defaultZoneThreshold(std::uint16_t nominal);
 struct ThinZone {
   std::size_t firstSample = 0;
   std::size_t lastSample = 0;
-  std::uint32_t start = 0;  // mm: position of the first sample (2 x firstSample)
-  std::uint32_t end = 0;    // mm: position of the last sample (2 x lastSample)
+  std::uint32_t start = 0;   // mm: position of the first sample (2 x firstSample)
+  std::uint32_t end = 0;     // mm: position of the last sample (2 x lastSample)
   std::uint32_t length = 0;  // mm the zone's samples stand for (2 each, 1 for an odd length's last)
   // The smallest valid reading inside the zone, its sensor (1 .. 4) and position; the first in
   // sample then sensor order on a tie.
