@@ -23,6 +23,8 @@ std::string usage() {
          "  render FILE -o OUT.png [--size WxH] the picture the viewer shows\n"
          "  print FILE... -o OUT.pdf|DIR [--text] the printout as PDF\n"
          "  csv FILE [-o OUT.csv]              readings, indications or samples as CSV\n"
+         "  stats FILE [--csv] [--zones MM]    statistics, tab-separated; --zones: thin zones at MM\n"
+         "  summary DIR|FILE... [-o OUT.csv|OUT.pdf] one row per result file, by date\n"
          "Options may come before or after FILE; -- ends them (for a FILE starting with -).\n"
          "-o - writes a text output to standard output. A failed write exits with 3.\n";
 }
@@ -41,7 +43,8 @@ Arguments splitArguments(const std::vector<std::string>& args) {
     }
     a.options.push_back(arg);
     // The value of an option is taken as it is, even when it starts with "-" ("-o -").
-    if ((arg == "-o" || arg == "--threshold" || arg == "--size") && i + 1 < args.size()) a.options.push_back(args[++i]);
+    if ((arg == "-o" || arg == "--threshold" || arg == "--size" || arg == "--zones") && i + 1 < args.size())
+      a.options.push_back(args[++i]);
   }
   return a;
 }
@@ -149,7 +152,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     return kUsage;
   }
   const std::string& cmd = args[0];
-  static const char* kCommands[] = {"info", "table", "preview", "screen", "render", "print", "csv"};
+  static const char* kCommands[] = {"info", "table", "preview", "screen", "render", "print", "csv", "stats", "summary"};
   bool known = false;
   for (const char* c : kCommands) known = known || cmd == c;
   if (!known) {
@@ -161,6 +164,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     datafiles::LoadedFile none;
     return cmdPrint(ctx, none, std::vector<std::string>(args.begin() + 1, args.end()));
   }
+  if (cmd == "summary") return cmdSummary(ctx, std::vector<std::string>(args.begin() + 1, args.end()));
   const Arguments split = splitArguments(std::vector<std::string>(args.begin() + 1, args.end()));
   if (split.operands.size() != 1) {
     *ctx.err << usage();
@@ -179,6 +183,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
   if (cmd == "preview") return cmdPreview(ctx, file);
   if (cmd == "screen") return cmdScreen(ctx, file);
   if (cmd == "render") return renderCommand(ctx, file, rest);
+  if (cmd == "stats") return cmdStats(ctx, file, rest);
   return cmdCsv(ctx, file, rest);
 }
 
