@@ -142,9 +142,9 @@ void StatsWindow::fill() {
 void StatsWindow::showZones(std::uint16_t thresholdTenths) {
   zones_ = analysis::thinZones(host_.file(), thresholdTenths);
   detail_->setTable(analysis::thinZonesTable(zones_, host_.numberFormat()));
-  detailTitle_->setText(zones_.empty() ? QString("Тонких участков нет")
-                                       : QString("Тонкие участки: %1 (щелчок — показать на диаграмме и в таблице)")
-                                             .arg(zones_.size()));
+  detailTitle_->setText(
+      zones_.empty() ? QString("Тонких участков нет")
+                     : QString("Тонкие участки: %1 (щелчок — показать на диаграмме и в таблице)").arg(zones_.size()));
 }
 
 void StatsWindow::findZones() {

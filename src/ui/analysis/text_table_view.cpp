@@ -34,8 +34,9 @@ void TextTableView::setTable(analysis::TextTable table) {
     for (int c = 0; c < columnCount() && std::size_t(c) < row.size(); ++c) {
       auto* item = new QTableWidgetItem(QString::fromStdString(row[std::size_t(c)]));
       // Numbers stand right as in the value table; names left.
-      const bool number = !row[std::size_t(c)].empty() && (std::isdigit(static_cast<unsigned char>(row[std::size_t(c)][0])) ||
-                                                           row[std::size_t(c)][0] == '-');
+      const bool number =
+          !row[std::size_t(c)].empty() &&
+          (std::isdigit(static_cast<unsigned char>(row[std::size_t(c)][0])) || row[std::size_t(c)][0] == '-');
       item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
       setItem(r, c, item);
     }

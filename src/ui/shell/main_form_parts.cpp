@@ -127,11 +127,11 @@ void buildMainActions(QMainWindow& w, MainFormParts& p) {
   p.ASaveImage =
       makeAction(&w, "ASaveImage", "File", "Сохранить изображение...", "Сохранить показанное изображение в PNG", -1);
   setKeys(p);
-  for (QAction* a : {p.AFileOpen,     p.ACloseFile, p.APrnt,     p.APdf,        p.AExit,      p.AReceive_dat,
-                     p.AShowTable,    p.AShowGraph, p.AShowSech, p.AShowLegend, p.AShowPorog, p.ABeginPosition,
-                     p.AUpPos,        p.AFrPos,     p.AIncrease, p.ADecrease,   p.AFit,       p.AView,
-                     p.HelpContents1, p.ResMn,      p.ANextFile, p.APrevFile,   p.AMenuKey,    p.AStats,
-                     p.AExportCsv,    p.ASaveImage})
+  for (QAction* a :
+       {p.AFileOpen,  p.ACloseFile, p.APrnt,       p.APdf,       p.AExit,          p.AReceive_dat, p.AShowTable,
+        p.AShowGraph, p.AShowSech,  p.AShowLegend, p.AShowPorog, p.ABeginPosition, p.AUpPos,       p.AFrPos,
+        p.AIncrease,  p.ADecrease,  p.AFit,        p.AView,      p.HelpContents1,  p.ResMn,        p.ANextFile,
+        p.APrevFile,  p.AMenuKey,   p.AStats,      p.AExportCsv, p.ASaveImage})
     w.addAction(a);
 
   // The tool bar's own buttons without a named action of their own.

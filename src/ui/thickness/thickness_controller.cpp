@@ -3,9 +3,9 @@
 
 #include <QAction>
 #include <QImage>
-#include <algorithm>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 
 #include "core/printing/print_file.h"
 #include "ui/host/view_host.h"
@@ -125,12 +125,13 @@ QImage ThicknessController::picture(QSize size) {
 void ThicknessController::showPosition(int mm) {
   if (!active() || mm < 0) return;
   const auto& rows = table().rows();
-  const auto row = std::lower_bound(rows.begin(), rows.end(), std::uint32_t(mm / 2),
-                                    [](const thickness::ValueRow& r, std::uint32_t sample) { return r.sample < sample; });
+  const auto row =
+      std::lower_bound(rows.begin(), rows.end(), std::uint32_t(mm / 2),
+                       [](const thickness::ValueRow& r, std::uint32_t sample) { return r.sample < sample; });
   if (row != rows.end() && !sgTab_->isHidden()) {
-    const QModelIndex index = sgTab_->model()->index(int(row - rows.begin()) + 1, 0);
+    const QModelIndex index = sgTab_->model()->index(int(row - rows.begin()), 0);
+    sgTab_->setCurrentIndex(index);
     sgTab_->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    sgTab_->selectRow(index.row());
   }
   chart_->showPosition(mm);
 }
