@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/analysis/gate_peaks.h"
 #include "core/analysis/stats_tables.h"
@@ -32,7 +33,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 StatsWindow::StatsWindow(ViewHost& host) : QWidget(host.hostWindow(), Qt::Window), host_(host) {
   setObjectName("StatsWindow");
-  resize(900, 560);
+  resize(1150, 620);
   auto* layout = new QVBoxLayout(this);
 
   auto* bar = new QToolBar(this);
@@ -52,7 +53,7 @@ StatsWindow::StatsWindow(ViewHost& host) : QWidget(host.hostWindow(), Qt::Window
   layout->addWidget(title_);
   summary_ = new TextTableView(this);
   summary_->setObjectName("StatsSummary");
-  layout->addWidget(summary_, 1);
+  layout->addWidget(summary_);
 
   auto* detailHead = new QHBoxLayout;
   detailTitle_ = new QLabel(this);
@@ -78,6 +79,7 @@ StatsWindow::StatsWindow(ViewHost& host) : QWidget(host.hostWindow(), Qt::Window
   detail_ = new TextTableView(this);
   detail_->setObjectName("StatsDetail");
   layout->addWidget(detail_, 1);
+  layout->addStretch(0);  // takes the room when a record has no list
 
   connect(summary_, &TextTableView::rowChosen, this, [this](int r) { chooseSummaryRow(r); });
   connect(detail_, &TextTableView::rowChosen, this, [this](int r) { chooseDetailRow(r); });
@@ -137,6 +139,8 @@ void StatsWindow::fill() {
       break;
   }
   detail_->setVisible(file.kind == datafiles::FileKind::Dtm || file.kind == datafiles::FileKind::Dau);
+  // The figures whole, up to a dozen rows; the list below takes the rest.
+  summary_->setMaximumHeight(summary_->heightForRows(std::min(summary_->rowCount(), 12)));
 }
 
 void StatsWindow::showZones(std::uint16_t thresholdTenths) {

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace ui {
@@ -17,7 +18,6 @@ TextTableView::TextTableView(QWidget* parent) : QTableWidget(parent) {
   verticalHeader()->setVisible(false);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  horizontalHeader()->setStretchLastSection(true);
   connect(this, &QTableWidget::cellClicked, this, [this](int row, int) { emit rowChosen(row); });
 }
 
@@ -42,6 +42,11 @@ void TextTableView::setTable(analysis::TextTable table) {
     }
   }
   resizeColumnsToContents();
+}
+
+int TextTableView::heightForRows(int rows) const {
+  return horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() +
+         horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
 }
 
 analysis::TextTable TextTableView::selection() const {

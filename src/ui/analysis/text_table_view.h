@@ -20,6 +20,9 @@ class TextTableView : public QTableWidget {
   // selection() as tab-separated text on the clipboard.
   void copy() const;
 
+  // The height that shows the header and so many rows without scrolling.
+  int heightForRows(int rows) const;
+
  signals:
   // A data row was clicked or chosen with Enter (0 = first data row).
   void rowChosen(int row);

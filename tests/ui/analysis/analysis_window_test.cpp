@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <filesystem>
 
 #include "core/printing/csv_export.h"
