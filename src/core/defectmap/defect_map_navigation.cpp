@@ -124,7 +124,9 @@ void DefectMap::ShowPosition(int mm) {
   MoveMarker(marginLeft + truncToInt(std::ceil(double(mm - firstMm) * scale)));
   // Below a pixel a millimetre the pixel covers several: the marker names the one asked for.
   if (markerMm != mm && markerX < canvas->width() - 10) {
+    EraseMarker();
     markerMm = mm;
+    DrawMarker();
     DrawSidePanel();
   }
 }

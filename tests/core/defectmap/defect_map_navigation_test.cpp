@@ -49,8 +49,14 @@ TEST(DefectMapShowPosition, ScrollsOnlyWhenNeededNeverPastTheEndAndNamesTheMilli
   EXPECT_EQ(f.map.markerMm, 100);
 
   MapFixture dense(1, 3000, 1090);  // a third of a pixel a millimetre
-  dense.map.ShowPosition(1001);
-  EXPECT_EQ(dense.map.markerMm, 1001);
+  dense.map.ShowPosition(613);
+  EXPECT_EQ(dense.map.markerMm, 613);
+  // The label under the marker and the side panel say the same millimetre, the last drawn of each.
+  const auto texts = dense.canvas.ofKind(gfx::DrawOp::Text);
+  ASSERT_GE(texts.size(), 2u);
+  for (std::size_t i = texts.size() - 2; i < texts.size(); ++i)
+    if (texts[i].text.find_first_not_of(' ') != std::string::npos)
+      EXPECT_NE(texts[i].text.find("613"), std::string::npos);
 }
 
 TEST(DefectMapZoomH, InDoublesUpToTwentyPixelsThenReportsTheLimit) {
