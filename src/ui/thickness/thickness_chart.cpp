@@ -331,7 +331,15 @@ QImage ThicknessChart::pictureAt(QSize size) const {
 void ThicknessChart::showPosition(int mm) {
   if (!active() || !chartShown()) return;
   if (autoChrt_->stale()) autoChrt_->redrawNow();
-  scrollBox_->ensureVisible(chart_.bottomPixelOf(mm), autoChrt_->height() / 2, scrollBox_->viewport()->width() / 3, 0);
+  const int x = chart_.bottomPixelOf(mm);
+  scrollBox_->ensureVisible(x, autoChrt_->height() / 2, scrollBox_->viewport()->width() / 3, 0);
+  // In the front view the read-out's cross-hair marks the place, as if the mouse stood there.
+  if (frPosDown()) {
+    if (cursorX_ != -1) autoChrt_->crossHair(cursorX_, cursorY_, cursorColor_);
+    cursorX_ = x;
+    cursorY_ = chart_.plotRect().top + chart_.plotRect().height() / 2;
+    autoChrt_->crossHair(cursorX_, cursorY_, cursorColor_);
+  }
   host_.showStatus(readingsAt(mm));
 }
 
