@@ -14,7 +14,7 @@
 namespace printing {
 namespace {
 
-constexpr int kMargin = 200;       // printer pixels around the page
+constexpr int kMargin = 200;          // printer pixels around the page
 constexpr std::size_t kColumns = 16;  // the summary table without its refusal column
 constexpr std::size_t kObjectColumn = 4;
 constexpr std::size_t kFirstFigureColumn = 5;
@@ -165,7 +165,8 @@ PrintStatus printSummary(gfx::Printer& printer, const std::vector<analysis::Summ
     c.setFont(gfx::Font{"Arial", 0, 12, gfx::kBlack, true});
     const int width = printer.pageWidth() - 2 * kMargin;
     c.textOut(kMargin, kMargin, "Сводка результатов контроля");
-    const std::string sheet = text::msg(text::Msg::page) + " " + std::to_string(page + 1) + " / " + std::to_string(pages);
+    const std::string sheet =
+        text::msg(text::Msg::page) + " " + std::to_string(page + 1) + " / " + std::to_string(pages);
     c.setFont(gfx::Font{"Arial", 0, 9, gfx::kBlack});
     c.textOut(printer.pageWidth() - kMargin - c.textWidth(sheet), kMargin, sheet);
     int y = kMargin + c.textHeight("Ag") * 2;
