@@ -15,14 +15,21 @@ datafiles::LoadedFile builtMap() {
   f.type = 2;
   f.channels = 2;
   f.length = 8;
-  f.body = testsupport::mapBody({{3, 0},   {0, 0},     // mm 0: volumetric in layer 1
-                                 {5, 0},   {4, 1},     // mm 1: volumetric (another size), volumetric-planar
-                                 {0, 0},   {6, 1},     // mm 2
-                                 {2, 0},   {0, 0},     // mm 3: a second volumetric run
-                                 {7, 2},   {0, 0},     // mm 4: planar across right after it
-                                 {1, 250}, {1, 251},   // mm 5: contact lost, excess speed
-                                 {9, 77},  {0, 0}});   // mm 6: an unknown code is nothing
-  f.body.push_back(4);                                 // half a cell of mm 7
+  f.body = testsupport::mapBody({{3, 0},
+                                 {0, 0},  // mm 0: volumetric in layer 1
+                                 {5, 0},
+                                 {4, 1},  // mm 1: volumetric (another size), volumetric-planar
+                                 {0, 0},
+                                 {6, 1},  // mm 2
+                                 {2, 0},
+                                 {0, 0},  // mm 3: a second volumetric run
+                                 {7, 2},
+                                 {0, 0},  // mm 4: planar across right after it
+                                 {1, 250},
+                                 {1, 251},  // mm 5: contact lost, excess speed
+                                 {9, 77},
+                                 {0, 0}});  // mm 6: an unknown code is nothing
+  f.body.push_back(4);                      // half a cell of mm 7
   auto r = datafiles::loadDataBytes("M.DAU", testsupport::buildMapLike(f));
   EXPECT_TRUE(r.ok);
   return r.file;

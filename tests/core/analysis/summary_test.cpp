@@ -1,8 +1,7 @@
 // Campaign summary rows: figures of each kind, the order by date, refused files, and the printed pages.
-#include "core/analysis/campaign_summary.h"
-
 #include <gtest/gtest.h>
 
+#include "core/analysis/campaign_summary.h"
 #include "core/gfx/recording_printer.h"
 #include "core/printing/summary_print.h"
 #include "support/file_builder.h"
@@ -31,8 +30,8 @@ std::vector<analysis::SummaryRow> campaign() {
   flaw.month = 1;
   testsupport::Bytes broken = testsupport::buildFlaw(flaw);
   broken[20] ^= 1;
-  std::vector<analysis::SummaryRow> rows{rowOf("b.DTM", testsupport::buildMapLike(thk)),
-                                         rowOf("x.DHN", broken), rowOf("a.DAU", testsupport::buildMapLike(map)),
+  std::vector<analysis::SummaryRow> rows{rowOf("b.DTM", testsupport::buildMapLike(thk)), rowOf("x.DHN", broken),
+                                         rowOf("a.DAU", testsupport::buildMapLike(map)),
                                          rowOf("f.DHN", testsupport::buildFlaw(flaw))};
   analysis::sortByDate(rows);
   return rows;

@@ -27,7 +27,7 @@ datafiles::LoadedFile run(std::uint16_t nominal, std::uint16_t length, const std
 // N 10.0 mm, L 9 mm: five samples, the last of one millimetre and missing from the body.
 datafiles::LoadedFile mixedRun() {
   return run(100, 9,
-             {{9000, kLost, 7900, 10100},  // mm 0-1: s3 below 80 %, s4 above the nominal
+             {{9000, kLost, 7900, 10100},   // mm 0-1: s3 below 80 %, s4 above the nominal
               {6900, kSpeed, 8000, 10000},  // mm 2-3: s1 below 70 %; 8000 is not below 80 %; 10000 valid
               {5900, 8000, kLost, 9000},    // mm 4-5: s1 below 60 %
               {kLost, kLost, kLost, kLost}});
@@ -75,8 +75,8 @@ TEST(ThicknessStats, PerSensorAndOverall) {
   // Extremes show as the value table shows them; a table row per sensor and one overall.
   const analysis::TextTable t = analysis::thicknessStatsTable(s, {",", " "});
   ASSERT_EQ(t.rows.size(), 5u);
-  EXPECT_EQ(t.rows[4], (std::vector<std::string>{"Все датчики", "5,9", "4", "10,0", "2", "8,09", "1,20", "6", "1",
-                                                 "1", "66,7", "44,4", "22,2", "33,3"}));
+  EXPECT_EQ(t.rows[4], (std::vector<std::string>{"Все датчики", "5,9", "4", "10,0", "2", "8,09", "1,20", "6", "1", "1",
+                                                 "66,7", "44,4", "22,2", "33,3"}));
 }
 
 TEST(ThicknessStats, SensorWithoutValidReadingsAndOtherKinds) {
