@@ -33,10 +33,10 @@ Outcome stats(const datafiles::LoadedFile& f, const std::vector<std::string>& ar
 
 Outcome tervtool(const std::string& args) {
   Outcome r;
-  FILE* p = popen(("LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=offscreen " TERVTOOL_PATH " " + args +
-                   " 2>/dev/null")
-                      .c_str(),
-                  "r");
+  FILE* p =
+      popen(("LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=offscreen " TERVTOOL_PATH " " + args + " 2>/dev/null")
+                .c_str(),
+            "r");
   if (!p) return {-1, {}, {}};
   char buf[4096];
   for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
