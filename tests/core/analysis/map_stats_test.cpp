@@ -16,7 +16,7 @@ datafiles::LoadedFile builtMap() {
   f.channels = 2;
   f.length = 8;
   f.body = testsupport::mapBody({{3, 0},
-                                 {0, 0},  // mm 0: volumetric in layer 1
+                                 {4, 0},  // mm 0: volumetric in both layers
                                  {5, 0},
                                  {4, 1},  // mm 1: volumetric (another size), volumetric-planar
                                  {0, 0},
@@ -37,7 +37,7 @@ datafiles::LoadedFile builtMap() {
 
 TEST(MapStats, RunsPerLayerAndClass) {
   const analysis::MapStats s = analysis::mapStats(builtMap());
-  ASSERT_EQ(s.classes.size(), 5u);
+  ASSERT_EQ(s.classes.size(), 6u);
   const analysis::ClassStats& volume = s.classes[0];
   EXPECT_EQ(volume.layer, 1);
   EXPECT_EQ(volume.slot, 0);
@@ -53,11 +53,12 @@ TEST(MapStats, RunsPerLayerAndClass) {
   EXPECT_EQ(s.classes[1].slot, 2);  // planar across, layer 1
   EXPECT_EQ(s.classes[2].slot, 5);  // contact lost, layer 1
   EXPECT_EQ(s.classes[3].layer, 2);
-  EXPECT_EQ(s.classes[3].slot, 1);
-  EXPECT_EQ(s.classes[3].totalMm, 2u);
-  EXPECT_EQ(s.classes[3].largest, 6);
-  EXPECT_EQ(s.classes[4].slot, 4);
-  EXPECT_EQ(s.countPerClass, (std::array<std::size_t, 6>{2, 1, 1, 0, 1, 1}));
+  EXPECT_EQ(s.classes[3].slot, 0);
+  EXPECT_EQ(s.classes[4].slot, 1);
+  EXPECT_EQ(s.classes[4].totalMm, 2u);
+  EXPECT_EQ(s.classes[4].largest, 6);
+  EXPECT_EQ(s.classes[5].slot, 4);
+  EXPECT_EQ(s.countPerClass, (std::array<std::size_t, 6>{3, 1, 1, 0, 1, 1}));
   EXPECT_EQ(s.coveredPerClass, (std::array<std::uint32_t, 6>{3, 2, 1, 0, 1, 1}));
   EXPECT_EQ(s.indicationMm, 5u);
   EXPECT_EQ(s.firstIndication, 0u);
@@ -67,12 +68,18 @@ TEST(MapStats, RunsPerLayerAndClass) {
 
 TEST(MapStats, TableRowsPerClassOverLayersAndAllIndications) {
   const analysis::TextTable t = analysis::mapStatsTable(analysis::mapStats(builtMap()), {",", " "});
-  ASSERT_EQ(t.rows.size(), 5u + 5u + 1u);
+  ASSERT_EQ(t.rows.size(), 6u + 5u + 1u);
   EXPECT_EQ(t.rows[2], (std::vector<std::string>{"1", "Нарушение контакта", "1", "1", "--", "5", "5", "12,5"}));
-  EXPECT_EQ(t.rows[5], (std::vector<std::string>{"Все", "Объемный", "2", "3", "5", "0", "3", "37,5"}));
-  EXPECT_EQ(t.rows.back(), (std::vector<std::string>{"Все", "Все индикации", "4", "5", "7", "0", "4", "62,5"}));
+  EXPECT_EQ(t.rows[6], (std::vector<std::string>{"Все", "Объемный", "3", "4", "5", "0", "3", "37,5"}));
+  EXPECT_EQ(t.rows.back(), (std::vector<std::string>{"Все", "Все индикации", "5", "5", "7", "0", "4", "62,5"}));
+  // Over the layers the runs stand by start, then layer.
+  const analysis::ClassStats volume = analysis::classOverLayers(analysis::mapStats(builtMap()), 0);
+  ASSERT_EQ(volume.runs.size(), 3u);
+  EXPECT_EQ(volume.layer, 0);
+  EXPECT_EQ(volume.runs[1].layer, 2);
+  EXPECT_EQ(volume.runs[2].start, 3u);
   EXPECT_EQ(analysis::mapRunsTable(analysis::mapStats(builtMap()).classes[0]).rows[1],
-            (std::vector<std::string>{"3", "3", "1", "2"}));
+            (std::vector<std::string>{"1", "3", "3", "1", "2"}));
 }
 
 }  // namespace
