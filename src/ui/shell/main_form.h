@@ -24,6 +24,8 @@ class DefectMapController;
 class FlawController;
 class ProtocolPanel;
 class PrintController;
+class ExportController;
+class StatsWindow;
 class FileSession;
 class WindowMemory;
 class RecentFiles;
@@ -91,6 +93,8 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   FlawController* flaw() { return flaw_.get(); }
   ProtocolPanel* protocol() { return protocol_.get(); }
   PrintController* printer() { return print_.get(); }
+  ExportController* exports() { return exports_.get(); }
+  StatsWindow* stats() { return stats_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -134,6 +138,8 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   std::unique_ptr<FlawController> flaw_;
   std::unique_ptr<ProtocolPanel> protocol_;
   std::unique_ptr<PrintController> print_;
+  std::unique_ptr<ExportController> exports_;
+  StatsWindow* stats_ = nullptr;  // an owned window of the main window
   std::unique_ptr<FileSession> session_;
   std::unique_ptr<WindowMemory> memory_;
   RecentFiles* recent_ = nullptr;  // owned by the "Файл" menu
