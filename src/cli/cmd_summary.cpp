@@ -71,10 +71,6 @@ int cmdSummary(const Context& ctx, const std::vector<std::string>& args) {
     return kUsage;
   }
   const bool pdf = endsWithPdf(out);
-  if (pdf && out == "-") {
-    *ctx.err << kSummaryUsage;
-    return kUsage;
-  }
   std::vector<analysis::SummaryRow> rows;
   for (const std::string& operand : split.operands) {
     std::error_code ec;

@@ -43,29 +43,37 @@ const std::vector<GoldenCase> kCases = {
     {"TRUBA_01.DTM", "table", {"--threshold", "3"}, "table-threshold-none"},
     {"TRUBA_01.DTM", "preview", {}, ""},
     {"TRUBA_01.DTM", "csv", {}, ""},
+    {"TRUBA_01.DTM", "stats", {}, ""},
+    {"TRUBA_01.DTM", "stats", {"--csv"}, "stats-csv"},
+    {"TRUBA_01.DTM", "stats", {"--zones", "6,4"}, "stats-zones"},
     {"SHOV_12.DAU", "info", {}, ""},
     {"SHOV_12.DAU", "preview", {}, ""},
     {"SHOV_12.DAU", "csv", {}, ""},
+    {"SHOV_12.DAU", "stats", {}, ""},
     {"SHOV_3L.DAU", "info", {}, ""},
     {"SHOV_3L.DAU", "preview", {}, ""},
     {"SHOV_3L.DAU", "csv", {}, ""},
+    {"SHOV_3L.DAU", "stats", {}, ""},
     {"PLAIN_01.DHN", "info", {}, ""},
     {"PLAIN_01.DHN", "screen", {}, ""},
     {"PLAIN_01.DHN", "csv", {}, ""},
+    {"PLAIN_01.DHN", "stats", {}, ""},
     {"EXT_220.DHN", "info", {}, ""},
     {"EXT_220.DHN", "screen", {}, ""},
     {"EXT_220.DHN", "csv", {}, ""},
+    {"EXT_220.DHN", "stats", {}, ""},
     {"TOLSH_01.DHT", "info", {}, ""},
     {"TOLSH_01.DHT", "screen", {}, ""},
     {"TOLSH_01.DHT", "csv", {}, ""},
+    {"TOLSH_01.DHT", "stats", {}, ""},
 };
 
 // The text commands each kind accepts; the others refuse it with exit 1.
 const std::map<std::string, std::vector<std::string>> kCommandsOfKind = {
-    {".DTM", {"info", "table", "preview", "csv"}},
-    {".DAU", {"info", "preview", "csv"}},
-    {".DHN", {"info", "screen", "csv"}},
-    {".DHT", {"info", "screen", "csv"}},
+    {".DTM", {"info", "table", "preview", "csv", "stats"}},
+    {".DAU", {"info", "preview", "csv", "stats"}},
+    {".DHN", {"info", "screen", "csv", "stats"}},
+    {".DHT", {"info", "screen", "csv", "stats"}},
 };
 
 // The placeholder goldens hold instead of the directory the sample was run from.

@@ -9,7 +9,7 @@
 namespace analysis {
 
 double SampleAxis::depthMm(std::size_t i) const {
-  const double d = std::max(0.0, start + step * double(i) - double(prismTenths));
+  const double d = std::max(0.0, timeTenths(i) - double(prismTenths));
   return d * double(velocity) / 2000.0 * 0.1;
 }
 
@@ -21,7 +21,9 @@ SampleAxis sampleAxis(const datafiles::LoadedFile& file) {
   const int columns = flaw::ScreenSizeFor(file.DhExtended, r.AScanLength).width - 20;
   a.valid = true;
   a.start = r.SweepStart;
-  a.step = (double(r.SweepRange) - double(r.SweepStart)) / double(columns);
+  a.span = double(r.SweepRange) - double(r.SweepStart);
+  a.columns = columns;
+  a.step = a.span / double(columns);
   a.prismTenths = r.PrismDelay / 10u;
   // The decoder derives V only for the long layout; the angle and velocity are there in both.
   datafiles::FlawHeader copy = r;
@@ -46,7 +48,7 @@ GatePeak peakIn(const datafiles::LoadedFile& file, const SampleAxis& axis, Gate 
   if (!axis.valid) return p;
   const std::size_t n = aScanSamples(file);
   for (std::size_t i = 0; i < n; ++i) {
-    const double t = axis.start + axis.step * double(i);
+    const double t = axis.timeTenths(i);
     if (t < double(start) || t > double(start) + double(width)) continue;
     if (!p.found || file.body[i] > p.amplitude) {
       p.found = true;

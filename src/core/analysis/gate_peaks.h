@@ -18,10 +18,14 @@ namespace analysis {
 struct SampleAxis {
   bool valid = false;             // false for a sweep without width (SweepRange not above SweepStart)
   double start = 0;               // tenths of a µs
-  double step = 0;                // tenths of a µs per sample
+  double step = 0;                // tenths of a µs per sample (span / columns)
+  double span = 0;                // SweepRange - SweepStart, tenths of a µs
+  int columns = 140;              // trace columns of the screen
   std::uint32_t prismTenths = 0;  // PrismDelay / 10
   std::uint32_t velocity = 0;     // V, m/s
-  double timeUs(std::size_t i) const { return (start + step * double(i)) * 0.1; }
+  // Time of sample i in tenths of a µs, exact where the sweep divides evenly (gate edges).
+  double timeTenths(std::size_t i) const { return start + double(i) * span / double(columns); }
+  double timeUs(std::size_t i) const { return timeTenths(i) * 0.1; }
   double depthMm(std::size_t i) const;
 };
 SampleAxis sampleAxis(const datafiles::LoadedFile& file);

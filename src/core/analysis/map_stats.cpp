@@ -100,4 +100,23 @@ MapStats mapStats(const datafiles::LoadedFile& file) {
   return st;
 }
 
+ClassStats classOverLayers(const MapStats& s, int slot) {
+  ClassStats all;
+  all.layer = 0;
+  all.slot = slot;
+  for (const ClassStats& c : s.classes) {
+    if (c.slot != slot) continue;
+    all.first = all.count == 0 ? c.first : std::min(all.first, c.first);
+    all.last = std::max(all.last, c.last);
+    all.count += c.count;
+    all.totalMm += c.totalMm;
+    all.largest = std::max(all.largest, c.largest);
+    all.runs.insert(all.runs.end(), c.runs.begin(), c.runs.end());
+  }
+  std::stable_sort(all.runs.begin(), all.runs.end(), [](const MapRun& a, const MapRun& b) {
+    return a.start != b.start ? a.start < b.start : a.layer < b.layer;
+  });
+  return all;
+}
+
 }  // namespace analysis

@@ -31,7 +31,7 @@ struct MapRun {
 
 // One class in one layer: its runs in order along the weld.
 struct ClassStats {
-  int layer = 1;
+  int layer = 1;  // 0: all layers (classOverLayers)
   int slot = 0;
   std::size_t count = 0;      // runs
   std::uint32_t totalMm = 0;  // sum of the runs' lengths
@@ -61,5 +61,9 @@ struct MapStats {
 
 // The statistics of a .DAU file's map (empty for any other kind).
 MapStats mapStats(const datafiles::LoadedFile& file);
+
+// One class over all layers: layer 0, the runs of every layer ordered by start (then layer),
+// count, length and largest size summed or taken over them; count 0 when the class is absent.
+ClassStats classOverLayers(const MapStats& s, int slot);
 
 }  // namespace analysis

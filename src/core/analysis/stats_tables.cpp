@@ -109,23 +109,14 @@ TextTable mapStatsTable(const MapStats& s, const text::NumberFormat& nf) {
   std::size_t indications = 0;
   std::uint8_t largestIndication = 0;
   for (int slot = 0; slot < kMapClasses; ++slot) {
-    if (s.countPerClass[std::size_t(slot)] == 0) continue;
-    std::uint32_t total = 0, first = 0xFFFFFFFFu, last = 0;
-    std::uint8_t largest = 0;
-    for (const ClassStats& c : s.classes) {
-      if (c.slot != slot) continue;
-      total += c.totalMm;
-      first = std::min(first, c.first);
-      last = std::max(last, c.last);
-      largest = std::max(largest, c.largest);
-    }
+    const ClassStats all = classOverLayers(s, slot);
+    if (all.count == 0) continue;
     if (slot < kDefectClasses) {
-      indications += s.countPerClass[std::size_t(slot)];
-      largestIndication = std::max(largestIndication, largest);
+      indications += all.count;
+      largestIndication = std::max(largestIndication, all.largest);
     }
-    t.rows.push_back({"Все", className(slot), num(s.countPerClass[std::size_t(slot)]), num(total),
-                      sizeCell(slot, largest), num(first), num(last),
-                      percent(s.coveredPerClass[std::size_t(slot)], s.length, nf)});
+    t.rows.push_back({"Все", className(slot), num(all.count), num(all.totalMm), sizeCell(slot, all.largest),
+                      num(all.first), num(all.last), percent(s.coveredPerClass[std::size_t(slot)], s.length, nf)});
   }
   const bool any = s.indicationMm > 0;
   t.rows.push_back({"Все", "Все индикации", num(indications), num(s.indicationMm), any ? num(largestIndication) : kNone,
@@ -136,9 +127,9 @@ TextTable mapStatsTable(const MapStats& s, const text::NumberFormat& nf) {
 
 TextTable mapRunsTable(const ClassStats& c) {
   TextTable t;
-  t.header = {"Начало мм", "Конец мм", "Длина мм", "Наиб. размер"};
+  t.header = {"Слой", "Начало мм", "Конец мм", "Длина мм", "Наиб. размер"};
   for (const MapRun& r : c.runs)
-    t.rows.push_back({num(r.start), num(r.end), num(r.length), sizeCell(r.slot, r.largest)});
+    t.rows.push_back({num(std::size_t(r.layer)), num(r.start), num(r.end), num(r.length), sizeCell(r.slot, r.largest)});
   return t;
 }
 

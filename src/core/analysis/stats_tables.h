@@ -29,7 +29,8 @@ TextTable thinZonesTable(const std::vector<ThinZone>& zones, const text::NumberF
 // One row per class and layer, then one per class over all layers ("Все"), then the row of all
 // indications ("Все индикации": millimetres with any and their share of the weld).
 TextTable mapStatsTable(const MapStats& s, const text::NumberFormat& nf);
-// The runs of one class in one layer: start, end, length, largest size.
+// The runs of one class in one layer (or over all layers: classOverLayers): layer, start, end,
+// length, largest size.
 TextTable mapRunsTable(const ClassStats& c);
 // One row per gate: start, end (µs), level (%), peak sample, amplitude, screen %, time (µs), depth (mm).
 TextTable gatePeaksTable(const std::vector<GatePeak>& peaks, const text::NumberFormat& nf);

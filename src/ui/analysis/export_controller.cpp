@@ -24,7 +24,7 @@ std::string csvOf(const datafiles::LoadedFile& file, const text::NumberFormat& n
       return printing::csvDefectMap(file);
     case datafiles::FileKind::Dhn:
     case datafiles::FileKind::Dht:
-      return printing::csvFlaw(file);
+      return printing::csvFlaw(file, nf);
     case datafiles::FileKind::None:
       break;
   }
