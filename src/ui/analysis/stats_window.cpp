@@ -166,13 +166,24 @@ void StatsWindow::findZones() {
 }
 
 void StatsWindow::chooseSummaryRow(int row) {
-  if (host_.file().kind != datafiles::FileKind::Dau || row < 0 || std::size_t(row) >= map_.classes.size()) return;
-  const analysis::ClassStats& c = map_.classes[std::size_t(row)];
+  if (host_.file().kind != datafiles::FileKind::Dau || row < 0) return;
+  // The rows of each layer's classes, then one per class over all layers, then the total.
+  analysis::ClassStats c;
+  if (std::size_t(row) < map_.classes.size()) {
+    c = map_.classes[std::size_t(row)];
+  } else {
+    std::size_t rest = std::size_t(row) - map_.classes.size();
+    int slot = 0;
+    for (; slot < analysis::kMapClasses; ++slot)
+      if (map_.countPerClass[std::size_t(slot)] != 0 && rest-- == 0) break;
+    if (slot == analysis::kMapClasses) return;
+    c = analysis::classOverLayers(map_, slot);
+  }
   runs_ = c.runs;
   detail_->setTable(analysis::mapRunsTable(c));
-  detailTitle_->setText(QString("Слой %1, %2: индикаций %3 (щелчок — показать на карте)")
-                            .arg(c.layer)
-                            .arg(qs(summary_->table().rows[std::size_t(row)][1]))
+  const QString layer = c.layer == 0 ? QString("Все слои") : QString("Слой %1").arg(c.layer);
+  detailTitle_->setText(QString("%1, %2: индикаций %3 (щелчок — показать на карте)")
+                            .arg(layer, qs(summary_->table().rows[std::size_t(row)][1]))
                             .arg(c.runs.size()));
 }
 

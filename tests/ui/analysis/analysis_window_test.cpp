@@ -108,6 +108,11 @@ TEST_F(AnalysisWindow, AClassListsItsRunsAndARunPutsTheMarkerOnIt) {
   settle();
   const defectmap::DefectMap& map = form_->defectMap()->map();
   EXPECT_EQ(map.markerMm, 2500);
+  // The class over all layers lists the same runs; the total row leaves the list as it was.
+  w.chooseSummaryRow(1);
+  EXPECT_EQ(w.detail()->rowCount(), 2);
+  w.chooseSummaryRow(2);
+  EXPECT_EQ(w.detail()->rowCount(), 2);
 }
 
 TEST_F(AnalysisWindow, CopyGivesTheSelectedRowsUnderTheHeader) {
