@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <string>
 
 #include "core/analysis/thickness_stats.h"
 #include "core/datafiles/header_text.h"
@@ -34,14 +35,19 @@ std::array<int, 6> mapLikeWhen(const Header& h) {
   return {h.Year, h.Month, h.Day, h.StartHour, h.StartMinute, h.StartSecond};
 }
 
-void fillThickness(SummaryRow& row, const datafiles::LoadedFile& file) {
-  const auto& h = file.thk;
+// What a run and a map both say in their headers: when, which unit, what object, how long, how thick.
+template <class Header>
+void fillMapLike(SummaryRow& row, const Header& h, const std::string& object) {
   row.when = mapLikeWhen(h);
   row.unitNumber = h.UnitNumber;
-  row.object = h.Section;
+  row.object = object;
   row.hasLength = true;
   row.length = h.Length;
   row.nominal = h.NominalThickness;
+}
+
+void fillThickness(SummaryRow& row, const datafiles::LoadedFile& file) {
+  fillMapLike(row, file.thk, file.thk.Section);
   const ThicknessStats st = thicknessStats(file);
   row.hasThickness = true;
   row.minFound = st.overall.min.found;
@@ -51,13 +57,7 @@ void fillThickness(SummaryRow& row, const datafiles::LoadedFile& file) {
 }
 
 void fillMap(SummaryRow& row, const datafiles::LoadedFile& file) {
-  const auto& h = file.map;
-  row.when = mapLikeWhen(h);
-  row.unitNumber = h.UnitNumber;
-  row.object = h.Weld;
-  row.hasLength = true;
-  row.length = h.Length;
-  row.nominal = h.NominalThickness;
+  fillMapLike(row, file.map, file.map.Weld);
   row.hasClasses = true;
   row.perClass = mapStats(file).countPerClass;
 }
