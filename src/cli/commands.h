@@ -35,6 +35,8 @@ int cmdPreview(const Context& ctx, const datafiles::LoadedFile& file);
 int cmdScreen(const Context& ctx, const datafiles::LoadedFile& file);
 int cmdCsv(const Context& ctx, const datafiles::LoadedFile& file, const std::vector<std::string>& args);
 int cmdPrint(const Context& ctx, const datafiles::LoadedFile& file, const std::vector<std::string>& args);
+// Commands of two files take their whole command line after the command's name.
+int cmdCompare(const Context& ctx, const std::vector<std::string>& args);
 
 // The picture the viewer's work area shows for the file, by kind; a null image when
 // the kind has nothing to draw. size is the work area (or picture) size asked for.

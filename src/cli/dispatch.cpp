@@ -23,6 +23,8 @@ std::string usage() {
          "  render FILE -o OUT.png [--size WxH] the picture the viewer shows\n"
          "  print FILE... -o OUT.pdf|DIR [--text] the printout as PDF\n"
          "  csv FILE [-o OUT.csv]              readings, indications or samples as CSV\n"
+         "  compare EARLIER LATER [--offset MM] [--tmin MM] [--csv]\n"
+         "                                     wall loss and rate between two .DTM runs\n"
          "Options may come before or after FILE; -- ends them (for a FILE starting with -).\n"
          "-o - writes a text output to standard output. A failed write exits with 3.\n";
 }
@@ -41,7 +43,9 @@ Arguments splitArguments(const std::vector<std::string>& args) {
     }
     a.options.push_back(arg);
     // The value of an option is taken as it is, even when it starts with "-" ("-o -").
-    if ((arg == "-o" || arg == "--threshold" || arg == "--size") && i + 1 < args.size()) a.options.push_back(args[++i]);
+    if ((arg == "-o" || arg == "--threshold" || arg == "--size" || arg == "--offset" || arg == "--tmin") &&
+        i + 1 < args.size())
+      a.options.push_back(args[++i]);
   }
   return a;
 }
@@ -149,7 +153,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     return kUsage;
   }
   const std::string& cmd = args[0];
-  static const char* kCommands[] = {"info", "table", "preview", "screen", "render", "print", "csv"};
+  static const char* kCommands[] = {"info", "table", "preview", "screen", "render", "print", "csv", "compare"};
   bool known = false;
   for (const char* c : kCommands) known = known || cmd == c;
   if (!known) {
@@ -161,6 +165,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     datafiles::LoadedFile none;
     return cmdPrint(ctx, none, std::vector<std::string>(args.begin() + 1, args.end()));
   }
+  if (cmd == "compare") return cmdCompare(ctx, std::vector<std::string>(args.begin() + 1, args.end()));
   const Arguments split = splitArguments(std::vector<std::string>(args.begin() + 1, args.end()));
   if (split.operands.size() != 1) {
     *ctx.err << usage();

@@ -30,14 +30,15 @@ class Scorer {
       const std::size_t kE = std::size_t(kL + shift);
       for (int i = 0; i < 4; ++i) {
         if (!later_.valid(std::size_t(kL), i) || !earlier_.valid(kE, i)) continue;
-        diffs_.push_back(long(earlier_.samples[kE][std::size_t(i)]) - long(later_.samples[std::size_t(kL)][std::size_t(i)]));
+        diffs_.push_back(long(earlier_.samples[kE][std::size_t(i)]) -
+                         long(later_.samples[std::size_t(kL)][std::size_t(i)]));
       }
     }
     s.pairs = long(diffs_.size());
     if (s.pairs < options_.minOverlapMm / kSampleMm || s.pairs == 0) return std::nullopt;
     const long centre = median();
     for (long& d : diffs_) d = std::labs(d - centre);
-    s.spreadUm = int(median());
+    s.spreadUm = lowerHalfMean();
     return s;
   }
 
@@ -46,6 +47,16 @@ class Scorer {
     const auto mid = diffs_.begin() + long(diffs_.size() / 2);
     std::nth_element(diffs_.begin(), mid, diffs_.end());
     return *mid;
+  }
+
+  // The mean of the smaller half: as robust as the median, and fine enough to tell neighbouring
+  // offsets apart where the median, a whole number of micrometres on a 5 um grid, ties.
+  double lowerHalfMean() {
+    const std::size_t half = std::max<std::size_t>(1, diffs_.size() / 2);
+    std::nth_element(diffs_.begin(), diffs_.begin() + long(half - 1), diffs_.end());
+    double sum = 0;
+    for (std::size_t i = 0; i < half; ++i) sum += double(diffs_[i]);
+    return sum / double(half);
   }
 
   const Profile& earlier_;
@@ -82,8 +93,8 @@ Alignment findOffset(const Profile& earlier, const Profile& later, const AlignOp
   }
   // Without a runner-up nothing says the best is more than noise; a runner-up of spread 0
   // matches as well as anything can.
-  const bool clear = a.runnerUp && a.runnerUp->spreadUm > 0 &&
-                     long(a.best.spreadUm) * options.clearRatio <= long(a.runnerUp->spreadUm);
+  const bool clear =
+      a.runnerUp && a.runnerUp->spreadUm > 0 && a.best.spreadUm * options.clearRatio <= a.runnerUp->spreadUm;
   a.verdict = clear ? AlignVerdict::Clear : AlignVerdict::NoClearMatch;
   return a;
 }

@@ -12,14 +12,14 @@ namespace compare {
 //
 // Score of an offset: over the overlap, the differences earlier - later (um) of every sensor
 // whose two readings are both valid (markers and over-nominal readings left out); the score is
-// the median of their distances from their own median. Taking the median twice keeps a wall
-// thinned between the runs, all over (a shift of every difference) or over a stretch of less
-// than half the overlap (outlying differences), from moving the match.
+// the mean of the smaller half of their distances from their own median. A wall thinned between
+// the runs all over shifts every difference and the median with them; thinned over a stretch of
+// less than half the overlap it gives distances of the larger half. Neither moves the match.
 struct OffsetScore {
   int offsetMm = 0;
-  int overlapMm = 0;  // positions present in both runs x 2 mm
-  long pairs = 0;     // paired valid readings
-  int spreadUm = 0;   // the score: smaller is a better match
+  int overlapMm = 0;    // positions present in both runs x 2 mm
+  long pairs = 0;       // paired valid readings
+  double spreadUm = 0;  // the score: smaller is a better match
 };
 
 struct AlignOptions {

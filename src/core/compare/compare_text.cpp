@@ -8,7 +8,9 @@ namespace {
 
 std::string signedMm(int mm) { return (mm > 0 ? "+" : "") + std::to_string(mm) + " мм"; }
 
-std::string spreadText(int um, const text::NumberFormat& nf) { return text::formatScaled(um, 3, "0.000", nf) + " мм"; }
+std::string spreadText(double um, const text::NumberFormat& nf) {
+  return text::formatDouble(um * 0.001, "0.000", nf) + " мм";
+}
 
 // "1 день", "2 дня", "5 дней", "11 дней", "21 день".
 std::string daysText(long n) {
@@ -134,16 +136,16 @@ std::vector<std::string> positionRow(const Comparison& c, const PositionLoss& p,
 std::vector<std::string> summaryLines(const Comparison& c, const text::NumberFormat& nf) {
   const Extremes x = extremesOf(c);
   std::vector<std::string> out;
-  out.push_back("Наибольшая потеря: " + (x.largestLoss ? mmText(x.largestLoss->loss.lossUm(), nf) + " мм, " +
-                                                             spotText(*x.largestLoss)
-                                                       : std::string("нет пар годных показаний")));
+  out.push_back("Наибольшая потеря: " +
+                (x.largestLoss ? mmText(x.largestLoss->loss.lossUm(), nf) + " мм, " + spotText(*x.largestLoss)
+                               : std::string("нет пар годных показаний")));
   out.push_back("Наибольшая скорость: " +
                 (x.largestRate ? rateText(c.rate(x.largestRate->loss), nf) + " мм/год, " + spotText(*x.largestRate)
                                : std::string("не вычисляется")));
   out.push_back("Наименьший остаточный срок до " + mmText(c.tminUm, nf) + " мм: " +
-                (x.shortestLife ? yearsText(c.remainingLife(x.shortestLife->loss), nf) + " года, " +
-                                      spotText(*x.shortestLife)
-                                : std::string(c.years ? "утонения нет" : "не вычисляется")));
+                (x.shortestLife
+                     ? yearsText(c.remainingLife(x.shortestLife->loss), nf) + " года, " + spotText(*x.shortestLife)
+                     : std::string(c.years ? "утонения нет" : "не вычисляется")));
   return out;
 }
 
@@ -152,9 +154,9 @@ std::vector<std::string> worstHeader() {
 }
 
 std::vector<std::string> worstRow(const Comparison& c, const Spot& s, const text::NumberFormat& nf) {
-  return {std::to_string(s.positionMm),    sensorName(s.sensor),
-          mmText(s.loss.earlierUm, nf),    mmText(s.loss.laterUm, nf),
-          mmText(s.loss.lossUm(), nf),     rateText(c.rate(s.loss), nf),
+  return {std::to_string(s.positionMm),          sensorName(s.sensor),
+          mmText(s.loss.earlierUm, nf),          mmText(s.loss.laterUm, nf),
+          mmText(s.loss.lossUm(), nf),           rateText(c.rate(s.loss), nf),
           yearsText(c.remainingLife(s.loss), nf)};
 }
 

@@ -28,7 +28,7 @@ struct PositionLoss {
 
 // What makes a pair doubtful; the pair is still compared.
 enum class Warning {
-  ObjectDiffers,       // section or product
+  ObjectDiffers,  // section or product
   DiameterDiffers,
   NominalDiffers,
   NotLater,            // the later run's date is not after the earlier one's

@@ -1,31 +1,20 @@
-// Comparing two built runs: the offset found exactly, loss and rate over the thinned stretch, markers, refusals, warnings.
+// Comparing two built runs: the offset found exactly, loss and rate over the thinned stretch, markers, refusals,
+// warnings.
 #include "core/compare/comparison.h"
 
 #include <gtest/gtest.h>
 
 #include "core/compare/compare_text.h"
-#include "run_pair.h"
+#include "support/run_pair.h"
 
 namespace compare {
 namespace {
 
 using comparetest::buildRun;
+using comparetest::laterSpec;
 using comparetest::RunSpec;
 
 const text::NumberFormat kNf{",", " "};
-
-// 730 days after 14-03-2007 (2008 is a leap year).
-RunSpec laterSpec(int startMm) {
-  RunSpec s;
-  s.startMm = startMm;
-  s.day = 13;
-  s.month = 3;
-  s.year = 9;
-  s.thinnedUm = 400;
-  s.thinFrom = 900;
-  s.thinTo = 1100;
-  return s;
-}
 
 class PairAtOffset : public ::testing::TestWithParam<int> {};
 
@@ -83,7 +72,8 @@ TEST(CompareMarkers, AreNeverALoss) {
     EXPECT_EQ(p.sensors[1].valid, !(pipe >= 900 && pipe < 1100) && !(pipe >= 1300 && pipe < 1320));
     EXPECT_EQ(p.sensors[3].valid, !(pipe >= 950 && pipe < 1000) && !(pipe >= 1300 && pipe < 1320));
     if (pipe == 1310) {
-      EXPECT_EQ(positionRow(c, p, kNf), (std::vector<std::string>{"1210", "--", "--", "--", "--", "--", "--", "--", "--"}));
+      EXPECT_EQ(positionRow(c, p, kNf),
+                (std::vector<std::string>{"1210", "--", "--", "--", "--", "--", "--", "--", "--"}));
     }
   }
   for (const Spot& s : worstPositions(c, 1000)) {
@@ -148,8 +138,8 @@ TEST(CompareWarnings, ObjectDiameterNominalAndDates) {
   later.month = 1;
   later.year = 7;  // before the earlier run
   Comparison c = compareRuns(buildRun(earlier), buildRun(later), {});
-  EXPECT_EQ(c.warnings, (std::vector<Warning>{Warning::ObjectDiffers, Warning::DiameterDiffers,
-                                              Warning::NominalDiffers, Warning::NotLater}));
+  EXPECT_EQ(c.warnings, (std::vector<Warning>{Warning::ObjectDiffers, Warning::DiameterDiffers, Warning::NominalDiffers,
+                                              Warning::NotLater}));
   ASSERT_TRUE(c.compared());
   EXPECT_EQ(c.tminUm, 5000);  // half the later nominal
   EXPECT_FALSE(c.years);
@@ -174,7 +164,8 @@ TEST(CompareText, LinesInTheLocalesNumberForm) {
   ASSERT_TRUE(c.compared());
   EXPECT_EQ(periodLine(c, kNf),
             "Контроли: 14-03-2007 и 13-03-2009, между ними 730 дней (2,00 года); минимальная толщина 4,00 мм");
-  EXPECT_EQ(matchLine(c, kNf).rfind("Смещение: +150 мм (найдено); совпадение: разброс 0,000 мм по 3 700 парам показаний на 1850 мм;", 0),
+  EXPECT_EQ(matchLine(c, kNf).rfind(
+                "Смещение: +150 мм (найдено); совпадение: разброс 0,000 мм по 3 700 парам показаний на 1850 мм;", 0),
             0u)
       << matchLine(c, kNf);
   const std::vector<std::string> sum = summaryLines(c, kNf);

@@ -36,7 +36,7 @@ struct RunSpec {
   testsupport::MapLikeFields fields;  // object, diameter, nominal (80: 8.0 mm)
 };
 
-inline datafiles::LoadedFile buildRun(const RunSpec& spec) {
+inline testsupport::Bytes runBytes(const RunSpec& spec) {
   testsupport::MapLikeFields f = spec.fields;
   f.type = 1;
   f.day = spec.day;
@@ -59,8 +59,25 @@ inline datafiles::LoadedFile buildRun(const RunSpec& spec) {
     samples.push_back(raw);
   }
   f.body = testsupport::thicknessBody(samples);
-  datafiles::OpenResult r = datafiles::loadDataBytes("RUN.DTM", testsupport::buildMapLike(f));
-  return r.file;
+  return testsupport::buildMapLike(f);
+}
+
+inline datafiles::LoadedFile buildRun(const RunSpec& spec) {
+  return datafiles::loadDataBytes("RUN.DTM", runBytes(spec)).file;
+}
+
+// 730 days after the default earlier run of 14-03-2007 (2008 is a leap year), begun at startMm,
+// 0.4 mm thinner on the pipe's stretch 900 to 1 100 mm.
+inline RunSpec laterSpec(int startMm) {
+  RunSpec s;
+  s.startMm = startMm;
+  s.day = 13;
+  s.month = 3;
+  s.year = 9;
+  s.thinnedUm = 400;
+  s.thinFrom = 900;
+  s.thinTo = 1100;
+  return s;
 }
 
 }  // namespace comparetest
