@@ -47,7 +47,8 @@ printing::PrintStatus printComparison(gfx::Printer& p, const Comparison& c, cons
   int y = printing::HeaderBlock(cv, r.header, m.Wp);
   const int room = p.pageWidth() - 400;
   for (const std::string& line : reportLines(c, r))
-    for (const std::string& piece : text::wrapLine(line, room, [&cv](const std::string& s) { return cv.textWidth(s); })) {
+    for (const std::string& piece :
+         text::wrapLine(line, room, [&cv](const std::string& s) { return cv.textWidth(s); })) {
       cv.textOut(200, y, piece);
       y += step;
     }

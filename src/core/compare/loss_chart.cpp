@@ -22,7 +22,7 @@ Layout layoutOf(gfx::Canvas& c, const gfx::Rect& area) {
   const int left = area.left + c.textWidth("-00,00") + 12;
   const int right = std::max(left + 2, area.right - 12);
   l.legend = {left, area.top + 4, right, area.top + 4 + l.lineH};
-  const int top = l.legend.bottom + l.lineH + 8;                // the loss panel's caption above it
+  const int top = l.legend.bottom + l.lineH + 8;                    // the loss panel's caption above it
   const int bottom = std::max(top + 4, area.bottom - l.lineH - 8);  // position labels beneath
   const int room = std::max(4, bottom - top - l.lineH - 8);         // less the wall panel's caption
   l.loss = {left, top, right, top + room * 55 / 100};

@@ -15,6 +15,7 @@
 #include "core/datafiles/body_extent.h"
 #include "core/text/messages.h"
 #include "qt/convert.h"
+#include "ui/compare/compare_controller.h"
 #include "ui/defectmap/defect_map_controller.h"
 #include "ui/flawdetector/flaw_controller.h"
 #include "ui/printing/print_controller.h"
@@ -113,6 +114,7 @@ void TMainForm::buildCentral() {
   setCentralWidget(central);
 
   print_ = std::make_unique<PrintController>(*this);
+  compare_ = std::make_unique<CompareController>(*this);
   session_ = std::make_unique<FileSession>(
       *FileNameBox, *dialogs_, settings_, *protocol_,
       FileSession::Hooks{[this](datafiles::LoadedFile&& f, bool opened) { showFile(std::move(f), opened); },
@@ -140,6 +142,7 @@ void TMainForm::connectActions() {
   connect(APrnt, &QAction::triggered, this, [this] { print_->APrntExecute(); });
   connect(APdf, &QAction::triggered, this, [this] { print_->APdfExecute(); });
   connect(AView, &QAction::triggered, this, [this] { print_->AViewExecute(); });
+  connect(ACompare, &QAction::triggered, this, [this] { compare_->ACompareExecute(); });
 }
 
 QString TMainForm::currentFileName() const { return session_ ? session_->currentFileName() : QString(); }
@@ -242,6 +245,7 @@ void TMainForm::applyState(const WindowState& s) {
     a->setVisible(s.zoomAndPrint);
   AFit->setVisible(s.fit);
   AView->setVisible(s.view);
+  ACompare->setEnabled(s.thicknessActions);  // a .DTM is shown
   AShowLegend->setVisible(s.showLegend);
   for (QAction* a : {AShowTable, AShowGraph, ABeginPosition, AFrPos, AUpPos, FrPosAction, TablMn, AShowSech})
     a->setVisible(s.thicknessActions);

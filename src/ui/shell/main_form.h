@@ -24,6 +24,7 @@ class DefectMapController;
 class FlawController;
 class ProtocolPanel;
 class PrintController;
+class CompareController;
 class FileSession;
 class WindowMemory;
 class RecentFiles;
@@ -91,6 +92,7 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   FlawController* flaw() { return flaw_.get(); }
   ProtocolPanel* protocol() { return protocol_.get(); }
   PrintController* printer() { return print_.get(); }
+  CompareController* comparison() { return compare_.get(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -134,6 +136,7 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   std::unique_ptr<FlawController> flaw_;
   std::unique_ptr<ProtocolPanel> protocol_;
   std::unique_ptr<PrintController> print_;
+  std::unique_ptr<CompareController> compare_;
   std::unique_ptr<FileSession> session_;
   std::unique_ptr<WindowMemory> memory_;
   RecentFiles* recent_ = nullptr;  // owned by the "Файл" menu

@@ -54,7 +54,8 @@ TEST(LossChart, ShadesTheThinnedStretchAndBreaksLinesAtMarkers) {
   // Sensor 1 does.
   bool crossed = false;
   for (const gfx::DrawOp& op : linesIn(cv, kSensorColors[0]))
-    crossed = crossed || (std::min(op.rect.left, op.rect.right) <= x500 && x500 <= std::max(op.rect.left, op.rect.right));
+    crossed =
+        crossed || (std::min(op.rect.left, op.rect.right) <= x500 && x500 <= std::max(op.rect.left, op.rect.right));
   EXPECT_TRUE(crossed);
 
   // The minimum line across the lower panel, once.
@@ -80,7 +81,7 @@ TEST(LossChart, ColumnsNotPositionsAndTheWindowRoundAPosition) {
   EXPECT_EQ(w.fromMm, 800);
   EXPECT_EQ(w.toMm, 1200);
   EXPECT_EQ(w.markMm, 1000);
-  EXPECT_EQ(around(c, 10).fromMm, 0);         // kept inside the overlap
+  EXPECT_EQ(around(c, 10).fromMm, 0);  // kept inside the overlap
   EXPECT_EQ(around(c, 7990).toMm, 8000);
   const gfx::Rect area{0, 0, 800, 400};
   gfx::RecordingCanvas marked(800, 400);
