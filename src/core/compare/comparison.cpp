@@ -72,8 +72,12 @@ Comparison compareRuns(const datafiles::LoadedFile& earlier, const datafiles::Lo
 
   const Profile pe = profileOf(earlier);
   const Profile pl = profileOf(later);
-  c.alignment =
-      options.offsetMm ? atOffset(pe, pl, *options.offsetMm, options.align) : findOffset(pe, pl, options.align);
+  if (options.alignment)
+    c.alignment = *options.alignment;
+  else if (options.offsetMm)
+    c.alignment = atOffset(pe, pl, *options.offsetMm, options.align);
+  else
+    c.alignment = findOffset(pe, pl, options.align);
   if (c.alignment.verdict == AlignVerdict::TooLittleOverlap) c.refusal = Refusal::TooLittleOverlap;
   if (c.alignment.verdict == AlignVerdict::NoClearMatch) c.refusal = Refusal::NoClearMatch;
   if (c.compared()) c.positions = lossesOf(pe, pl, c.offsetMm());

@@ -43,6 +43,8 @@ struct CompareOptions {
   AlignOptions align;
   std::optional<int> offsetMm;  // the operator's offset (a multiple of 2); searched when absent
   std::optional<int> tminUm;    // minimum allowed thickness; half the later run's nominal when absent
+  // An alignment already made for this pair, kept as it is (a new minimum needs no new search).
+  std::optional<Alignment> alignment;
 };
 
 // Why a pair is not compared: no overlap of the required length, or no clear match.

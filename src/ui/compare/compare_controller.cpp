@@ -24,8 +24,8 @@ CompareWindow* CompareController::window() { return window_.data(); }
 void CompareController::ACompareExecute() {
   if (host_.shownKind() != datafiles::FileKind::Dtm) return;
   const QString dir = QFileInfo(host_.currentFileName()).absolutePath();
-  const QStringList names = host_.dialogs().openFiles(compare::caption::kPickEarlier,
-                                                      "Результаты толщинометрии (*.DTM *.dtm)", dir);
+  const QStringList names =
+      host_.dialogs().openFiles(compare::caption::kPickEarlier, "Результаты толщинометрии (*.DTM *.dtm)", dir);
   if (!names.isEmpty()) compareWith(names.first());
 }
 

@@ -155,8 +155,13 @@ void CompareWindow::setTmin(double mm) {
   updating_ = true;
   TminEdt->setValue(mm);
   updating_ = false;
-  // The offset stays as it came: searched again (the same answer) or the operator's.
-  recompute(!comparison_.alignment.overridden);
+  // The offset stays as it came, found or the operator's: the losses alone are taken again.
+  compare::CompareOptions o;
+  o.alignment = comparison_.alignment;
+  o.tminUm = int(std::lround(mm * 1000.0));
+  comparison_ = compare::compareRuns(earlier_, later_, o);
+  worst_ = compare::worstPositions(comparison_);
+  showState();
 }
 
 void CompareWindow::recompute(bool search) {

@@ -51,8 +51,7 @@ void LossChartWidget::mousePressEvent(QMouseEvent* event) {
   QImage probe(1, 1, QImage::Format_RGB32);  // the text metrics of the painted chart
   qtx::QtCanvas canvas(probe);
   canvas.setFont(chartFont());
-  const auto mm =
-      compare::positionAt(canvas, {0, 0, width(), height()}, window_, int(event->position().x()));
+  const auto mm = compare::positionAt(canvas, {0, 0, width(), height()}, window_, int(event->position().x()));
   if (mm) emit positionClicked(*mm);
 }
 

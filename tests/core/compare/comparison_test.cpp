@@ -54,6 +54,20 @@ TEST_P(PairAtOffset, FindsTheShiftAndTheLossOverTheThinnedStretch) {
 
 INSTANTIATE_TEST_SUITE_P(Shifts, PairAtOffset, ::testing::Values(0, 150, -86, 498));
 
+// Runs of 20 m are searched coarsely first: the exact offset must still come out.
+TEST(PairAtOffsetLong, CoarseSearchThenExact) {
+  RunSpec earlier;
+  earlier.lengthMm = 20000;
+  RunSpec later = laterSpec(-338 + 500);
+  later.lengthMm = 19000;
+  const Comparison c = compareRuns(buildRun(earlier), buildRun(later), {});
+  ASSERT_TRUE(c.compared());
+  EXPECT_EQ(c.offsetMm(), 162);
+  EXPECT_EQ(c.alignment.best.spreadUm, 0);
+  ASSERT_TRUE(c.alignment.runnerUp);
+  EXPECT_GE(std::abs(c.alignment.runnerUp->offsetMm - 162), 50);
+}
+
 TEST(CompareMarkers, AreNeverALoss) {
   RunSpec later = laterSpec(100);
   // Contact lost on sensor 2 over the thinned stretch, speed exceeded on all at 1300..1320 in

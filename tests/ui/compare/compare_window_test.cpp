@@ -1,4 +1,6 @@
 // The comparison from the main window: the action's state, the pick, the window, its refusals, rows and printouts.
+#include "ui/compare/compare_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -14,7 +16,6 @@
 #include "core/gfx/recording_printer.h"
 #include "support/run_pair.h"
 #include "ui/compare/compare_controller.h"
-#include "ui/compare/compare_window.h"
 #include "ui/compare/loss_chart_widget.h"
 #include "ui/main_window_fixture.h"
 
