@@ -32,18 +32,22 @@ void LossChartWidget::show(const compare::Comparison* c, const compare::ChartWin
   comparison_ = c;
   window_ = window;
   nf_ = nf;
+  stale_ = true;
   update();
 }
 
 void LossChartWidget::paintEvent(QPaintEvent*) {
-  QImage image(size(), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  if (comparison_ && comparison_->compared()) {
-    qtx::QtCanvas canvas(image);
-    canvas.setFont(chartFont());
-    compare::drawLossChart(canvas, {0, 0, width(), height()}, *comparison_, window_, nf_);
+  if (stale_ || image_.size() != size()) {
+    image_ = QImage(size(), QImage::Format_RGB32);
+    image_.fill(Qt::white);
+    if (comparison_ && comparison_->compared()) {
+      qtx::QtCanvas canvas(image_);
+      canvas.setFont(chartFont());
+      compare::drawLossChart(canvas, {0, 0, width(), height()}, *comparison_, window_, nf_);
+    }
+    stale_ = false;
   }
-  QPainter(this).drawImage(0, 0, image);
+  QPainter(this).drawImage(0, 0, image_);
 }
 
 void LossChartWidget::mousePressEvent(QMouseEvent* event) {

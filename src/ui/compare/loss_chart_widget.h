@@ -1,6 +1,7 @@
 // The comparison chart on screen: the core drawing on a QImage the size of the widget; a click marks a position.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -29,6 +30,9 @@ class LossChartWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  // The chart drawn once per change of what or how large it shows; exposes repaint the image.
+  QImage image_;
+  bool stale_ = true;
   const compare::Comparison* comparison_ = nullptr;
   compare::ChartWindow window_;
   text::NumberFormat nf_;
