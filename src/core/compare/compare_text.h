@@ -43,6 +43,7 @@ inline constexpr const char* kWindowTitle = "Сравнение с прошлы�
 inline constexpr const char* kPickEarlier = "Прошлый контроль того же объекта";
 inline constexpr const char* kOffset = "Смещение, мм:";
 inline constexpr const char* kAutoOffset = "Найти";
+inline constexpr const char* kApplyOffset = "Применить";
 inline constexpr const char* kTmin = "Минимальная толщина, мм:";
 inline constexpr const char* kWhole = "Весь участок";
 inline constexpr const char* kWorstTitle = "Наибольшие потери (20 позиций)";

@@ -57,6 +57,8 @@ void CompareWindow::buildControls() {
   OffsetEdt->setSingleStep(compare::kSampleMm);
   OffsetEdt->setKeyboardTracking(false);
   row->addWidget(OffsetEdt);
+  ApplyBtn = new QPushButton(compare::caption::kApplyOffset, this);
+  row->addWidget(ApplyBtn);
   FindBtn = new QPushButton(compare::caption::kAutoOffset, this);
   row->addWidget(FindBtn);
   row->addSpacing(24);
@@ -115,6 +117,7 @@ void CompareWindow::buildControls() {
   connect(TminEdt, &QDoubleSpinBox::valueChanged, this, [this](double v) {
     if (!updating_) setTmin(v);
   });
+  connect(ApplyBtn, &QPushButton::clicked, this, [this] { setOffset(OffsetEdt->value()); });
   connect(FindBtn, &QPushButton::clicked, this, [this] { searchOffset(); });
   connect(WholeBtn, &QPushButton::clicked, this, [this] { showWhole(); });
   connect(PrintBtn, &QPushButton::clicked, this, [this] { printReport(); });

@@ -57,6 +57,7 @@ class CompareWindow : public QWidget {
   QLabel* MatchLb = nullptr;
   QLabel* WarningsLb = nullptr;
   QSpinBox* OffsetEdt = nullptr;
+  QPushButton* ApplyBtn = nullptr;  // the offset in the box as it stands, also one the search proposed
   QPushButton* FindBtn = nullptr;
   QDoubleSpinBox* TminEdt = nullptr;
   QPushButton* WholeBtn = nullptr;

@@ -116,10 +116,12 @@ TEST_F(CompareUi, RefusedFilesWarningsAndNoClearMatch) {
   EXPECT_TRUE(dialogs_.messages[0].startsWith("Нет явного совпадения профилей"));
   EXPECT_FALSE(window()->PrintBtn->isEnabled());
   EXPECT_EQ(window()->WorstTbl->rowCount(), 0);
-  window()->OffsetEdt->setValue(0);
-  window()->OffsetEdt->setValue(2);
+  // The offset the search proposed, taken as it stands.
+  const int proposed = window()->OffsetEdt->value();
+  window()->ApplyBtn->click();
   EXPECT_TRUE(window()->comparison().compared());
-  EXPECT_TRUE(window()->MatchLb->text().startsWith("Смещение: +2 мм (задано)"));
+  EXPECT_EQ(window()->comparison().offsetMm(), proposed);
+  EXPECT_TRUE(window()->MatchLb->text().contains("(задано)"));
   EXPECT_TRUE(window()->PrintBtn->isEnabled());
 }
 
