@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/analysis/stats_tables.h"
 #include "core/datafiles/header_text.h"
 #include "core/defectmap/defect_map.h"
 #include "core/gfx/recording_canvas.h"
@@ -90,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> table;
   map.BuildTextTable(table);
   (void)printing::csvDefectMap(file);
+  (void)analysis::csvText(analysis::statsTable(file, nf));
 
   printing::PrintSources sources;
   sources.protocol = fuzzinput::protocolOf(file);

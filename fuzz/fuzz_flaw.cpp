@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/analysis/stats_tables.h"
 #include "core/datafiles/header_text.h"
 #include "core/flawdetector/flaw_picture.h"
 #include "core/flawdetector/flaw_print.h"
@@ -50,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   printed.operatorText = fields.operatorName;
   (void)flaw::parameterTextLines(file.flaw, file.DhExtended);
   (void)flaw::parameterTextLines(file.flaw, file.DhExtended, &printed);
-  (void)printing::csvFlaw(file);
+  (void)printing::csvFlaw(file, nf);
+  (void)analysis::csvText(analysis::statsTable(file, nf));
 
   gfx::RecordingPrinter printer(4960, 7016);
   printing::PrintSources sources;

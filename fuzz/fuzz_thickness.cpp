@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/analysis/stats_tables.h"
+#include "core/analysis/thin_zones.h"
 #include "core/datafiles/header_text.h"
 #include "core/gfx/recording_canvas.h"
 #include "core/gfx/recording_printer.h"
@@ -81,6 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   chart.undoZoom();
 
   (void)printing::csvThickness(file, nf);
+  (void)analysis::csvText(analysis::statsTable(file, nf));
+  (void)analysis::thinZones(file, std::uint16_t(data[0] * 4));
 
   printing::PrintSources sources;
   sources.protocol = fuzzinput::protocolOf(file);

@@ -25,7 +25,7 @@ int cmdCsv(const Context& ctx, const datafiles::LoadedFile& file, const std::vec
       break;
     case datafiles::FileKind::Dhn:
     case datafiles::FileKind::Dht:
-      csv = printing::csvFlaw(file);
+      csv = printing::csvFlaw(file, ctx.nf);
       break;
     case datafiles::FileKind::None:
       break;

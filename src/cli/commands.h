@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/analysis/campaign_summary.h"
 #include "core/datafiles/loaded_file.h"
 #include "core/settings/settings.h"
 #include "core/text/numfmt.h"
@@ -35,6 +36,11 @@ int cmdPreview(const Context& ctx, const datafiles::LoadedFile& file);
 int cmdScreen(const Context& ctx, const datafiles::LoadedFile& file);
 int cmdCsv(const Context& ctx, const datafiles::LoadedFile& file, const std::vector<std::string>& args);
 int cmdPrint(const Context& ctx, const datafiles::LoadedFile& file, const std::vector<std::string>& args);
+int cmdStats(const Context& ctx, const datafiles::LoadedFile& file, const std::vector<std::string>& args);
+// summary takes files and directories itself (no FILE is opened for it).
+int cmdSummary(const Context& ctx, const std::vector<std::string>& args);
+// The summary's PDF (the only drawing part of summary); false, said on ctx.err, when not written.
+bool writeSummaryPdf(const Context& ctx, const std::string& path, const std::vector<analysis::SummaryRow>& rows);
 // Commands of two files take their whole command line after the command's name.
 int cmdCompare(const Context& ctx, const std::vector<std::string>& args);
 

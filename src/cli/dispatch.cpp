@@ -23,6 +23,8 @@ std::string usage() {
          "  render FILE -o OUT.png [--size WxH] the picture the viewer shows\n"
          "  print FILE... -o OUT.pdf|DIR [--text] the printout as PDF\n"
          "  csv FILE [-o OUT.csv]              readings, indications or samples as CSV\n"
+         "  stats FILE [--csv] [--zones MM]    statistics, tab-separated; --zones: thin zones at MM\n"
+         "  summary DIR|FILE... [-o OUT.csv|OUT.pdf] one row per result file, by date\n"
          "  compare EARLIER LATER [--offset MM] [--tmin MM] [--csv]\n"
          "                                     wall loss and rate between two .DTM runs\n"
          "Options may come before or after FILE; -- ends them (for a FILE starting with -).\n"
@@ -43,7 +45,8 @@ Arguments splitArguments(const std::vector<std::string>& args) {
     }
     a.options.push_back(arg);
     // The value of an option is taken as it is, even when it starts with "-" ("-o -").
-    if ((arg == "-o" || arg == "--threshold" || arg == "--size" || arg == "--offset" || arg == "--tmin") &&
+    if ((arg == "-o" || arg == "--threshold" || arg == "--size" || arg == "--zones" || arg == "--offset" ||
+         arg == "--tmin") &&
         i + 1 < args.size())
       a.options.push_back(args[++i]);
   }
@@ -153,7 +156,8 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     return kUsage;
   }
   const std::string& cmd = args[0];
-  static const char* kCommands[] = {"info", "table", "preview", "screen", "render", "print", "csv", "compare"};
+  static const char* kCommands[] = {"info",  "table", "preview", "screen",  "render",
+                                    "print", "csv",   "stats",   "summary", "compare"};
   bool known = false;
   for (const char* c : kCommands) known = known || cmd == c;
   if (!known) {
@@ -165,6 +169,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     datafiles::LoadedFile none;
     return cmdPrint(ctx, none, std::vector<std::string>(args.begin() + 1, args.end()));
   }
+  if (cmd == "summary") return cmdSummary(ctx, std::vector<std::string>(args.begin() + 1, args.end()));
   if (cmd == "compare") return cmdCompare(ctx, std::vector<std::string>(args.begin() + 1, args.end()));
   const Arguments split = splitArguments(std::vector<std::string>(args.begin() + 1, args.end()));
   if (split.operands.size() != 1) {
@@ -184,6 +189,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
   if (cmd == "preview") return cmdPreview(ctx, file);
   if (cmd == "screen") return cmdScreen(ctx, file);
   if (cmd == "render") return renderCommand(ctx, file, rest);
+  if (cmd == "stats") return cmdStats(ctx, file, rest);
   return cmdCsv(ctx, file, rest);
 }
 

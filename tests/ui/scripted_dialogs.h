@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -31,6 +32,8 @@ class ScriptedDialogs : public ui::Dialogs {
   std::deque<QString> saveAnswers;
   std::deque<std::optional<QColor>> colorAnswers;
   std::deque<bool> printAnswers;
+  std::deque<std::optional<QSize>> imageSizeAnswers;  // when empty: the size shown
+  QList<QSize> shownSizes;                            // the sizes the size dialog started at
 
   void message(const QString& text, const QString& title = QString()) override {
     messages << text;
@@ -71,6 +74,13 @@ class ScriptedDialogs : public ui::Dialogs {
     if (colorAnswers.empty()) return std::nullopt;
     auto a = colorAnswers.front();
     colorAnswers.pop_front();
+    return a;
+  }
+  std::optional<QSize> imageSize(QSize shown) override {
+    shownSizes << shown;
+    if (imageSizeAnswers.empty()) return shown;
+    auto a = imageSizeAnswers.front();
+    imageSizeAnswers.pop_front();
     return a;
   }
   bool print(QPrinter&) override {

@@ -94,6 +94,8 @@ class DefectMap {
   int HitMarker(int x) const;
   void MoveMarker(int x);
   void ShowDistance(int x);
+  // Scrolls so that millimetre mm stands a quarter into the window and puts the marker on it.
+  void ShowPosition(int mm);
 
   // --- Printouts and the preview's table; the map is only read ---
   // Each printout runs as a MapPrintJob with its own page state. Nothing is printed without

@@ -108,6 +108,29 @@ void DefectMap::MoveMarker(int x) {
   DrawSidePanel();
 }
 
+void DefectMap::ShowPosition(int mm) {
+  if (!canvas || !(scale > 0.0f) || scrollUnit <= 0) return;
+  mm = std::clamp(mm, 0, std::max(0, length() - 1));
+  const int shownMm = truncToInt(double(canvas->width() - 10 - marginLeft) / scale);
+  // A position already on screen stays where it is; another comes a quarter into the window,
+  // never so far that the weld's end leaves the right edge.
+  if (mm < firstMm || mm > firstMm + shownMm - markerWidth) {
+    const int lastFirstMm = std::max(0, length() - shownMm);
+    const int wanted = std::clamp(mm - shownMm / 4, 0, lastFirstMm);
+    const int pos = truncToInt(double(wanted) * scale / scrollUnit);
+    if (scrollBar) scrollBar->setPosition(pos);
+    ScrollTo(pos);
+  }
+  MoveMarker(marginLeft + truncToInt(std::ceil(double(mm - firstMm) * scale)));
+  // Below a pixel a millimetre the pixel covers several: the marker names the one asked for.
+  if (markerMm != mm && markerX < canvas->width() - 10) {
+    EraseMarker();
+    markerMm = mm;
+    DrawMarker();
+    DrawSidePanel();
+  }
+}
+
 void DefectMap::ShowDistance(int x) {
   if (!canvas || !(scale > 0.0f)) return;
   gfx::Canvas& c = *canvas;

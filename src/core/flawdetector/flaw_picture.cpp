@@ -66,13 +66,16 @@ void DrawGridDht(HDScreen& s) {
   }
 }
 
+float TraceDivisor(bool extended, bool dht, int aScanLength) {
+  if (extended && aScanLength == 220) return dht ? 2.4f : 2.0f;
+  if (extended) return dht ? 2.6f : 2.1f;
+  return dht ? 4.0f : 3.2f;
+}
+
 namespace {
 
-float TraceDivisor(const HDScreen& s) {
-  const int n = s.record ? s.record->AScanLength : 140;
-  if (s.extended && n == 220) return s.dht ? 2.4f : 2.0f;
-  if (s.extended) return s.dht ? 2.6f : 2.1f;
-  return s.dht ? 4.0f : 3.2f;
+float traceDivisorOf(const HDScreen& s) {
+  return TraceDivisor(s.extended, s.dht, s.record ? s.record->AScanLength : 140);
 }
 
 int decimalDigits(std::uint32_t v) { return int(std::to_string(v).size()); }
@@ -110,7 +113,7 @@ void drawLegend(HDScreen& s, std::string_view cp1251) {
 void DrawTrace(HDScreen& s) {
   if (!s.samples || !s.record) return;
   s.penIndex = kTraceCell;
-  const float d = TraceDivisor(s);
+  const float d = traceDivisorOf(s);
   auto v = [&](std::size_t i) { return RoundHalfDown(float(s.samples[i]) / d); };
   const std::size_t n = std::min<std::size_t>(s.sampleCount, s.record->AScanLength);
   if (n == 0) return;

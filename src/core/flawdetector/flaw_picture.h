@@ -21,6 +21,9 @@ struct ScreenSize {
 ScreenSize ScreenSizeFor(bool extended, int aScanLength);
 ScreenSize ScreenSizeFor(const HDScreen& s);
 
+// Amplitude units per raster row of the trace: a sample of amplitude a stands a / divisor rows high.
+float TraceDivisor(bool extended, bool dht, int aScanLength);
+
 // The record part of showing a file: record, samples (bounded by the body), kind, screen size,
 // margins and zoom 3; the protocol texts are emptied. The file must outlive the screen's use of it.
 void setRecord(HDScreen& s, const datafiles::LoadedFile& file, const std::string& localeId);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/analysis/gate_peaks.h"
 #include "core/defectmap/defect_codes.h"
 #include "core/thickness/readings.h"
 
@@ -76,10 +77,19 @@ std::string csvDefectMap(const datafiles::LoadedFile& file) {
   return out;
 }
 
-std::string csvFlaw(const datafiles::LoadedFile& file) {
-  std::string out = "Отсчет;Амплитуда\n";
+std::string csvFlaw(const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
+  std::string out = "Отсчет;Амплитуда;Время мкс;Глубина мм\n";
+  const analysis::SampleAxis axis = analysis::sampleAxis(file);
   const std::size_t n = std::min<std::size_t>(file.flaw.AScanLength, file.body.size());
-  for (std::size_t i = 0; i < n; ++i) out += std::to_string(i) + ";" + std::to_string(file.body[i]) + "\n";
+  for (std::size_t i = 0; i < n; ++i) {
+    out += std::to_string(i) + ";" + std::to_string(file.body[i]) + ";";
+    // A sweep without width has no time axis: the two fields stay empty.
+    if (axis.valid)
+      out += text::formatDouble(axis.timeUs(i), "0.00", nf) + ";" + text::formatDouble(axis.depthMm(i), "0.00", nf);
+    else
+      out += ";";
+    out += "\n";
+  }
   return out;
 }
 

@@ -15,7 +15,8 @@ namespace printing {
 std::string csvThickness(const datafiles::LoadedFile& file, const text::NumberFormat& nf);
 // .DAU: one row per run of equal indication in one layer: start and end mm, layer, class, size.
 std::string csvDefectMap(const datafiles::LoadedFile& file);
-// .DHN/.DHT: sample number and amplitude.
-std::string csvFlaw(const datafiles::LoadedFile& file);
+// .DHN/.DHT: sample number, amplitude, and the sample's time (µs) and depth (mm) on the sweep
+// (analysis::SampleAxis; both empty when the sweep has no width).
+std::string csvFlaw(const datafiles::LoadedFile& file, const text::NumberFormat& nf);
 
 }  // namespace printing

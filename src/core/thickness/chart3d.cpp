@@ -170,6 +170,13 @@ double Chart3D::bottomValueAt(int x) const {
   return valueAlong(axes_[kBottom], layout_.valid, x, p.origin.x, p.eu.x);
 }
 
+int Chart3D::bottomPixelOf(double value) const {
+  const BoxProjection& p = layout_.projection;
+  const ChartAxis& a = axes_[kBottom];
+  if (!layout_.valid || a.maximum <= a.minimum) return int(std::lround(p.origin.x));
+  return int(std::lround(p.origin.x + (value - a.minimum) / (a.maximum - a.minimum) * p.eu.x));
+}
+
 double Chart3D::leftValueAt(int y) const {
   const BoxProjection& p = layout_.projection;
   return valueAlong(axes_[kLeft], layout_.valid, y, p.origin.y, p.ev.y);

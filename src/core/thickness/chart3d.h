@@ -118,6 +118,8 @@ class Chart3D {
   int w3d() const { return layout_.w3d; }
   int h3d() const { return layout_.h3d; }
   double bottomValueAt(int x) const;
+  // The screen x of a bottom-axis value at the front of the box (the inverse of bottomValueAt).
+  int bottomPixelOf(double value) const;
   double leftValueAt(int y) const;
   // The series index (0..3) whose band is drawn at (x, y), or -1.
   int seriesAt(int x, int y) const;

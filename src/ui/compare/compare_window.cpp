@@ -21,6 +21,7 @@
 #include "core/text/refusal.h"
 #include "qt/qt_printer.h"
 #include "ui/compare/loss_chart_widget.h"
+#include "ui/host/view.h"
 #include "ui/host/view_host.h"
 
 namespace ui {
@@ -211,8 +212,13 @@ void CompareWindow::fillTable() {
 
 void CompareWindow::showRow(int row) {
   if (row < 0 || std::size_t(row) >= worst_.size()) return;
-  window_ = compare::around(comparison_, worst_[std::size_t(row)].positionMm);
+  const int mm = worst_[std::size_t(row)].positionMm;
+  window_ = compare::around(comparison_, mm);
   Chart->show(&comparison_, window_, host_.numberFormat());
+  // The main window follows while it shows the later run.
+  View* view = host_.fileView();
+  if (view && host_.shownKind() == datafiles::FileKind::Dtm && host_.currentFileName() == laterName_)
+    view->showPosition(mm);
 }
 
 void CompareWindow::showWhole() {

@@ -42,7 +42,8 @@ class CompareWindow : public QWidget {
   void searchOffset();
   // The minimum allowed thickness in mm.
   void setTmin(double mm);
-  // A row of the worst positions: the chart shows the stretch round it, the position marked.
+  // A row of the worst positions: the chart shows the stretch round it, the position marked; the
+  // main window's view brings it into view while it shows the later run.
   void showRow(int row);
   // "Весь участок": the chart over the whole overlap.
   void showWhole();

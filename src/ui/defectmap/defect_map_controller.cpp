@@ -214,6 +214,14 @@ void DefectMapController::ADScrollBar1Scroll(int position) {
   repaint();
 }
 
+void DefectMapController::showPosition(int mm) {
+  if (!active()) return;
+  follow();
+  map_.ShowPosition(mm);
+  repaint();
+  showScale();
+}
+
 template <typename Control>
 void DefectMapController::zoom(bool (defectmap::DefectMap::*step)(), Control* self, Control* twin) {
   if (!active()) return;

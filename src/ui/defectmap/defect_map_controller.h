@@ -42,6 +42,8 @@ class DefectMapController : public QObject, public View {
   QWidget* focusTarget() override;
   void addPrintSources(printing::PrintSources& sources) override;
 
+  // The map scrolled to the position with the marker on it.
+  void showPosition(int mm) override;
   bool legendVisible() const;
 
   // The view's parts, for the main window's tests and the print command.

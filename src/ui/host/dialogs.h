@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -30,6 +31,8 @@ class Dialogs {
   virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
   // The print dialog on a printer; false when cancelled.
   virtual bool print(QPrinter& printer) = 0;
+  // The size of a saved picture, starting at the size shown; nothing when cancelled.
+  virtual std::optional<QSize> imageSize(QSize shown) { return shown; }
 
   // The window the modal dialogs belong to.
   void setParent(QWidget* parent) { parent_ = parent; }
@@ -66,6 +69,7 @@ class QtDialogs : public Dialogs {
                    const QString& defaultSuffix) override;
   std::optional<QColor> chooseColor(const QColor& initial) override;
   bool print(QPrinter& printer) override;
+  std::optional<QSize> imageSize(QSize shown) override;
 };
 
 }  // namespace ui

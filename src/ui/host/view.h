@@ -5,6 +5,8 @@ namespace printing {
 struct PrintSources;
 }
 
+class QImage;
+class QSize;
 class QWidget;
 
 namespace ui {
@@ -35,6 +37,13 @@ class View {
   virtual void addPrintSources(printing::PrintSources& /*sources*/) {}
   virtual PrintPreselection printPreselection() const { return {}; }
   virtual void printed() {}
+
+  // The picture the view shows, as the operator sees it; at another size the view draws it
+  // anew where it can, else it is scaled.
+  virtual QImage shownPicture();
+  virtual QImage picture(QSize size);
+  // Brings a position of the file (mm along the object) into view, for the statistics window.
+  virtual void showPosition(int /*mm*/) {}
 };
 
 }  // namespace ui

@@ -3,16 +3,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/io/atomic_file.h"
-#include "core/text/refusal.h"
+#include "ui/host/file_names.h"
+#include "ui/host/save_file.h"
 #include "ui/host/view_host.h"
 
 namespace ui {
@@ -69,18 +67,11 @@ QStringList TViewForm::lines() const { return ViewEdit->toPlainText().split('\n'
 void TViewForm::ToolButton1Click() {
   const DialogParentScope over(host_.dialogs(), this);
   // Plain text first, named after the data file in its folder; RTF stays the second choice.
-  const QFileInfo data(host_.currentFileName());
-  const QString suggested =
-      data.fileName().isEmpty() ? QDir::currentPath() : data.dir().filePath(data.completeBaseName() + ".txt");
-  const QString name =
-      host_.dialogs().saveFile("Сохранить в файл", "Текстовый файл (*.txt);;Текст RTF (*.rtf)", suggested, "txt");
+  const QString name = host_.dialogs().saveFile("Сохранить в файл", "Текстовый файл (*.txt);;Текст RTF (*.rtf)",
+                                                besideDataFile(host_.currentFileName(), "txt"), "txt");
   if (!name.isEmpty()) {
-    // Staged beside the target and renamed, as every file we write: a failure keeps the old one.
     const QByteArray bytes = (ViewEdit->toPlainText() + '\n').toUtf8();
-    const io::WriteResult written =
-        io::writeFileAtomic(name.toStdString(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (!written.ok)
-      host_.dialogs().warning(QString::fromStdString(text::notOpenText(name.toStdString()) + "\n" + written.reason));
+    saveOrWarn(host_.dialogs(), name, std::string_view(bytes.constData(), std::size_t(bytes.size())));
   }
   close();
 }

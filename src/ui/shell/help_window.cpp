@@ -35,6 +35,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
       "<tr><td>Ctrl+P</td><td>печать</td></tr>"
       "<tr><td>Ctrl+Shift+S</td><td>сохранить отчет в PDF</td></tr>"
       "<tr><td>Ctrl+Shift+P</td><td>предварительный просмотр отчета</td></tr>"
+      "<tr><td>Ctrl+E</td><td>экспорт данных файла в CSV</td></tr>"
+      "<tr><td>Ctrl+I</td><td>статистика: толщины, тонкие участки, индикации</td></tr>"
       "<tr><td>+, Ctrl++ / −, Ctrl+−</td><td>увеличить / уменьшить (также Ctrl и колесо мыши)</td></tr>"
       "<tr><td>Ctrl+0</td><td>карта или экран прибора по размеру окна</td></tr>"
       "<tr><td>Home</td><td>диаграмма: начальное положение; карта: начало</td></tr>"

@@ -15,6 +15,8 @@
 #include "core/datafiles/body_extent.h"
 #include "core/text/messages.h"
 #include "qt/convert.h"
+#include "ui/analysis/export_controller.h"
+#include "ui/analysis/stats_window.h"
 #include "ui/compare/compare_controller.h"
 #include "ui/defectmap/defect_map_controller.h"
 #include "ui/flawdetector/flaw_controller.h"
@@ -114,6 +116,8 @@ void TMainForm::buildCentral() {
   setCentralWidget(central);
 
   print_ = std::make_unique<PrintController>(*this);
+  exports_ = std::make_unique<ExportController>(*this);
+  stats_ = new StatsWindow(*this);
   compare_ = std::make_unique<CompareController>(*this);
   session_ = std::make_unique<FileSession>(
       *FileNameBox, *dialogs_, settings_, *protocol_,
@@ -142,6 +146,9 @@ void TMainForm::connectActions() {
   connect(APrnt, &QAction::triggered, this, [this] { print_->APrntExecute(); });
   connect(APdf, &QAction::triggered, this, [this] { print_->APdfExecute(); });
   connect(AView, &QAction::triggered, this, [this] { print_->AViewExecute(); });
+  connect(AExportCsv, &QAction::triggered, this, [this] { exports_->exportCsv(); });
+  connect(ASaveImage, &QAction::triggered, this, [this] { exports_->saveImage(); });
+  connect(AStats, &QAction::triggered, this, [this] { stats_->showFor(); });
   connect(ACompare, &QAction::triggered, this, [this] { compare_->ACompareExecute(); });
 }
 
@@ -244,6 +251,7 @@ void TMainForm::applyState(const WindowState& s) {
   for (QAction* a : {AIncrease, ADecrease, APrnt, APdf, printSeparators[0], printSeparators[1]})
     a->setVisible(s.zoomAndPrint);
   AFit->setVisible(s.fit);
+  for (QAction* a : {AStats, AExportCsv, ASaveImage}) a->setEnabled(s.analysis);
   AView->setVisible(s.view);
   ACompare->setEnabled(s.thicknessActions);  // a .DTM is shown
   AShowLegend->setVisible(s.showLegend);
@@ -284,6 +292,7 @@ void TMainForm::showByKind() {
   if (View* view = fileView()) view->load();
   for (View* view : std::initializer_list<View*>{thickness_.get(), defectMap_.get(), flaw_.get()}) view->fileShown();
   memory_->restoreView(file_.kind, viewActions());
+  stats_->fileShown();
   focusWorkArea();
 }
 
@@ -311,6 +320,7 @@ void TMainForm::showNothing() {
   protocol_->ClearProtocol();
   ResetView();
   showFileStatus();
+  stats_->fileShown();
   focusWorkArea();
 }
 

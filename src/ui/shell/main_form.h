@@ -24,6 +24,8 @@ class DefectMapController;
 class FlawController;
 class ProtocolPanel;
 class PrintController;
+class ExportController;
+class StatsWindow;
 class CompareController;
 class FileSession;
 class WindowMemory;
@@ -92,6 +94,8 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   FlawController* flaw() { return flaw_.get(); }
   ProtocolPanel* protocol() { return protocol_.get(); }
   PrintController* printer() { return print_.get(); }
+  ExportController* exports() { return exports_.get(); }
+  StatsWindow* stats() { return stats_; }
   CompareController* comparison() { return compare_.get(); }
 
  protected:
@@ -136,6 +140,8 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   std::unique_ptr<FlawController> flaw_;
   std::unique_ptr<ProtocolPanel> protocol_;
   std::unique_ptr<PrintController> print_;
+  std::unique_ptr<ExportController> exports_;
+  StatsWindow* stats_ = nullptr;  // an owned window of the main window
   std::unique_ptr<CompareController> compare_;
   std::unique_ptr<FileSession> session_;
   std::unique_ptr<WindowMemory> memory_;

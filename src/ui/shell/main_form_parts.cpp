@@ -90,6 +90,8 @@ void setKeys(MainFormParts& p) {
   p.ANextFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
   p.APrevFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
   p.AMenuKey->setShortcut(QKeySequence(Qt::Key_F10));
+  p.AStats->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+  p.AExportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 }
 
 }  // namespace
@@ -122,11 +124,16 @@ void buildMainActions(QMainWindow& w, MainFormParts& p) {
   p.ANextFile = makeAction(&w, "ANextFile", "File", "Следующий файл", "Следующий открытый файл", -1);
   p.APrevFile = makeAction(&w, "APrevFile", "File", "Предыдущий файл", "Предыдущий открытый файл", -1);
   p.AMenuKey = makeAction(&w, "AMenuKey", "Help", "Меню", "", -1);
+  p.AStats = makeAction(&w, "AStats", "View", "Статистика", "Статистика и тонкие участки", -1);
+  p.AExportCsv = makeAction(&w, "AExportCsv", "File", "Экспорт в CSV...", "Сохранить данные файла в таблицу CSV", -1);
+  p.ASaveImage =
+      makeAction(&w, "ASaveImage", "File", "Сохранить изображение...", "Сохранить показанное изображение в PNG", -1);
   setKeys(p);
-  for (QAction* a : {p.AFileOpen,     p.ACloseFile, p.APrnt,     p.APdf,        p.AExit,      p.AReceive_dat,
-                     p.AShowTable,    p.AShowGraph, p.AShowSech, p.AShowLegend, p.AShowPorog, p.ABeginPosition,
-                     p.AUpPos,        p.AFrPos,     p.AIncrease, p.ADecrease,   p.AFit,       p.AView,
-                     p.HelpContents1, p.ResMn,      p.ANextFile, p.APrevFile,   p.AMenuKey})
+  for (QAction* a :
+       {p.AFileOpen,  p.ACloseFile, p.APrnt,       p.APdf,       p.AExit,          p.AReceive_dat, p.AShowTable,
+        p.AShowGraph, p.AShowSech,  p.AShowLegend, p.AShowPorog, p.ABeginPosition, p.AUpPos,       p.AFrPos,
+        p.AIncrease,  p.ADecrease,  p.AFit,        p.AView,      p.HelpContents1,  p.ResMn,        p.ANextFile,
+        p.APrevFile,  p.AMenuKey,   p.AStats,      p.AExportCsv, p.ASaveImage})
     w.addAction(a);
   w.addAction(p.ACompare);
 
@@ -196,6 +203,9 @@ void buildMainMenus(QMainWindow& w, MainFormParts& p) {
   file->addAction(p.APdf);
   file->addAction(p.ACompare);
   file->addSeparator();
+  file->addAction(p.AExportCsv);
+  file->addAction(p.ASaveImage);
+  file->addSeparator();
   file->addAction(p.APrevFile);
   file->addAction(p.ANextFile);
   file->addSeparator();
@@ -219,6 +229,8 @@ void buildMainMenus(QMainWindow& w, MainFormParts& p) {
   view->addAction(p.ADecrease);
   view->addAction(p.AFit);
   view->addAction(p.AShowLegend);
+  view->addSeparator();
+  view->addAction(p.AStats);
 
   p.SetMn = bar->addMenu("&Настройки");
   buildColorMenus(w, p);

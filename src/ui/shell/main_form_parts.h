@@ -29,7 +29,10 @@ struct MainFormParts : ViewActions {
   QAction* ResMn = nullptr;
   QAction* ANextFile = nullptr;  // the next and previous entry of FileNameBox
   QAction* APrevFile = nullptr;
-  QAction* AMenuKey = nullptr;  // F10: the menu bar takes the keyboard
+  QAction* AMenuKey = nullptr;    // F10: the menu bar takes the keyboard
+  QAction* AStats = nullptr;      // the statistics window of the shown file
+  QAction* AExportCsv = nullptr;  // the shown file as CSV
+  QAction* ASaveImage = nullptr;  // the view on screen as PNG
 
   // The tool bar; each button shows the state of its action.
   QToolBar* ToolBar = nullptr;

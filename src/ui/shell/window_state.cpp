@@ -12,6 +12,7 @@ WindowState StateFor(datafiles::FileKind kind) {
   s.resButtons = true;
   s.zoomAndPrint = true;
   s.settingsMenu = true;
+  s.analysis = true;
   switch (kind) {
     case FileKind::Dtm:
       s.work = WorkPanel::Dtm;

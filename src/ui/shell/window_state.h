@@ -15,6 +15,7 @@ struct WindowState {
   bool resButtons = false;         // ResToolBtn, ResMn
   bool zoomAndPrint = false;       // AIncrease, ADecrease, APrnt
   bool fit = false;                // AFit: maps and instrument screens
+  bool analysis = false;           // AStats, AExportCsv, ASaveImage enabled: every shown file
   bool view = false;               // AView
   bool showLegend = false;         // AShowLegend
   bool thicknessActions = false;   // AShowTable, AShowGraph, ABeginPosition, AFrPos, AUpPos

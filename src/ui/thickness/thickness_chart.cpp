@@ -16,6 +16,7 @@
 #include "core/thickness/chart_build.h"
 #include "core/thickness/value_table.h"
 #include "qt/convert.h"
+#include "qt/qt_canvas.h"
 #include "ui/host/view_host.h"
 #include "ui/thickness/chart_widget.h"
 #include "ui/thickness/legend_form.h"
@@ -317,6 +318,29 @@ void ThicknessChart::AutoChrtMouseMove(int x, int y) {
   host_.setReadout(m(Msg::coord) + ": " + QString::number(static_cast<long long>(std::trunc(xv))),
                    m(Msg::tolval) + qtx::qs(text::formatDouble(yv, "##0.0", host_.numberFormat())));
   host_.showStatus(readingsAt(xv));
+}
+
+QImage ThicknessChart::pictureAt(QSize size) const {
+  QImage image(size, QImage::Format_RGB32);
+  thickness::Chart3D copy = chart_;  // the read-out keeps the layout of the chart on screen
+  qtx::QtCanvas canvas(image);
+  copy.draw(canvas, gfx::Rect{0, 0, size.width(), size.height()});
+  return image;
+}
+
+void ThicknessChart::showPosition(int mm) {
+  if (!active() || !chartShown()) return;
+  if (autoChrt_->stale()) autoChrt_->redrawNow();
+  const int x = chart_.bottomPixelOf(mm);
+  scrollBox_->ensureVisible(x, autoChrt_->height() / 2, scrollBox_->viewport()->width() / 3, 0);
+  // In the front view the read-out's cross-hair marks the place, as if the mouse stood there.
+  if (frPosDown()) {
+    if (cursorX_ != -1) autoChrt_->crossHair(cursorX_, cursorY_, cursorColor_);
+    cursorX_ = x;
+    cursorY_ = chart_.plotRect().top + chart_.plotRect().height() / 2;
+    autoChrt_->crossHair(cursorX_, cursorY_, cursorColor_);
+  }
+  host_.showStatus(readingsAt(mm));
 }
 
 QString ThicknessChart::readingsAt(double positionMm) const {

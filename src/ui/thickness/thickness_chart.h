@@ -1,6 +1,7 @@
 // The thickness chart AutoChrt with its positions, zoom, read-out, sensor choice and legend window.
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QScrollArea>
@@ -35,6 +36,10 @@ class ThicknessChart : public QObject {
   void load();
   void setLegendVisible(bool visible);
   bool legendVisible() const;
+  // The chart as shown, drawn anew at any size (no cross-hair).
+  QImage pictureAt(QSize size) const;
+  // Scrolls a zoomed chart so that the position shows, and reads the sensors there in the status line.
+  void showPosition(int mm);
   // ApplyChartColors.
   void applyColors();
 

@@ -2,8 +2,10 @@
 #include "ui/thickness/thickness_controller.h"
 
 #include <QAction>
+#include <QImage>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 
 #include "core/printing/print_file.h"
 #include "ui/host/view_host.h"
@@ -110,6 +112,28 @@ void ThicknessController::addPrintSources(printing::PrintSources& s) {
 
 QWidget* ThicknessController::focusTarget() {
   return sgTab_->isHidden() ? static_cast<QWidget*>(chart_->autoChrt()) : sgTab_;
+}
+
+QImage ThicknessController::shownPicture() {
+  return chart_->chartShown() ? chart_->pictureAt(chart_->autoChrt()->size()) : View::shownPicture();
+}
+
+QImage ThicknessController::picture(QSize size) {
+  return chart_->chartShown() ? chart_->pictureAt(size) : View::picture(size);
+}
+
+void ThicknessController::showPosition(int mm) {
+  if (!active() || mm < 0) return;
+  const auto& rows = table().rows();
+  const auto row =
+      std::lower_bound(rows.begin(), rows.end(), std::uint32_t(mm / 2),
+                       [](const thickness::ValueRow& r, std::uint32_t sample) { return r.sample < sample; });
+  if (row != rows.end() && !sgTab_->isHidden()) {
+    const QModelIndex index = sgTab_->model()->index(int(row - rows.begin()), 0);
+    sgTab_->setCurrentIndex(index);
+    sgTab_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+  }
+  chart_->showPosition(mm);
 }
 
 PrintPreselection ThicknessController::printPreselection() const {

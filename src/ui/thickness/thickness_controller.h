@@ -35,6 +35,10 @@ class ThicknessController : public QObject, public View {
   QWidget* focusTarget() override;
   void addPrintSources(printing::PrintSources& sources) override;
   PrintPreselection printPreselection() const override;
+  QImage shownPicture() override;
+  QImage picture(QSize size) override;
+  // The row of the position selected in the table, the position scrolled into a zoomed chart.
+  void showPosition(int mm) override;
 
   bool legendVisible() const;
   // ApplyChartColors: the chart takes the thickness colours of the settings.

@@ -30,6 +30,35 @@ TEST(DefectMapScroll, NothingWithoutAScale) {
   EXPECT_TRUE(f.canvas.ops().empty());
 }
 
+TEST(DefectMapShowPosition, ScrollsOnlyWhenNeededNeverPastTheEndAndNamesTheMillimetre) {
+  MapFixture f(1, 1000, 1090);  // the whole weld at 1 px/mm
+  f.map.ShowPosition(700);
+  EXPECT_EQ(f.map.firstMm, 0);
+  EXPECT_EQ(f.map.markerMm, 700);
+
+  FakeScrollBar bar;
+  f.map.scrollBar = &bar;
+  ASSERT_FALSE(f.map.ZoomInH());  // 2 px/mm: 495 mm on screen
+  f.map.ShowPosition(900);
+  EXPECT_LE(f.map.firstMm, 1000 - 495);  // no blank beyond the weld's end
+  EXPECT_GT(f.map.firstMm, 900 - 495);
+  EXPECT_EQ(f.map.markerMm, 900);
+  EXPECT_EQ(bar.pos * f.map.scrollUnit / 2, f.map.firstMm);  // the thumb where the map is
+  f.map.ShowPosition(100);
+  EXPECT_LE(f.map.firstMm, 100);
+  EXPECT_EQ(f.map.markerMm, 100);
+
+  MapFixture dense(1, 3000, 1090);  // a third of a pixel a millimetre
+  dense.map.ShowPosition(613);
+  EXPECT_EQ(dense.map.markerMm, 613);
+  // The label under the marker and the side panel say the same millimetre, the last drawn of each.
+  const auto texts = dense.canvas.ofKind(gfx::DrawOp::Text);
+  ASSERT_GE(texts.size(), 2u);
+  for (std::size_t i = texts.size() - 2; i < texts.size(); ++i)
+    if (texts[i].text.find_first_not_of(' ') != std::string::npos)
+      EXPECT_NE(texts[i].text.find("613"), std::string::npos);
+}
+
 TEST(DefectMapZoomH, InDoublesUpToTwentyPixelsThenReportsTheLimit) {
   MapFixture f(1, 1000, 1090);
   FakeScrollBar bar;

@@ -58,8 +58,10 @@ TEST(CsvExport, DefectMapRunsPerLayerOnlyOfTheSixCodes) {
 TEST(CsvExport, FlawSamples) {
   testsupport::FlawFields f;
   f.aScan = {0, 255, 17};
-  const std::string csv = printing::csvFlaw(load("r.dhn", testsupport::buildFlaw(f)));
-  EXPECT_EQ(csv.substr(0, 40), std::string("Отсчет;Амплитуда\n0;0\n1;255\n2;17\n3;0\n").substr(0, 40));
+  const std::string csv = printing::csvFlaw(load("r.dhn", testsupport::buildFlaw(f)), {",", " "});
+  EXPECT_EQ(csv.rfind("Отсчет;Амплитуда;Время мкс;Глубина мм\n0;0;", 0), 0u);
+  EXPECT_NE(csv.find("\n1;255;"), std::string::npos);
+  EXPECT_NE(csv.find("\n2;17;"), std::string::npos);
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 141);
 }
 

@@ -75,6 +75,11 @@ TEST_F(CompareUi, SamplePairFoundAndRowsBringTheirPositionIntoView) {
   const compare::ChartWindow& shown = w->Chart->chartWindow();
   EXPECT_EQ(shown.markMm, w->WorstTbl->item(3, 0)->text().toInt());
   EXPECT_LT(shown.toMm - shown.fromMm, 1000);
+  // The main window, showing the later run, reads the sensors at that position.
+  const auto* readout = form_->findChild<QLabel*>("ReadoutStatus");
+  ASSERT_TRUE(readout);
+  EXPECT_TRUE(readout->text().startsWith("Позиция " + w->WorstTbl->item(3, 0)->text() + " мм:"))
+      << readout->text().toStdString();
   w->WholeBtn->click();
   EXPECT_EQ(w->Chart->chartWindow().fromMm, 0);
 
