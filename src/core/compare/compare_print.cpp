@@ -32,8 +32,8 @@ int worstTable(gfx::Canvas& cv, const Comparison& c, int x, int y, int step, con
 }  // namespace
 
 std::vector<std::string> reportLines(const Comparison& c, const CompareReport& r) {
-  std::vector<std::string> lines = {caption::kPrintTitle, "Прошлый контроль: " + r.earlierName,
-                                    "Последний контроль: " + r.laterName, matchLine(c, r.nf), periodLine(c, r.nf)};
+  std::vector<std::string> lines = {caption::kPrintTitle, caption::kEarlierRun + r.earlierName,
+                                    caption::kLaterRun + r.laterName, matchLine(c, r.nf), periodLine(c, r.nf)};
   for (Warning w : c.warnings) lines.push_back(warningText(w));
   return lines;
 }

@@ -52,7 +52,13 @@ inline constexpr const char* kThicknessAxis = "Толщина сейчас, мм
 inline constexpr const char* kPositionAxis = "Позиция по последнему контролю, мм";
 inline constexpr const char* kTminLine = "Минимальная толщина";
 inline constexpr const char* kPrintTitle = "Сравнение толщин двух контролей";
-inline constexpr const char* kBadTmin = "Минимальная толщина задаётся числом от 0 до номинала";
+inline constexpr const char* kEarlierRun = "Прошлый контроль: ";
+inline constexpr const char* kLaterRun = "Последний контроль: ";
+inline constexpr const char* kPickFilter = "Результаты толщинометрии (*.DTM *.dtm)";
+inline constexpr const char* kPrint = "Печать...";
+inline constexpr const char* kSavePdf = "Сохранить в PDF...";
+inline constexpr const char* kSavePdfTitle = "Сохранить в PDF";
+inline constexpr const char* kPdfSuffix = "-сравнение.pdf";  // after the later run's name
 }  // namespace caption
 
 // "Скорость от 0,13 мм/год": the shading of the chart's legend.

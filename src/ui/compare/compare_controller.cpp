@@ -25,7 +25,7 @@ void CompareController::ACompareExecute() {
   if (host_.shownKind() != datafiles::FileKind::Dtm) return;
   const QString dir = QFileInfo(host_.currentFileName()).absolutePath();
   const QStringList names =
-      host_.dialogs().openFiles(compare::caption::kPickEarlier, "Результаты толщинометрии (*.DTM *.dtm)", dir);
+      host_.dialogs().openFiles(compare::caption::kPickEarlier, compare::caption::kPickFilter, dir);
   if (!names.isEmpty()) compareWith(names.first());
 }
 

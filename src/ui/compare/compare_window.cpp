@@ -72,8 +72,8 @@ void CompareWindow::buildControls() {
   row->addWidget(TminEdt);
   row->addStretch(1);
   WholeBtn = new QPushButton(compare::caption::kWhole, this);
-  PrintBtn = new QPushButton("Печать...", this);
-  PdfBtn = new QPushButton("Сохранить в PDF...", this);
+  PrintBtn = new QPushButton(compare::caption::kPrint, this);
+  PdfBtn = new QPushButton(compare::caption::kSavePdf, this);
   for (QPushButton* b : {WholeBtn, PrintBtn, PdfBtn}) row->addWidget(b);
   layout->addLayout(row);
 
@@ -137,7 +137,7 @@ void CompareWindow::setRuns(datafiles::LoadedFile earlier, const QString& earlie
   later_ = std::move(later);
   earlierName_ = earlierName;
   laterName_ = laterName;
-  FilesLb->setText("Прошлый контроль: " + earlierName_ + "\nПоследний контроль: " + laterName_);
+  FilesLb->setText(compare::caption::kEarlierRun + earlierName_ + "\n" + compare::caption::kLaterRun + laterName_);
   updating_ = true;
   const double nominalMm = later_.thk.NominalThickness * 0.1;
   TminEdt->setRange(0.0, std::max(nominalMm, 0.1));
@@ -257,8 +257,8 @@ void CompareWindow::saveReportPdf() {
   if (!comparison_.compared()) return;
   const DialogParentScope over(host_.dialogs(), this);
   const QFileInfo later(laterName_);
-  const QString suggested = later.dir().filePath(later.completeBaseName() + "-сравнение.pdf");
-  const QString pdf = host_.dialogs().saveFile("Сохранить в PDF", "PDF (*.pdf)", suggested, "pdf");
+  const QString suggested = later.dir().filePath(later.completeBaseName() + compare::caption::kPdfSuffix);
+  const QString pdf = host_.dialogs().saveFile(compare::caption::kSavePdfTitle, "PDF (*.pdf)", suggested, "pdf");
   if (pdf.isEmpty()) return;
   qtx::QtPrinter printer(pdf);
   if (printOn(printer) != printing::PrintStatus::Printed)
