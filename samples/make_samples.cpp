@@ -1,4 +1,5 @@
-// Writes the bundled sample files: a thickness run, two weld maps, flaw-detector and thickness-gauge records.
+// Writes the bundled sample files: two thickness runs of one pipe, two weld maps, flaw-detector and thickness-gauge
+// records.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -10,49 +11,94 @@ using namespace testsupport;
 
 namespace {
 
-// A pipe of 3 m: gradual thinning towards 1.8 m, a local pit on sensor 2, a few marker runs.
-Bytes thicknessRun() {
+// The sample pipe's wall (um) at pipe position x (mm) and sensor i as gauged in 2007: gradual
+// thinning towards 1.8 m and a local pit on sensor 2 at 0.9 m.
+double wall2007(double x, int i) {
+  double um = 7900.0 - 1300.0 * std::exp(-std::pow((x - 1800.0) / 420.0, 2)) * (1.0 - 0.15 * i);
+  um += 60.0 * std::sin(x / 37.0 + i) + 25.0 * std::sin(x / 7.3 + 2 * i);
+  if (i == 1) um -= 2600.0 * std::exp(-std::pow((x - 900.0) / 14.0, 2));
+  return um;
+}
+
+// The gauge's scatter: -10 to +10 um, independent from one reading to the next.
+double scatterUm(int x, int i) {
+  std::uint32_t h = std::uint32_t(x) * 2654435761u + std::uint32_t(i) * 40503u;
+  h ^= h >> 13;
+  h *= 0x5bd1e995u;
+  h ^= h >> 15;
+  return double(h % 21) - 10.0;
+}
+
+// The same wall two years on: the thinning round 1.8 m deeper by up to 0.5 mm, the pit by 0.8 mm,
+// and the gauge's own scatter of +-10 um.
+double wall2009(double x, int i) {
+  double um = wall2007(x, i) - 500.0 * std::exp(-std::pow((x - 1800.0) / 250.0, 2)) * (1.0 - 0.15 * i);
+  if (i == 1) um -= 800.0 * std::exp(-std::pow((x - 900.0) / 14.0, 2));
+  return um + scatterUm(int(x), i);
+}
+
+struct RunPlan {
+  std::uint8_t day, month, year;
+  std::uint8_t startHour, startMinute, startSecond, endHour, endMinute, endSecond;
+  std::uint8_t temperature;
+  int startMm;   // where on the pipe the run began
+  int lengthMm;  // gauged length
+  double (*wall)(double, int);
+  int overNominalFrom, contactLostFrom, tooFastFrom;  // run positions (mm) of the marker stretches
+};
+
+// A run along the sample pipe: the header of the gauge and four readings every 2 mm, with a stretch
+// above the nominal on sensor 3, lost contact on sensor 4 and a too fast stretch on all sensors.
+Bytes thicknessRun(const RunPlan& plan) {
   MapLikeFields s;
   s.type = 1;
-  s.day = 14;
-  s.month = 3;
-  s.year = 7;
-  s.startHour = 9;
-  s.startMinute = 12;
-  s.startSecond = 5;
-  s.endHour = 9;
-  s.endMinute = 31;
-  s.endSecond = 40;
+  s.day = plan.day;
+  s.month = plan.month;
+  s.year = plan.year;
+  s.startHour = plan.startHour;
+  s.startMinute = plan.startMinute;
+  s.startSecond = plan.startSecond;
+  s.endHour = plan.endHour;
+  s.endMinute = plan.endMinute;
+  s.endSecond = plan.endSecond;
   s.section = "Участок 4, км 12";
   s.product = "Труба 325x8 ст.20";
   s.diameter = 325;
   s.nominal = 80;
   s.block = 2;
-  s.temperature = 0xF7;  // -8 degrees
+  s.temperature = plan.temperature;
   s.channels = 4;
-  s.length = 3000;
+  s.length = std::uint16_t(plan.lengthMm);
   s.unitNumber = 117;
   s.zeroOffset = {100, 100, 100, 100};
   s.velocityFactor = 200;
   std::vector<std::array<std::uint16_t, 4>> pos;
   const int n = s.length / 2;
   for (int k = 0; k < n; ++k) {
-    const double x = 2.0 * k;  // mm
+    const double x = 2.0 * k;  // mm along the run
     std::array<std::uint16_t, 4> p{};
     for (int i = 0; i < 4; ++i) {
-      double um = 7900.0 - 1300.0 * std::exp(-std::pow((x - 1800.0) / 420.0, 2)) * (1.0 - 0.15 * i);
-      um += 60.0 * std::sin(x / 37.0 + i) + 25.0 * std::sin(x / 7.3 + 2 * i);
-      if (i == 1) um -= 2600.0 * std::exp(-std::pow((x - 900.0) / 14.0, 2));
-      if (i == 2 && x > 2650 && x < 2700) um = 8150;  // above the nominal
+      double um = plan.wall(x + plan.startMm, i);
+      if (i == 2 && x > plan.overNominalFrom && x < plan.overNominalFrom + 50) um = 8150;  // above the nominal
       std::uint16_t raw = std::uint16_t(std::lround((um + 100.0) / 5.0));
-      if (i == 3 && x >= 2400 && x < 2430) raw = 0xFFFF;  // contact lost
-      if (x >= 500 && x < 512) raw = 0xFFFE;              // scanning too fast
+      if (i == 3 && x >= plan.contactLostFrom && x < plan.contactLostFrom + 30) raw = 0xFFFF;  // contact lost
+      if (x >= plan.tooFastFrom && x < plan.tooFastFrom + 12) raw = 0xFFFE;                    // scanning too fast
       p[i] = raw;
     }
     pos.push_back(p);
   }
   s.body = thicknessBody(pos);
   return buildMapLike(s);
+}
+
+// The pipe of 3 m gauged in March 2007.
+Bytes thicknessRun2007() {
+  return thicknessRun({14, 3, 7, 9, 12, 5, 9, 31, 40, 0xF7 /* -8 degrees */, 0, 3000, wall2007, 2650, 2400, 500});
+}
+
+// The same pipe in May 2009, the run begun 120 mm further along and 2.8 m long.
+Bytes thicknessRun2009() {
+  return thicknessRun({20, 5, 9, 10, 2, 44, 10, 20, 3, 14, 120, 2800, wall2009, 1700, 2100, 300});
 }
 
 void put(std::vector<std::array<std::uint8_t, 2>>& cells, int layers, int layer, int from, int to, std::uint8_t size,
@@ -241,9 +287,10 @@ int main(int argc, char** argv) {
     const char* name;
     Bytes bytes;
   } outs[] = {
-      {"TRUBA_01.DTM", thicknessRun()},        {"SHOV_12.DAU", weldMap(2, 1500, false)},
-      {"SHOV_3L.DAU", weldMap(3, 2500, true)}, {"PLAIN_01.DHN", plainRecord()},
-      {"EXT_220.DHN", extendedRecord()},       {"TOLSH_01.DHT", gaugeRecord()},
+      {"TRUBA_01.DTM", thicknessRun2007()},     {"TRUBA_02.DTM", thicknessRun2009()},
+      {"SHOV_12.DAU", weldMap(2, 1500, false)}, {"SHOV_3L.DAU", weldMap(3, 2500, true)},
+      {"PLAIN_01.DHN", plainRecord()},          {"EXT_220.DHN", extendedRecord()},
+      {"TOLSH_01.DHT", gaugeRecord()},
   };
   for (const Out& o : outs) {
     if (!writeBytes(dir + "/" + o.name, o.bytes)) {

@@ -41,6 +41,8 @@ int cmdStats(const Context& ctx, const datafiles::LoadedFile& file, const std::v
 int cmdSummary(const Context& ctx, const std::vector<std::string>& args);
 // The summary's PDF (the only drawing part of summary); false, said on ctx.err, when not written.
 bool writeSummaryPdf(const Context& ctx, const std::string& path, const std::vector<analysis::SummaryRow>& rows);
+// Commands of two files take their whole command line after the command's name.
+int cmdCompare(const Context& ctx, const std::vector<std::string>& args);
 
 // The picture the viewer's work area shows for the file, by kind; a null image when
 // the kind has nothing to draw. size is the work area (or picture) size asked for.

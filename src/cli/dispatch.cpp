@@ -25,6 +25,8 @@ std::string usage() {
          "  csv FILE [-o OUT.csv]              readings, indications or samples as CSV\n"
          "  stats FILE [--csv] [--zones MM]    statistics, tab-separated; --zones: thin zones at MM\n"
          "  summary DIR|FILE... [-o OUT.csv|OUT.pdf] one row per result file, by date\n"
+         "  compare EARLIER LATER [--offset MM] [--tmin MM] [--csv]\n"
+         "                                     wall loss and rate between two .DTM runs\n"
          "Options may come before or after FILE; -- ends them (for a FILE starting with -).\n"
          "-o - writes a text output to standard output. A failed write exits with 3.\n";
 }
@@ -43,7 +45,9 @@ Arguments splitArguments(const std::vector<std::string>& args) {
     }
     a.options.push_back(arg);
     // The value of an option is taken as it is, even when it starts with "-" ("-o -").
-    if ((arg == "-o" || arg == "--threshold" || arg == "--size" || arg == "--zones") && i + 1 < args.size())
+    if ((arg == "-o" || arg == "--threshold" || arg == "--size" || arg == "--zones" || arg == "--offset" ||
+         arg == "--tmin") &&
+        i + 1 < args.size())
       a.options.push_back(args[++i]);
   }
   return a;
@@ -152,7 +156,8 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     return kUsage;
   }
   const std::string& cmd = args[0];
-  static const char* kCommands[] = {"info", "table", "preview", "screen", "render", "print", "csv", "stats", "summary"};
+  static const char* kCommands[] = {"info",  "table", "preview", "screen",  "render",
+                                    "print", "csv",   "stats",   "summary", "compare"};
   bool known = false;
   for (const char* c : kCommands) known = known || cmd == c;
   if (!known) {
@@ -165,6 +170,7 @@ int run(const Context& ctx, const std::vector<std::string>& args) {
     return cmdPrint(ctx, none, std::vector<std::string>(args.begin() + 1, args.end()));
   }
   if (cmd == "summary") return cmdSummary(ctx, std::vector<std::string>(args.begin() + 1, args.end()));
+  if (cmd == "compare") return cmdCompare(ctx, std::vector<std::string>(args.begin() + 1, args.end()));
   const Arguments split = splitArguments(std::vector<std::string>(args.begin() + 1, args.end()));
   if (split.operands.size() != 1) {
     *ctx.err << usage();

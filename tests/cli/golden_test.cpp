@@ -46,6 +46,12 @@ const std::vector<GoldenCase> kCases = {
     {"TRUBA_01.DTM", "stats", {}, ""},
     {"TRUBA_01.DTM", "stats", {"--csv"}, "stats-csv"},
     {"TRUBA_01.DTM", "stats", {"--zones", "6,4"}, "stats-zones"},
+    {"TRUBA_01.DTM", "compare", {"TRUBA_02.DTM"}, "compare-TRUBA_02"},
+    {"TRUBA_02.DTM", "info", {}, ""},
+    {"TRUBA_02.DTM", "table", {}, ""},
+    {"TRUBA_02.DTM", "preview", {}, ""},
+    {"TRUBA_02.DTM", "csv", {}, ""},
+    {"TRUBA_02.DTM", "stats", {}, ""},
     {"SHOV_12.DAU", "info", {}, ""},
     {"SHOV_12.DAU", "preview", {}, ""},
     {"SHOV_12.DAU", "csv", {}, ""},
@@ -156,6 +162,10 @@ class Golden : public ::testing::TestWithParam<GoldenCase> {
 TEST_P(Golden, ToolPrintsTheGolden) {
   const GoldenCase& c = GetParam();
   fs::copy_file(kSource / "samples" / c.sample, fs::path(dir_) / c.sample);
+  // An option naming another sample (the later run of compare) is copied beside it.
+  for (const std::string& o : c.options)
+    if (o.find('/') == std::string::npos && fs::is_regular_file(kSource / "samples" / o))
+      fs::copy_file(kSource / "samples" / o, fs::path(dir_) / o);
   std::vector<std::string> args = {c.command, c.sample};
   args.insert(args.end(), c.options.begin(), c.options.end());
   ToolRun r = runTool(dir_, args);

@@ -17,6 +17,7 @@
 #include "qt/convert.h"
 #include "ui/analysis/export_controller.h"
 #include "ui/analysis/stats_window.h"
+#include "ui/compare/compare_controller.h"
 #include "ui/defectmap/defect_map_controller.h"
 #include "ui/flawdetector/flaw_controller.h"
 #include "ui/printing/print_controller.h"
@@ -117,6 +118,7 @@ void TMainForm::buildCentral() {
   print_ = std::make_unique<PrintController>(*this);
   exports_ = std::make_unique<ExportController>(*this);
   stats_ = new StatsWindow(*this);
+  compare_ = std::make_unique<CompareController>(*this);
   session_ = std::make_unique<FileSession>(
       *FileNameBox, *dialogs_, settings_, *protocol_,
       FileSession::Hooks{[this](datafiles::LoadedFile&& f, bool opened) { showFile(std::move(f), opened); },
@@ -147,6 +149,7 @@ void TMainForm::connectActions() {
   connect(AExportCsv, &QAction::triggered, this, [this] { exports_->exportCsv(); });
   connect(ASaveImage, &QAction::triggered, this, [this] { exports_->saveImage(); });
   connect(AStats, &QAction::triggered, this, [this] { stats_->showFor(); });
+  connect(ACompare, &QAction::triggered, this, [this] { compare_->ACompareExecute(); });
 }
 
 QString TMainForm::currentFileName() const { return session_ ? session_->currentFileName() : QString(); }
@@ -250,6 +253,7 @@ void TMainForm::applyState(const WindowState& s) {
   AFit->setVisible(s.fit);
   for (QAction* a : {AStats, AExportCsv, ASaveImage}) a->setEnabled(s.analysis);
   AView->setVisible(s.view);
+  ACompare->setEnabled(s.thicknessActions);  // a .DTM is shown
   AShowLegend->setVisible(s.showLegend);
   for (QAction* a : {AShowTable, AShowGraph, ABeginPosition, AFrPos, AUpPos, FrPosAction, TablMn, AShowSech})
     a->setVisible(s.thicknessActions);

@@ -26,6 +26,7 @@ class ProtocolPanel;
 class PrintController;
 class ExportController;
 class StatsWindow;
+class CompareController;
 class FileSession;
 class WindowMemory;
 class RecentFiles;
@@ -95,6 +96,7 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   PrintController* printer() { return print_.get(); }
   ExportController* exports() { return exports_.get(); }
   StatsWindow* stats() { return stats_; }
+  CompareController* comparison() { return compare_.get(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -140,6 +142,7 @@ class TMainForm : public QMainWindow, public ViewHost, public MainFormParts {
   std::unique_ptr<PrintController> print_;
   std::unique_ptr<ExportController> exports_;
   StatsWindow* stats_ = nullptr;  // an owned window of the main window
+  std::unique_ptr<CompareController> compare_;
   std::unique_ptr<FileSession> session_;
   std::unique_ptr<WindowMemory> memory_;
   RecentFiles* recent_ = nullptr;  // owned by the "Файл" menu

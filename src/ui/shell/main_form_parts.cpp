@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "core/compare/compare_text.h"
 #include "ui/host/icons.h"
 
 namespace ui {
@@ -100,6 +101,7 @@ void buildMainActions(QMainWindow& w, MainFormParts& p) {
   p.ACloseFile = makeAction(&w, "ACloseFile", "File", "Закрыть", "Закрыть файл", kImgClose);
   p.APrnt = makeAction(&w, "APrnt", "File", "Печать", "Печать", kImgPrint);
   p.APdf = makeAction(&w, "APdf", "File", "Сохранить в PDF...", "Сохранить отчет в файл PDF", kImgPrint);
+  p.ACompare = makeAction(&w, "ACompare", "File", compare::caption::kMenuItem, "", -1);
   p.AExit = makeAction(&w, "AExit", "File", "Выход", "", kImgExit);
   p.AReceive_dat = makeAction(&w, "AReceive_dat", "Tervik", "Получить данные", "Получить данные", kImgReceive);
   p.AShowTable = makeAction(&w, "AShowTable", "Tervik", "AShowTable", "Таблица  всех значений", kImgTable);
@@ -133,6 +135,7 @@ void buildMainActions(QMainWindow& w, MainFormParts& p) {
         p.AIncrease,  p.ADecrease,  p.AFit,        p.AView,      p.HelpContents1,  p.ResMn,        p.ANextFile,
         p.APrevFile,  p.AMenuKey,   p.AStats,      p.AExportCsv, p.ASaveImage})
     w.addAction(a);
+  w.addAction(p.ACompare);
 
   // The tool bar's own buttons without a named action of their own.
   p.ResToolAction = makeAction(&w, "ResToolBtn", "File", "Заполнить отчет", "Заполнить отчет", kImgReport);
@@ -198,6 +201,7 @@ void buildMainMenus(QMainWindow& w, MainFormParts& p) {
   file->addAction(p.AView);
   file->addAction(p.APrnt);
   file->addAction(p.APdf);
+  file->addAction(p.ACompare);
   file->addSeparator();
   file->addAction(p.AExportCsv);
   file->addAction(p.ASaveImage);

@@ -22,6 +22,7 @@ struct MainFormParts : ViewActions {
   QAction* ACloseFile = nullptr;
   QAction* APrnt = nullptr;
   QAction* APdf = nullptr;
+  QAction* ACompare = nullptr;  // the comparison with an earlier run of the shown .DTM
   QAction* AExit = nullptr;
   QAction* AReceive_dat = nullptr;
   QAction* HelpContents1 = nullptr;
