@@ -231,7 +231,8 @@ printing::PrintStatus CompareWindow::printOn(gfx::Printer& printer) {
   // The protocol belongs to the later run only while it is the main window's current file.
   const protocol::ProtocolFields protocol =
       host_.currentFileName() == laterName_ ? host_.reloadProtocol() : protocol::ProtocolFields{};
-  r.header = printing::BuildReportHeader(later_, protocol, 0, host_.numberFormat());
+  // The header's viewing thickness is the nominal, as a run's own printout shows before any threshold query.
+  r.header = printing::BuildReportHeader(later_, protocol, later_.thk.NominalThickness, host_.numberFormat());
   r.earlierName = earlierName_.toStdString();
   r.laterName = laterName_.toStdString();
   r.window = window_;
