@@ -27,6 +27,12 @@ std::string usage() {
          "-o - writes a text output to standard output. A failed write exits with 3.\n";
 }
 
+bool needsGuiApplication(const std::vector<std::string>& args) {
+  if (args.empty()) return false;
+  const std::string& cmd = args[0];
+  return cmd == "render" || cmd == "print";
+}
+
 Arguments splitArguments(const std::vector<std::string>& args) {
   Arguments a;
   for (std::size_t i = 0; i < args.size(); ++i) {

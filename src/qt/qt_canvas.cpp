@@ -2,7 +2,9 @@
 #include "qt/qt_canvas.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPolygon>
+#include <QTextLayout>
 #include <algorithm>
 #include <cstdlib>
 
@@ -40,6 +42,7 @@ void QtCanvas::setFont(const gfx::Font& font) {
   font_ = font;
   qfont_ = toQFont(font);
   metrics_.reset();
+  glyphCache_.clear();
 }
 
 const QFontMetrics& QtCanvas::metrics() {
@@ -180,6 +183,72 @@ void QtCanvas::textOut(int x, int y, const std::string& text) {
   }
   painter_->setPen(toQColor(font_.color));
   painter_->drawText(QPoint(x, y + fm.ascent()), s);
+}
+
+// The glyphs of a text as drawText places them, the left end of the baseline at (0, 0).
+const QList<QGlyphRun>& QtCanvas::glyphRuns(const QString& text) {
+  auto found = glyphCache_.constFind(text);
+  if (found != glyphCache_.constEnd()) return *found;
+  // Bounded: a long table has as many different positions as rows.
+  if (glyphCache_.size() >= 4096) glyphCache_.clear();
+  QTextLayout layout(text, qfont_, painter_->device());
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  QList<QGlyphRun> runs = layout.glyphRuns();
+  const qreal baseline = line.isValid() ? line.ascent() : 0;
+  for (QGlyphRun& run : runs) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& p : positions) p.ry() -= baseline;
+    run.setPositions(positions);
+  }
+  return *glyphCache_.insert(text, runs);
+}
+
+// One glyph run per font for the whole row: a PDF page then holds one text object per row
+// instead of one per cell. Cells that overlap, or an underlined font, go one by one, as the
+// order of fills and texts then shows.
+void QtCanvas::textRow(int y, const std::vector<gfx::TextCell>& cells) {
+  if (qfont_.underline() || qfont_.strikeOut() || qfont_.overline()) return gfx::Canvas::textRow(y, cells);
+  painter_->setFont(qfont_);
+  const QFontMetrics& fm = metrics();
+  std::vector<QString> texts;
+  texts.reserve(cells.size());
+  QList<QRect> boxes;
+  for (const gfx::TextCell& cell : cells) {
+    texts.push_back(QString::fromStdString(cell.text));
+    const QRect box(cell.x, y, fm.horizontalAdvance(texts.back()), fm.height());
+    if (!boxes.empty() && boxes.back().x() + boxes.back().width() > box.x()) return gfx::Canvas::textRow(y, cells);
+    boxes.append(box);
+  }
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  if (brush_.style == gfx::BrushStyle::Solid) {
+    painter_->setPen(Qt::NoPen);
+    painter_->setBrush(toQColor(brush_.color));
+    painter_->drawRects(boxes);
+  }
+  painter_->setPen(toQColor(font_.color));
+  const QPointF baseline(0, y + fm.ascent());
+  QGlyphRun merged;
+  QList<quint32> indexes;
+  QList<QPointF> positions;
+  const auto flush = [&] {
+    if (indexes.isEmpty()) return;
+    merged.setGlyphIndexes(indexes);
+    merged.setPositions(positions);
+    painter_->drawGlyphRun(baseline, merged);
+    indexes.clear();
+    positions.clear();
+  };
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    for (const QGlyphRun& run : glyphRuns(texts[i])) {
+      if (!indexes.isEmpty() && run.rawFont() != merged.rawFont()) flush();
+      if (indexes.isEmpty()) merged.setRawFont(run.rawFont());
+      indexes.append(run.glyphIndexes());
+      for (const QPointF& p : run.positions()) positions.append(QPointF(p.x() + cells[i].x, p.y()));
+    }
+  }
+  flush();
 }
 
 int QtCanvas::textWidth(const std::string& text) { return metrics().horizontalAdvance(QString::fromStdString(text)); }

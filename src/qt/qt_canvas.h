@@ -3,6 +3,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -35,6 +37,7 @@ class QtCanvas : public gfx::Canvas {
   using gfx::Canvas::fillRect;
   void polygon(const std::vector<gfx::Point>& points) override;
   void textOut(int x, int y, const std::string& text) override;
+  void textRow(int y, const std::vector<gfx::TextCell>& cells) override;
   int textWidth(const std::string& text) override;
   int textHeight(const std::string& text) override;
   void setClip(std::optional<gfx::Rect> clip) override;
@@ -48,6 +51,7 @@ class QtCanvas : public gfx::Canvas {
   void applyMode();
   bool inClip(int x, int y) const;
   const QFontMetrics& metrics();
+  const QList<QGlyphRun>& glyphRuns(const QString& text);
 
   QImage* image_ = nullptr;
   std::unique_ptr<QPainter> ownPainter_;
@@ -59,6 +63,8 @@ class QtCanvas : public gfx::Canvas {
   gfx::Font font_;
   QFont qfont_;
   std::unique_ptr<QFontMetrics> metrics_;
+  // Laid-out texts of the current font, for rows: a printed table repeats its values.
+  QHash<QString, QList<QGlyphRun>> glyphCache_;
   gfx::Point pos_;
   std::optional<gfx::Rect> clip_;
 };
