@@ -1,11 +1,13 @@
 // tervtool: reads, renders, prints and exports result files without a window.
 #include <malloc.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
@@ -50,6 +52,14 @@ int runHere(int argc, char** argv, const std::vector<std::string>& args) {
   return cli::run(ctx, args);
 }
 
+// The cores this process may run on (taskset and cgroups' cpusets narrow them).
+int usableCores() {
+  cpu_set_t set;
+  if (sched_getaffinity(0, sizeof set, &set) == 0) return std::max(1, CPU_COUNT(&set));
+  const long online = sysconf(_SC_NPROCESSORS_ONLN);
+  return online > 0 ? int(online) : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,10 +74,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   // Many files printed into a directory: one worker process per core, started before any
   // Qt object exists.
-  const long cores = sysconf(_SC_NPROCESSORS_ONLN);
-  const auto batch = cli::runPrintBatch(args, int(cores > 0 ? cores : 1), [&](const std::vector<std::string>& share) {
-    return runHere(argc, argv, share);
-  });
+  const auto batch = cli::runPrintBatch(
+      args, usableCores(), [&](const std::vector<std::string>& share) { return runHere(argc, argv, share); });
   if (batch) return *batch;
   return runHere(argc, argv, args);
 }

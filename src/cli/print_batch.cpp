@@ -83,7 +83,7 @@ std::optional<int> runPrintBatch(const std::vector<std::string>& args, int worke
   PrintArgs a;
   if (!parsePrintArgs(std::vector<std::string>(args.begin() + 1, args.end()), a) || a.files.size() < 2)
     return std::nullopt;
-  struct stat st{};
+  struct stat st {};
   if (a.out == "-" || stat(a.out.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
 
   const std::size_t n = std::min<std::size_t>(std::size_t(workers), a.files.size());

@@ -32,13 +32,16 @@ class FreshViews {
 
  private:
   // ThkThreshold as a load leaves it: the nominal thickness, until a threshold query.
+  const thickness::Chart3D& chart();
   std::uint16_t threshold() const { return file_.DtmOpen() ? file_.thk.NominalThickness : 0; }
 
   const datafiles::LoadedFile& file_;
   text::NumberFormat nf_;
   protocol::ProtocolFields protocol_;
   thickness::AllValues all_;
+  std::array<gfx::Color, 7> thicknessColors_{};
   thickness::Chart3D chart_;
+  bool chartBuilt_ = false;
   defectmap::DefectMap map_;
 };
 
