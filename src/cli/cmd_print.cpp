@@ -31,7 +31,7 @@ int printOne(const Context& ctx, const std::string& name, const QString& pdf, bo
   qtx::QtPrinter printer(pdf);
   const printing::PrintMode mode = text ? printing::PrintMode::Text : printing::PrintMode::Graphic;
   const printing::PrintStatus status =
-      printing::printFile(printer, file, mode, views.printSources(ctx.settings.FlawColors, ctx.localeId));
+      printing::printFile(printer, file, mode, views.printSources(ctx.settings.FlawColors, ctx.localeId, mode));
   if (status != printing::PrintStatus::Printed) {
     writeFailed(ctx, pdf.toStdString(), printer.error().empty() ? "the printout was not completed" : printer.error());
     return kWriteFailed;

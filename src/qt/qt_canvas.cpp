@@ -138,7 +138,7 @@ void QtCanvas::lineTo(int x, int y) {
 
 void QtCanvas::rectangle(const gfx::Rect& r) {
   applyMode();
-  if (brush_.style == gfx::BrushStyle::Solid) {
+  if (brush_.style == gfx::BrushStyle::Solid && r.width() > 0 && r.height() > 0 && !fillDirect(r)) {
     painter_->fillRect(QRect(r.left, r.top, r.width(), r.height()), toQColor(brush_.color));
   }
   if (pen_.style != gfx::PenStyle::Clear && r.width() > 0 && r.height() > 0) {
@@ -153,8 +153,36 @@ void QtCanvas::rectangle(const gfx::Rect& r) {
   }
 }
 
+// A plain fill of an image canvas written straight into the image's memory: the chart of a
+// long run is thousands of column-wide rectangles, and a painter's fill costs a microsecond
+// each whatever its size. The pixels are those the painter writes for an opaque colour.
+bool QtCanvas::fillDirect(const gfx::Rect& r) {
+  if (!image_ || pen_.mode != gfx::PenMode::Copy || !image_->isDetached() || !painter_->transform().isIdentity())
+    return false;
+  const QImage::Format format = image_->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+      format != QImage::Format_ARGB32_Premultiplied)
+    return false;
+  if (painter_->hasClipping() != clip_.has_value()) return false;
+  int left = std::max(r.left, 0), top = std::max(r.top, 0);
+  int right = std::min(r.right, width_), bottom = std::min(r.bottom, height_);
+  if (clip_) {
+    left = std::max(left, clip_->left);
+    top = std::max(top, clip_->top);
+    right = std::min(right, clip_->right);
+    bottom = std::min(bottom, clip_->bottom);
+  }
+  const QRgb value = toQColor(brush_.color).rgba();
+  for (int y = top; y < bottom; ++y) {
+    QRgb* line = reinterpret_cast<QRgb*>(image_->scanLine(y));
+    std::fill(line + left, line + std::max(left, right), value);
+  }
+  return true;
+}
+
 void QtCanvas::fillRect(const gfx::Rect& r) {
   if (brush_.style != gfx::BrushStyle::Solid || r.width() <= 0 || r.height() <= 0) return;
+  if (fillDirect(r)) return;
   applyMode();
   painter_->fillRect(QRect(r.left, r.top, r.width(), r.height()), toQColor(brush_.color));
 }

@@ -50,6 +50,7 @@ class QtCanvas : public gfx::Canvas {
   void applyPen();
   void applyMode();
   bool inClip(int x, int y) const;
+  bool fillDirect(const gfx::Rect& r);
   const QFontMetrics& metrics();
   const QList<QGlyphRun>& glyphRuns(const QString& text);
 

@@ -18,7 +18,8 @@ FreshViews::FreshViews(const datafiles::LoadedFile& file, const text::NumberForm
   }
 }
 
-PrintSources FreshViews::printSources(const std::array<gfx::Color, 6>& flawColors, const std::string& localeId) {
+PrintSources FreshViews::printSources(const std::array<gfx::Color, 6>& flawColors, const std::string& localeId,
+                                      PrintMode mode) {
   PrintSources s;
   s.protocol = protocol_;
   s.nf = nf_;
@@ -27,7 +28,7 @@ PrintSources FreshViews::printSources(const std::array<gfx::Color, 6>& flawColor
   s.localeId = localeId;
   if (file_.DtmOpen()) {
     s.table = &all_.table;
-    s.chart = &chart();
+    if (mode == PrintMode::Graphic) s.chart = &chart();
   } else if (file_.DauOpen()) {
     s.map = &map_;
   }

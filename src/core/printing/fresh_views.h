@@ -24,7 +24,9 @@ class FreshViews {
   FreshViews(const FreshViews&) = delete;
   FreshViews& operator=(const FreshViews&) = delete;
 
-  PrintSources printSources(const std::array<gfx::Color, 6>& flawColors, const std::string& localeId);
+  // The chart is built for the graphic form only: the text form prints the table alone.
+  PrintSources printSources(const std::array<gfx::Color, 6>& flawColors, const std::string& localeId,
+                            PrintMode mode = PrintMode::Graphic);
   // fileName: the full name the preview shows.
   std::vector<std::string> previewLines(const std::string& fileName);
 
