@@ -35,7 +35,7 @@ QtCanvas::QtCanvas(QPainter& painter, int width, int height) : painter_(&painter
   setFont(font_);
 }
 
-QtCanvas::~QtCanvas() = default;
+QtCanvas::~QtCanvas() { flushFills(); }
 
 void QtCanvas::setFont(const gfx::Font& font) {
   if (metrics_ && font == font_) return;
@@ -96,6 +96,7 @@ bool QtCanvas::inClip(int x, int y) const {
 }
 
 void QtCanvas::lineTo(int x, int y) {
+  flushFills();
   const gfx::Point from = pos_;
   pos_ = {x, y};
   if (pen_.style == gfx::PenStyle::Clear) return;
@@ -137,6 +138,7 @@ void QtCanvas::lineTo(int x, int y) {
 }
 
 void QtCanvas::rectangle(const gfx::Rect& r) {
+  flushFills();
   applyMode();
   if (brush_.style == gfx::BrushStyle::Solid && r.width() > 0 && r.height() > 0 && !fillDirect(r)) {
     painter_->fillRect(QRect(r.left, r.top, r.width(), r.height()), toQColor(brush_.color));
@@ -164,20 +166,64 @@ bool QtCanvas::fillDirect(const gfx::Rect& r) {
       format != QImage::Format_ARGB32_Premultiplied)
     return false;
   if (painter_->hasClipping() != clip_.has_value()) return false;
-  int left = std::max(r.left, 0), top = std::max(r.top, 0);
-  int right = std::min(r.right, width_), bottom = std::min(r.bottom, height_);
+  DirectFill f{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, width_), std::min(r.bottom, height_), 0};
   if (clip_) {
-    left = std::max(left, clip_->left);
-    top = std::max(top, clip_->top);
-    right = std::min(right, clip_->right);
-    bottom = std::min(bottom, clip_->bottom);
+    f.left = std::max(f.left, clip_->left);
+    f.top = std::max(f.top, clip_->top);
+    f.right = std::min(f.right, clip_->right);
+    f.bottom = std::min(f.bottom, clip_->bottom);
   }
-  const QRgb value = toQColor(brush_.color).rgba();
-  for (int y = top; y < bottom; ++y) {
-    QRgb* line = reinterpret_cast<QRgb*>(image_->scanLine(y));
-    std::fill(line + left, line + std::max(left, right), value);
+  if (f.left >= f.right || f.top >= f.bottom) return true;
+  f.value = 0xFF000000u | (QRgb(gfx::red(brush_.color)) << 16) | (QRgb(gfx::green(brush_.color)) << 8) |
+            QRgb(gfx::blue(brush_.color));
+  if (batching_) {
+    held_.push_back(f);
+  } else {
+    writeFills(&f, 1, f.top, f.bottom);
   }
   return true;
+}
+
+// The rows top..bottom of the given fills, in their order.
+void QtCanvas::writeFills(const DirectFill* fills, std::size_t count, int top, int bottom) const {
+  // The image is not shared (checked when the fills were taken), so bits() is its own memory.
+  uchar* const bits = image_->bits();
+  const qsizetype step = image_->bytesPerLine();
+  for (std::size_t i = 0; i < count; ++i) {
+    const DirectFill& f = fills[i];
+    const int y0 = std::max(f.top, top), y1 = std::min(f.bottom, bottom);
+    uchar* row = bits + std::ptrdiff_t(y0) * step;
+    const int n = f.right - f.left;
+    for (int y = y0; y < y1; ++y, row += step) {
+      QRgb* line = reinterpret_cast<QRgb*>(row) + f.left;
+      if (n == 1)
+        *line = f.value;
+      else
+        std::fill(line, line + n, f.value);
+    }
+  }
+}
+
+// Held fills are written in bands of rows, every fill in its order within each band: the
+// same pixels as one after the other, but a tall narrow column no longer walks the whole
+// height of a large image at once (a memory page a row) for each of thousands of columns.
+void QtCanvas::flushFills() const {
+  if (held_.empty()) return;
+  int top = height_, bottom = 0;
+  for (const DirectFill& f : held_) {
+    top = std::min(top, f.top);
+    bottom = std::max(bottom, f.bottom);
+  }
+  constexpr int kBand = 32;
+  for (int y = top; y < bottom; y += kBand) writeFills(held_.data(), held_.size(), y, std::min(bottom, y + kBand));
+  held_.clear();
+}
+
+void QtCanvas::beginFillBatch() { batching_ = true; }
+
+void QtCanvas::endFillBatch() {
+  flushFills();
+  batching_ = false;
 }
 
 void QtCanvas::fillRect(const gfx::Rect& r) {
@@ -188,6 +234,7 @@ void QtCanvas::fillRect(const gfx::Rect& r) {
 }
 
 void QtCanvas::polygon(const std::vector<gfx::Point>& points) {
+  flushFills();
   if (points.empty()) return;
   QPolygon poly;
   poly.reserve(int(points.size()));
@@ -202,6 +249,7 @@ void QtCanvas::polygon(const std::vector<gfx::Point>& points) {
 }
 
 void QtCanvas::textOut(int x, int y, const std::string& text) {
+  flushFills();
   const QString s = QString::fromStdString(text);
   painter_->setFont(qfont_);
   const QFontMetrics& fm = metrics();
@@ -237,6 +285,7 @@ const QList<QGlyphRun>& QtCanvas::glyphRuns(const QString& text) {
 // instead of one per cell. Cells that overlap, or an underlined font, go one by one, as the
 // order of fills and texts then shows.
 void QtCanvas::textRow(int y, const std::vector<gfx::TextCell>& cells) {
+  flushFills();
   if (qfont_.underline() || qfont_.strikeOut() || qfont_.overline()) return gfx::Canvas::textRow(y, cells);
   painter_->setFont(qfont_);
   const QFontMetrics& fm = metrics();
@@ -292,6 +341,7 @@ void QtCanvas::setClip(std::optional<gfx::Rect> clip) {
 }
 
 void QtCanvas::setPixel(int x, int y, gfx::Color c) {
+  flushFills();
   if (!inClip(x, y)) return;
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_->setPen(QPen(toQColor(c), 0));
@@ -299,6 +349,7 @@ void QtCanvas::setPixel(int x, int y, gfx::Color c) {
 }
 
 gfx::Color QtCanvas::pixel(int x, int y) const {
+  flushFills();
   if (!image_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
   return fromQColor(QColor(image_->pixel(x, y)));
 }

@@ -34,6 +34,8 @@ class QtCanvas : public gfx::Canvas {
   void lineTo(int x, int y) override;
   void rectangle(const gfx::Rect& r) override;
   void fillRect(const gfx::Rect& r) override;
+  void beginFillBatch() override;
+  void endFillBatch() override;
   using gfx::Canvas::fillRect;
   void polygon(const std::vector<gfx::Point>& points) override;
   void textOut(int x, int y, const std::string& text) override;
@@ -50,7 +52,14 @@ class QtCanvas : public gfx::Canvas {
   void applyPen();
   void applyMode();
   bool inClip(int x, int y) const;
+  // A fill written into the image itself: its rows and columns (clipped), its pixel value.
+  struct DirectFill {
+    int left, top, right, bottom;
+    QRgb value;
+  };
   bool fillDirect(const gfx::Rect& r);
+  void writeFills(const DirectFill* fills, std::size_t count, int top, int bottom) const;
+  void flushFills() const;
   const QFontMetrics& metrics();
   const QList<QGlyphRun>& glyphRuns(const QString& text);
 
@@ -68,6 +77,8 @@ class QtCanvas : public gfx::Canvas {
   QHash<QString, QList<QGlyphRun>> glyphCache_;
   gfx::Point pos_;
   std::optional<gfx::Rect> clip_;
+  bool batching_ = false;
+  mutable std::vector<DirectFill> held_;  // written before anything reads or draws
 };
 
 // The QFont for a font of the canvas on a device of the given resolution.

@@ -56,8 +56,8 @@ TEST_F(PrintBatch, EveryFileOnceInOrderAndTheWorstExitCode) {
 }
 
 TEST_F(PrintBatch, OtherCommandLinesAreLeftToTheCommand) {
-  EXPECT_FALSE(cli::runPrintBatch({"print", "x", "y", "-o", dir_}, 1, fakePrint));           // one core
-  EXPECT_FALSE(cli::runPrintBatch({"print", "x", "-o", dir_}, 2, fakePrint));                // one file
+  EXPECT_FALSE(cli::runPrintBatch({"print", "x", "y", "-o", dir_}, 1, fakePrint));             // one core
+  EXPECT_FALSE(cli::runPrintBatch({"print", "x", "-o", dir_}, 2, fakePrint));                  // one file
   EXPECT_FALSE(cli::runPrintBatch({"print", "x", "y", "-o", dir_ + "/o.pdf"}, 2, fakePrint));  // no directory
   EXPECT_FALSE(cli::runPrintBatch({"print", "x", "y", "--wide", "-o", dir_}, 2, fakePrint));   // bad usage
   EXPECT_FALSE(cli::runPrintBatch({"csv", "x", "y", "-o", dir_}, 2, fakePrint));

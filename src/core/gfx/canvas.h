@@ -86,6 +86,10 @@ class Canvas {
   virtual void rectangle(const Rect& r) = 0;
   // The brush alone, no outline.
   virtual void fillRect(const Rect& r) = 0;
+  // Between these two a device may hold fills back and write them together, before anything
+  // else is drawn and at the end at the latest; what is drawn stays the same.
+  virtual void beginFillBatch() {}
+  virtual void endFillBatch() {}
   // A closed shape: outline in the pen, inside in the brush.
   virtual void polygon(const std::vector<Point>& points) = 0;
   // Text (UTF-8) with its top-left corner at (x, y) in the font's colour; with a
