@@ -143,6 +143,7 @@ void QtCanvas::rectangle(const gfx::Rect& r) {
   if (brush_.style == gfx::BrushStyle::Solid && r.width() > 0 && r.height() > 0 && !fillDirect(r)) {
     painter_->fillRect(QRect(r.left, r.top, r.width(), r.height()), toQColor(brush_.color));
   }
+  flushFills();  // the outline goes over the inside
   if (pen_.style != gfx::PenStyle::Clear && r.width() > 0 && r.height() > 0) {
     applyPen();
     painter_->setBrush(Qt::NoBrush);
