@@ -74,20 +74,28 @@ def machine():
     return f"{os.cpu_count()} cores ({cpu}), {mem:.0f} GiB, {platform.platform()}"
 
 
-def google_benchmarks(report, build, out_dir):
+def google_benchmarks(report, build, out_dir, reuse=False):
     json_out = os.path.join(out_dir, "gbench.json")
     cmd = [os.path.join(build, "bench/terv_bench"), f"--benchmark_out={json_out}", "--benchmark_out_format=json",
            "--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true"]
-    print("bench: Google Benchmark cases (a few minutes)", file=sys.stderr)
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    _, peak = run_once(cmd, env)
+    peak_out = os.path.join(out_dir, "gbench.peak")
+    if not reuse:
+        print("bench: Google Benchmark cases (a few minutes)", file=sys.stderr)
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        _, peak = run_once(cmd, env)
+        with open(peak_out, "w") as f:
+            f.write(str(peak))
     with open(json_out) as f:
         data = json.load(f)
+    with open(peak_out) as f:
+        peak = int(f.read())
     med = {}
     for b in data["benchmarks"]:
         if b.get("aggregate_name") == "median":
             scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
-            med[b["run_name"]] = b["real_time"] * scale
+            # Cases with repetitions or iterations of their own are named ".../iterations:N/repeats:N".
+            name = "/".join(part for part in b["run_name"].split("/") if not part.startswith(("repeats:", "iterations:")))
+            med[name] = b["real_time"] * scale
 
     report.section("Budgets and goals of the views (Google Benchmark, medians)")
     report.row("open and show the 65 535 mm .DTM (table, chart, first paint 1280x720)",
@@ -97,8 +105,9 @@ def google_benchmarks(report, build, out_dir):
             long_ms, short_ms = med[f"{name}/65535/{pos}"], med[f"{name}/200/{pos}"]
             report.row(f"chart repaint {size}, 65 535 mm, {label} position", long_ms, "ms", f"{budget} ms",
                        long_ms <= budget)
-            report.row(f"chart repaint {size}, 65 535 mm / 200 mm, {label} position", long_ms / short_ms, "x",
-                       "1.5x", long_ms / short_ms <= 1.5)
+            if budget == 8:
+                report.row(f"chart repaint {size}, 65 535 mm / 200 mm, {label} position", long_ms / short_ms, "x",
+                           "1.5x", long_ms / short_ms <= 1.5)
     for size, name, budget in (("1920x1080", "BM_DefectMapRedraw", 8), ("3840x2160", "BM_DefectMapRedraw4K", 16)):
         worst = max((v, k) for k, v in med.items() if k.startswith(name + "/") and k.split("/")[1].isdigit())
         report.row(f"densest map redraw {size}, the slowest of fit and 10 zooms ({worst[1].split('/')[1]})",
@@ -255,6 +264,7 @@ def main():
     ap.add_argument("--peers", action="store_true")
     ap.add_argument("--runs", type=int, default=9)
     ap.add_argument("--skip-gbench", action="store_true")
+    ap.add_argument("--reuse-gbench", action="store_true", help="report the last Google Benchmark run again")
     ap.add_argument("--out", help="also write the table to this file")
     args = ap.parse_args()
     tervtool = os.path.join(args.build, "src/cli/tervtool")
@@ -263,7 +273,7 @@ def main():
 
     report = Report()
     if not args.skip_gbench:
-        google_benchmarks(report, args.build, args.build)
+        google_benchmarks(report, args.build, args.build, args.reuse_gbench)
     command_cases(report, tervtool, os.path.join(args.build, "bench/bare_qt_start"), files, args.runs)
     if args.peers:
         peer_cases(report, tervtool, files, max(3, args.runs // 2))
