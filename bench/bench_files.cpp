@@ -2,13 +2,12 @@
 #include "bench_files.h"
 
 #include <QGuiApplication>
-#include <array>
 #include <cstdlib>
 #include <random>
 #include <vector>
 
+#include "bench_bytes.h"
 #include "core/datafiles/reader.h"
-#include "support/file_builder.h"
 
 namespace benchfiles {
 
@@ -22,22 +21,7 @@ void ensureGuiApp() {
 }
 
 datafiles::LoadedFile thicknessRun(std::uint16_t length, unsigned seed, bool markers) {
-  testsupport::MapLikeFields fields;
-  fields.nominal = 100;
-  fields.length = length;
-  std::vector<std::array<std::uint16_t, 4>> positions(length / 2);
-  std::mt19937 rng(seed);
-  for (auto& p : positions)
-    for (auto& v : p) {
-      if (!markers) {
-        v = std::uint16_t(800 + rng() % 250);
-        continue;
-      }
-      const unsigned k = rng() % 100;
-      v = k < 3 ? 0xFFFF : k < 5 ? 0xFFFE : std::uint16_t(1000 + rng() % 1200);
-    }
-  fields.body = testsupport::thicknessBody(positions);
-  return datafiles::loadDataBytes("/nonexistent/long.dtm", testsupport::buildMapLike(fields)).file;
+  return datafiles::loadDataBytes("/nonexistent/long.dtm", thicknessRunBytes(length, seed, markers)).file;
 }
 
 datafiles::LoadedFile denseMap(unsigned seed) {

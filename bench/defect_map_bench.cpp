@@ -22,8 +22,8 @@ const datafiles::LoadedFile& dense() {
 }
 
 // state.range(0): how many times the view is zoomed in from the fit scale.
-void BM_DefectMapRedraw(benchmark::State& state) {
-  QImage picture(1920, 1080, QImage::Format_RGB32);
+void mapRedraw(benchmark::State& state, int width, int height) {
+  QImage picture(width, height, QImage::Format_RGB32);
   picture.fill(Qt::white);
   qtx::QtCanvas canvas(picture);
   defectmap::DefectMap map;
@@ -38,7 +38,17 @@ void BM_DefectMapRedraw(benchmark::State& state) {
   }
   state.counters["px_per_mm"] = map.scale;
 }
+
+void BM_DefectMapRedraw(benchmark::State& state) { mapRedraw(state, 1920, 1080); }
 BENCHMARK(BM_DefectMapRedraw)
+    ->DenseRange(0, 10, 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The same on a 4K screen, 3840 x 2160.
+void BM_DefectMapRedraw4K(benchmark::State& state) { mapRedraw(state, 3840, 2160); }
+BENCHMARK(BM_DefectMapRedraw4K)
     ->DenseRange(0, 10, 1)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)

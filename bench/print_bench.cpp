@@ -32,7 +32,7 @@ void printToPdf(benchmark::State& state, const datafiles::LoadedFile& file, prin
   benchfiles::ensureGuiApp();
   text::NumberFormat nf;
   printing::FreshViews views(file, nf, {}, {});
-  const printing::PrintSources sources = views.printSources({}, "00000419");
+  const printing::PrintSources sources = views.printSources({}, "00000419", mode);
   const QString pdf = QString("/tmp/terv_print_bench_%1.pdf").arg(getpid());
   for (auto _ : state) {
     qtx::QtPrinter printer(pdf);

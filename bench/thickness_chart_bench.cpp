@@ -65,8 +65,8 @@ void BM_ChartBuild(benchmark::State& state) {
 }
 BENCHMARK(BM_ChartBuild)->Arg(200)->Arg(65535)->Unit(benchmark::kMillisecond);
 
-// One repaint of AutoChrt at 1280 x 720 in position 0 (start), 1 (front), 2 (top).
-void BM_ChartRepaint(benchmark::State& state) {
+// One repaint of AutoChrt at width x height in position 0 (start), 1 (front), 2 (top).
+void chartRepaint(benchmark::State& state, int width, int height) {
   benchfiles::ensureGuiApp();
   thickness::Chart3D chart = builtChart(fileOf(int(state.range(0))));
   switch (state.range(1)) {
@@ -80,21 +80,26 @@ void BM_ChartRepaint(benchmark::State& state) {
       thickness::setBeginPosition(chart);
       break;
   }
-  QImage image(1280, 720, QImage::Format_RGB32);
+  QImage image(width, height, QImage::Format_RGB32);
   CountingCanvas canvas(image);
   for (auto _ : state) {
-    chart.draw(canvas, gfx::Rect{0, 0, 1280, 720});
+    chart.draw(canvas, gfx::Rect{0, 0, width, height});
     benchmark::DoNotOptimize(image.constBits());
   }
   // CHART_PNG_DIR=dir keeps the last picture of each case, to compare before and after a change.
   if (const char* dir = std::getenv("CHART_PNG_DIR"))
-    image.save(QString("%1/chart_%2_%3.png").arg(dir).arg(state.range(0)).arg(state.range(1)));
+    image.save(QString("%1/chart_%2_%3_%4.png").arg(dir).arg(state.range(0)).arg(state.range(1)).arg(width));
   const double n = double(std::max<std::int64_t>(1, state.iterations()));
   state.counters["rects"] = double(canvas.rects) / n;
   state.counters["polygons"] = double(canvas.polygons) / n;
   state.counters["vertices"] = double(canvas.vertices) / n;
 }
+void BM_ChartRepaint(benchmark::State& state) { chartRepaint(state, 1280, 720); }
 BENCHMARK(BM_ChartRepaint)->ArgsProduct({{200, 65535}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+
+// The same at 3840 x 2160, a 4K screen.
+void BM_ChartRepaint4K(benchmark::State& state) { chartRepaint(state, 3840, 2160); }
+BENCHMARK(BM_ChartRepaint4K)->ArgsProduct({{200, 65535}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 
 // What a .DTM load costs the view: the hidden table fill, the chart build and the first paint.
 void BM_OpenAndShowChart(benchmark::State& state) {

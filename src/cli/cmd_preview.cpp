@@ -1,9 +1,11 @@
 // tervtool preview: the text preview of a .DTM or .DAU file, with the protocol from its protocol file.
 #include <QFileInfo>
 #include <QString>
+#include <cerrno>
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/dispatch.h"
 #include "core/printing/fresh_views.h"
 
 namespace cli {
@@ -16,13 +18,10 @@ int cmdPreview(const Context& ctx, const datafiles::LoadedFile& file) {
   printing::FreshViews views(file, ctx.nf, ctx.settings.ThicknessColors, ctx.settings.DefectColors);
   // The viewer shows the name the open dialog gave: the full path.
   const std::string fullName = QFileInfo(QString::fromStdString(file.name)).absoluteFilePath().toStdString();
-  std::string text;
-  for (const std::string& line : views.previewLines(fullName)) {
-    text += line;
-    text += '\n';
-  }
-  if (!writeOutput(ctx, "", text)) return kWriteFailed;
-  return kOk;
+  // Line by line: the text of a long file is never held twice.
+  errno = 0;
+  for (const std::string& line : views.previewLines(fullName)) *ctx.out << line << '\n';
+  return writeOutput(ctx, "", "") ? kOk : kWriteFailed;
 }
 
 }  // namespace cli

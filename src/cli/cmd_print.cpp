@@ -6,35 +6,13 @@
 
 #include "cli/commands.h"
 #include "cli/dispatch.h"
+#include "cli/print_batch.h"
 #include "core/datafiles/reader.h"
 #include "core/printing/fresh_views.h"
 #include "qt/qt_printer.h"
 
 namespace cli {
 namespace {
-
-struct PrintArgs {
-  std::vector<std::string> files;
-  std::string out;
-  bool text = false;
-};
-
-bool parse(const std::vector<std::string>& args, PrintArgs& a) {
-  const Arguments split = splitArguments(args);
-  const std::vector<std::string>& o = split.options;
-  for (std::size_t i = 0; i < o.size(); ++i) {
-    if (o[i] == "-o") {
-      if (i + 1 >= o.size() || !a.out.empty()) return false;
-      a.out = o[++i];
-    } else if (o[i] == "--text") {
-      a.text = true;
-    } else {
-      return false;
-    }
-  }
-  a.files = split.operands;
-  return !a.files.empty() && !a.out.empty();
-}
 
 // In a directory each file gets its own PDF named after it, extension kept so that a
 // .DTM and a .DAU of the same name do not overwrite each other.
@@ -53,7 +31,7 @@ int printOne(const Context& ctx, const std::string& name, const QString& pdf, bo
   qtx::QtPrinter printer(pdf);
   const printing::PrintMode mode = text ? printing::PrintMode::Text : printing::PrintMode::Graphic;
   const printing::PrintStatus status =
-      printing::printFile(printer, file, mode, views.printSources(ctx.settings.FlawColors, ctx.localeId));
+      printing::printFile(printer, file, mode, views.printSources(ctx.settings.FlawColors, ctx.localeId, mode));
   if (status != printing::PrintStatus::Printed) {
     writeFailed(ctx, pdf.toStdString(), printer.error().empty() ? "the printout was not completed" : printer.error());
     return kWriteFailed;
@@ -65,7 +43,7 @@ int printOne(const Context& ctx, const std::string& name, const QString& pdf, bo
 
 int cmdPrint(const Context& ctx, const datafiles::LoadedFile&, const std::vector<std::string>& args) {
   PrintArgs a;
-  if (!parse(args, a)) {
+  if (!parsePrintArgs(args, a)) {
     *ctx.err << "usage: tervtool print FILE... -o OUT.pdf|DIR [--text]\n";
     return kUsage;
   }

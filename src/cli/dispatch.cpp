@@ -31,6 +31,22 @@ std::string usage() {
          "-o - writes a text output to standard output. A failed write exits with 3.\n";
 }
 
+bool needsGuiApplication(const std::vector<std::string>& args) {
+  if (args.empty()) return false;
+  const std::string& cmd = args[0];
+  if (cmd == "render" || cmd == "print") return true;
+  // A summary draws only its PDF form.
+  if (cmd == "summary") {
+    const Arguments split = splitArguments(std::vector<std::string>(args.begin() + 1, args.end()));
+    for (std::size_t i = 0; i + 1 < split.options.size(); ++i) {
+      if (split.options[i] != "-o") continue;
+      const std::string& out = split.options[i + 1];
+      return out.size() >= 4 && QString::fromStdString(out.substr(out.size() - 4)).compare(".pdf", Qt::CaseInsensitive) == 0;
+    }
+  }
+  return false;
+}
+
 Arguments splitArguments(const std::vector<std::string>& args) {
   Arguments a;
   for (std::size_t i = 0; i < args.size(); ++i) {

@@ -11,6 +11,10 @@ namespace cli {
 // Runs the command named by args[0]; returns the exit code.
 int run(const Context& ctx, const std::vector<std::string>& args);
 
+// Whether the command line draws (fonts, pictures, pages) and so needs a GUI application
+// object; the text commands, and anything unknown, start with the cheaper core one.
+bool needsGuiApplication(const std::vector<std::string>& args);
+
 // The text printed for bad usage.
 std::string usage();
 

@@ -14,8 +14,9 @@ QImage renderThickness(const Context& ctx, const datafiles::LoadedFile& file, QS
   picture.fill(Qt::white);
   thickness::Chart3D chart;
   thickness::setupThicknessChart(chart);
-  const thickness::AllValues all = thickness::fillAllValues(file, ctx.nf);
-  thickness::buildThicknessChart(chart, file, all.extremes, ctx.settings.ThicknessColors, ctx.nf);
+  // Only the extremes are kept: the table is gone before the chart's points are made.
+  const thickness::ThkExtremes extremes = thickness::fillAllValues(file, ctx.nf).extremes;
+  thickness::buildThicknessChart(chart, file, extremes, ctx.settings.ThicknessColors, ctx.nf);
   {
     qtx::QtCanvas canvas(picture);
     chart.draw(canvas, gfx::Rect{0, 0, size.width(), size.height()});

@@ -2,7 +2,9 @@
 #include "qt/qt_canvas.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPolygon>
+#include <QTextLayout>
 #include <algorithm>
 #include <cstdlib>
 
@@ -33,13 +35,14 @@ QtCanvas::QtCanvas(QPainter& painter, int width, int height) : painter_(&painter
   setFont(font_);
 }
 
-QtCanvas::~QtCanvas() = default;
+QtCanvas::~QtCanvas() { flushFills(); }
 
 void QtCanvas::setFont(const gfx::Font& font) {
   if (metrics_ && font == font_) return;
   font_ = font;
   qfont_ = toQFont(font);
   metrics_.reset();
+  glyphCache_.clear();
 }
 
 const QFontMetrics& QtCanvas::metrics() {
@@ -93,6 +96,7 @@ bool QtCanvas::inClip(int x, int y) const {
 }
 
 void QtCanvas::lineTo(int x, int y) {
+  flushFills();
   const gfx::Point from = pos_;
   pos_ = {x, y};
   if (pen_.style == gfx::PenStyle::Clear) return;
@@ -134,10 +138,12 @@ void QtCanvas::lineTo(int x, int y) {
 }
 
 void QtCanvas::rectangle(const gfx::Rect& r) {
+  flushFills();
   applyMode();
-  if (brush_.style == gfx::BrushStyle::Solid) {
+  if (brush_.style == gfx::BrushStyle::Solid && r.width() > 0 && r.height() > 0 && !fillDirect(r)) {
     painter_->fillRect(QRect(r.left, r.top, r.width(), r.height()), toQColor(brush_.color));
   }
+  flushFills();  // the outline goes over the inside
   if (pen_.style != gfx::PenStyle::Clear && r.width() > 0 && r.height() > 0) {
     applyPen();
     painter_->setBrush(Qt::NoBrush);
@@ -150,13 +156,86 @@ void QtCanvas::rectangle(const gfx::Rect& r) {
   }
 }
 
+// A plain fill of an image canvas written straight into the image's memory: the chart of a
+// long run is thousands of column-wide rectangles, and a painter's fill costs a microsecond
+// each whatever its size. The pixels are those the painter writes for an opaque colour.
+bool QtCanvas::fillDirect(const gfx::Rect& r) {
+  if (!image_ || pen_.mode != gfx::PenMode::Copy || !image_->isDetached() || !painter_->transform().isIdentity())
+    return false;
+  const QImage::Format format = image_->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+      format != QImage::Format_ARGB32_Premultiplied)
+    return false;
+  if (painter_->hasClipping() != clip_.has_value()) return false;
+  DirectFill f{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, width_), std::min(r.bottom, height_), 0};
+  if (clip_) {
+    f.left = std::max(f.left, clip_->left);
+    f.top = std::max(f.top, clip_->top);
+    f.right = std::min(f.right, clip_->right);
+    f.bottom = std::min(f.bottom, clip_->bottom);
+  }
+  if (f.left >= f.right || f.top >= f.bottom) return true;
+  f.value = 0xFF000000u | (QRgb(gfx::red(brush_.color)) << 16) | (QRgb(gfx::green(brush_.color)) << 8) |
+            QRgb(gfx::blue(brush_.color));
+  if (batching_) {
+    held_.push_back(f);
+  } else {
+    writeFills(&f, 1, f.top, f.bottom);
+  }
+  return true;
+}
+
+// The rows top..bottom of the given fills, in their order.
+void QtCanvas::writeFills(const DirectFill* fills, std::size_t count, int top, int bottom) const {
+  // The image is not shared (checked when the fills were taken), so bits() is its own memory.
+  uchar* const bits = image_->bits();
+  const qsizetype step = image_->bytesPerLine();
+  for (std::size_t i = 0; i < count; ++i) {
+    const DirectFill& f = fills[i];
+    const int y0 = std::max(f.top, top), y1 = std::min(f.bottom, bottom);
+    uchar* row = bits + std::ptrdiff_t(y0) * step;
+    const int n = f.right - f.left;
+    for (int y = y0; y < y1; ++y, row += step) {
+      QRgb* line = reinterpret_cast<QRgb*>(row) + f.left;
+      if (n == 1)
+        *line = f.value;
+      else
+        std::fill(line, line + n, f.value);
+    }
+  }
+}
+
+// Held fills are written in bands of rows, every fill in its order within each band: the
+// same pixels as one after the other, but a tall narrow column no longer walks the whole
+// height of a large image at once (a memory page a row) for each of thousands of columns.
+void QtCanvas::flushFills() const {
+  if (held_.empty()) return;
+  int top = height_, bottom = 0;
+  for (const DirectFill& f : held_) {
+    top = std::min(top, f.top);
+    bottom = std::max(bottom, f.bottom);
+  }
+  constexpr int kBand = 32;
+  for (int y = top; y < bottom; y += kBand) writeFills(held_.data(), held_.size(), y, std::min(bottom, y + kBand));
+  held_.clear();
+}
+
+void QtCanvas::beginFillBatch() { batching_ = true; }
+
+void QtCanvas::endFillBatch() {
+  flushFills();
+  batching_ = false;
+}
+
 void QtCanvas::fillRect(const gfx::Rect& r) {
   if (brush_.style != gfx::BrushStyle::Solid || r.width() <= 0 || r.height() <= 0) return;
+  if (fillDirect(r)) return;
   applyMode();
   painter_->fillRect(QRect(r.left, r.top, r.width(), r.height()), toQColor(brush_.color));
 }
 
 void QtCanvas::polygon(const std::vector<gfx::Point>& points) {
+  flushFills();
   if (points.empty()) return;
   QPolygon poly;
   poly.reserve(int(points.size()));
@@ -171,6 +250,7 @@ void QtCanvas::polygon(const std::vector<gfx::Point>& points) {
 }
 
 void QtCanvas::textOut(int x, int y, const std::string& text) {
+  flushFills();
   const QString s = QString::fromStdString(text);
   painter_->setFont(qfont_);
   const QFontMetrics& fm = metrics();
@@ -180,6 +260,73 @@ void QtCanvas::textOut(int x, int y, const std::string& text) {
   }
   painter_->setPen(toQColor(font_.color));
   painter_->drawText(QPoint(x, y + fm.ascent()), s);
+}
+
+// The glyphs of a text as drawText places them, the left end of the baseline at (0, 0).
+const QList<QGlyphRun>& QtCanvas::glyphRuns(const QString& text) {
+  auto found = glyphCache_.constFind(text);
+  if (found != glyphCache_.constEnd()) return *found;
+  // Bounded: a long table has as many different positions as rows.
+  if (glyphCache_.size() >= 4096) glyphCache_.clear();
+  QTextLayout layout(text, qfont_, painter_->device());
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  QList<QGlyphRun> runs = layout.glyphRuns();
+  const qreal baseline = line.isValid() ? line.ascent() : 0;
+  for (QGlyphRun& run : runs) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& p : positions) p.ry() -= baseline;
+    run.setPositions(positions);
+  }
+  return *glyphCache_.insert(text, runs);
+}
+
+// One glyph run per font for the whole row: a PDF page then holds one text object per row
+// instead of one per cell. Cells that overlap, or an underlined font, go one by one, as the
+// order of fills and texts then shows.
+void QtCanvas::textRow(int y, const std::vector<gfx::TextCell>& cells) {
+  flushFills();
+  if (qfont_.underline() || qfont_.strikeOut() || qfont_.overline()) return gfx::Canvas::textRow(y, cells);
+  painter_->setFont(qfont_);
+  const QFontMetrics& fm = metrics();
+  std::vector<QString> texts;
+  texts.reserve(cells.size());
+  QList<QRect> boxes;
+  for (const gfx::TextCell& cell : cells) {
+    texts.push_back(QString::fromStdString(cell.text));
+    const QRect box(cell.x, y, fm.horizontalAdvance(texts.back()), fm.height());
+    if (!boxes.empty() && boxes.back().x() + boxes.back().width() > box.x()) return gfx::Canvas::textRow(y, cells);
+    boxes.append(box);
+  }
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  if (brush_.style == gfx::BrushStyle::Solid) {
+    painter_->setPen(Qt::NoPen);
+    painter_->setBrush(toQColor(brush_.color));
+    painter_->drawRects(boxes);
+  }
+  painter_->setPen(toQColor(font_.color));
+  const QPointF baseline(0, y + fm.ascent());
+  QGlyphRun merged;
+  QList<quint32> indexes;
+  QList<QPointF> positions;
+  const auto flush = [&] {
+    if (indexes.isEmpty()) return;
+    merged.setGlyphIndexes(indexes);
+    merged.setPositions(positions);
+    painter_->drawGlyphRun(baseline, merged);
+    indexes.clear();
+    positions.clear();
+  };
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    for (const QGlyphRun& run : glyphRuns(texts[i])) {
+      if (!indexes.isEmpty() && run.rawFont() != merged.rawFont()) flush();
+      if (indexes.isEmpty()) merged.setRawFont(run.rawFont());
+      indexes.append(run.glyphIndexes());
+      for (const QPointF& p : run.positions()) positions.append(QPointF(p.x() + cells[i].x, p.y()));
+    }
+  }
+  flush();
 }
 
 int QtCanvas::textWidth(const std::string& text) { return metrics().horizontalAdvance(QString::fromStdString(text)); }
@@ -195,6 +342,7 @@ void QtCanvas::setClip(std::optional<gfx::Rect> clip) {
 }
 
 void QtCanvas::setPixel(int x, int y, gfx::Color c) {
+  flushFills();
   if (!inClip(x, y)) return;
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_->setPen(QPen(toQColor(c), 0));
@@ -202,6 +350,7 @@ void QtCanvas::setPixel(int x, int y, gfx::Color c) {
 }
 
 gfx::Color QtCanvas::pixel(int x, int y) const {
+  flushFills();
   if (!image_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
   return fromQColor(QColor(image_->pixel(x, y)));
 }

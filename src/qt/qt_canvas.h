@@ -3,6 +3,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -32,9 +34,12 @@ class QtCanvas : public gfx::Canvas {
   void lineTo(int x, int y) override;
   void rectangle(const gfx::Rect& r) override;
   void fillRect(const gfx::Rect& r) override;
+  void beginFillBatch() override;
+  void endFillBatch() override;
   using gfx::Canvas::fillRect;
   void polygon(const std::vector<gfx::Point>& points) override;
   void textOut(int x, int y, const std::string& text) override;
+  void textRow(int y, const std::vector<gfx::TextCell>& cells) override;
   int textWidth(const std::string& text) override;
   int textHeight(const std::string& text) override;
   void setClip(std::optional<gfx::Rect> clip) override;
@@ -47,7 +52,16 @@ class QtCanvas : public gfx::Canvas {
   void applyPen();
   void applyMode();
   bool inClip(int x, int y) const;
+  // A fill written into the image itself: its rows and columns (clipped), its pixel value.
+  struct DirectFill {
+    int left, top, right, bottom;
+    QRgb value;
+  };
+  bool fillDirect(const gfx::Rect& r);
+  void writeFills(const DirectFill* fills, std::size_t count, int top, int bottom) const;
+  void flushFills() const;
   const QFontMetrics& metrics();
+  const QList<QGlyphRun>& glyphRuns(const QString& text);
 
   QImage* image_ = nullptr;
   std::unique_ptr<QPainter> ownPainter_;
@@ -59,8 +73,12 @@ class QtCanvas : public gfx::Canvas {
   gfx::Font font_;
   QFont qfont_;
   std::unique_ptr<QFontMetrics> metrics_;
+  // Laid-out texts of the current font, for rows: a printed table repeats its values.
+  QHash<QString, QList<QGlyphRun>> glyphCache_;
   gfx::Point pos_;
   std::optional<gfx::Rect> clip_;
+  bool batching_ = false;
+  mutable std::vector<DirectFill> held_;  // written before anything reads or draws
 };
 
 // The QFont for a font of the canvas on a device of the given resolution.

@@ -26,6 +26,13 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+// One text of a row: its left edge and its UTF-8 text.
+struct TextCell {
+  int x = 0;
+  std::string text;
+  bool operator==(const TextCell&) const = default;
+};
+
 enum class PenMode { Copy, Xor, NotXor };
 enum class PenStyle { Solid, Dash, Dot, DashDot, Clear };
 enum class BrushStyle { Solid, Clear };
@@ -79,11 +86,20 @@ class Canvas {
   virtual void rectangle(const Rect& r) = 0;
   // The brush alone, no outline.
   virtual void fillRect(const Rect& r) = 0;
+  // Between these two a device may hold fills back and write them together, before anything
+  // else is drawn and at the end at the latest; what is drawn stays the same.
+  virtual void beginFillBatch() {}
+  virtual void endFillBatch() {}
   // A closed shape: outline in the pen, inside in the brush.
   virtual void polygon(const std::vector<Point>& points) = 0;
   // Text (UTF-8) with its top-left corner at (x, y) in the font's colour; with a
   // solid brush the text cell is first filled with the brush colour.
   virtual void textOut(int x, int y, const std::string& text) = 0;
+  // Texts of the current font on one line, each at its own left edge, as textOut would draw
+  // them one by one. A device that pays per text item (a PDF page) draws the row as one.
+  virtual void textRow(int y, const std::vector<TextCell>& cells) {
+    for (const TextCell& cell : cells) textOut(cell.x, y, cell.text);
+  }
   virtual int textWidth(const std::string& text) = 0;
   virtual int textHeight(const std::string& text) = 0;
 

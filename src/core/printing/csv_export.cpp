@@ -1,8 +1,7 @@
-// CSV exports.
+// CSV exports, written row by row.
 #include "core/printing/csv_export.h"
 
-#include <algorithm>
-#include <vector>
+#include <sstream>
 
 #include "core/analysis/gate_peaks.h"
 #include "core/defectmap/defect_codes.h"
@@ -22,75 +21,114 @@ std::string readingField(std::uint32_t r, const text::NumberFormat& nf) {
   return text::formatScaled(r, 3, "0.000", nf);
 }
 
+// One run of equal indication in one layer.
+struct Run {
+  std::size_t start, end;
+  int layer;
+  std::uint8_t type, size;
+};
+
+// The runs of one layer, found one at a time from the start of the map on.
+class LayerRuns {
+ public:
+  LayerRuns(const datafiles::LoadedFile& file, std::size_t layer) : file_(file), layer_(layer) { advance(); }
+  bool done() const { return !has_; }
+  const Run& run() const { return run_; }
+
+  // The next run after the current one (or the first).
+  void advance() {
+    const std::size_t length = file_.map.Length;
+    has_ = false;
+    for (; mm_ < length; ++mm_) {
+      if (!indication(mm_)) continue;
+      run_ = Run{mm_, mm_, int(layer_), type(mm_), size(mm_)};
+      while (++mm_ < length && indication(mm_) && type(mm_) == run_.type && size(mm_) == run_.size) run_.end = mm_;
+      has_ = true;
+      return;
+    }
+  }
+
+ private:
+  std::size_t at(std::size_t mm) const { return 2 * (std::size_t(file_.map.Layers) * mm + layer_); }
+  bool inside(std::size_t mm) const { return at(mm) + 1 < file_.body.size(); }
+  std::uint8_t size(std::size_t mm) const { return inside(mm) ? file_.body[at(mm)] : 0; }
+  std::uint8_t type(std::size_t mm) const { return inside(mm) ? file_.body[at(mm) + 1] : 0; }
+  bool indication(std::size_t mm) const { return size(mm) != 0 && defectmap::colorSlot(type(mm)).has_value(); }
+
+  const datafiles::LoadedFile& file_;
+  std::size_t layer_;
+  std::size_t mm_ = 0;
+  Run run_{};
+  bool has_ = false;
+};
+
+template <class Writer>
+std::string toText(Writer write) {
+  std::ostringstream out;
+  write(out);
+  return std::move(out).str();
+}
+
 }  // namespace
 
-std::string csvThickness(const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
-  std::string out = "Позиция мм;Датчик1;Датчик2;Датчик3;Датчик4\n";
+void csvThickness(std::ostream& out, const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
+  out << "Позиция мм;Датчик1;Датчик2;Датчик3;Датчик4\n";
   const std::size_t n = thickness::samplesInBody(file);
+  std::string row;
   for (std::size_t k = 0; k < n; ++k) {
     const auto r = thickness::readSample(file, k);
     if (!r) break;
-    out += std::to_string(2 * k);
-    for (std::uint32_t v : *r) out += ";" + readingField(v, nf);
-    out += "\n";
+    row = std::to_string(2 * k);
+    for (std::uint32_t v : *r) row += ";" + readingField(v, nf);
+    row += "\n";
+    out << row;
   }
-  return out;
 }
 
-std::string csvDefectMap(const datafiles::LoadedFile& file) {
-  struct Run {
-    std::size_t start, end;
-    int layer;
-    std::uint8_t type, size;
-  };
-  std::vector<Run> runs;
-  const std::size_t layers = file.map.Layers;
-  const std::size_t length = file.map.Length;
-  for (std::size_t layer = 0; layer < layers; ++layer) {
-    bool open = false;
-    Run run{};
-    for (std::size_t mm = 0; mm <= length; ++mm) {
-      const std::size_t at = 2 * (layers * mm + layer);
-      const bool inside = mm < length && at + 1 < file.body.size();
-      const std::uint8_t size = inside ? file.body[at] : 0;
-      const std::uint8_t type = inside ? file.body[at + 1] : 0;
-      const bool indication = size != 0 && defectmap::colorSlot(type).has_value();
-      if (open && (!indication || size != run.size || type != run.type)) {
-        runs.push_back(run);
-        open = false;
-      }
-      if (indication && !open) {
-        run = Run{mm, mm, int(layer), type, size};
-        open = true;
-      } else if (open) {
-        run.end = mm;
-      }
-    }
-  }
-  std::stable_sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.start < b.start; });
-  std::string out = "Начало мм;Конец мм;Слой;Класс;Размер\n";
+// Runs in the order of their start, those starting together in the order of their layers:
+// the layers' runs are merged as they are found.
+void csvDefectMap(std::ostream& out, const datafiles::LoadedFile& file) {
+  std::vector<LayerRuns> layers;
+  for (std::size_t layer = 0; layer < file.map.Layers; ++layer) layers.emplace_back(file, layer);
+  out << "Начало мм;Конец мм;Слой;Класс;Размер\n";
   const auto& labels = defectmap::legendLabels();
-  for (const Run& r : runs) {
-    out += std::to_string(r.start) + ";" + std::to_string(r.end) + ";" + std::to_string(r.layer + 1) + ";" +
-           trimmed(labels[std::size_t(*defectmap::colorSlot(r.type))]) + ";" + std::to_string(r.size) + "\n";
+  for (;;) {
+    LayerRuns* next = nullptr;
+    for (LayerRuns& l : layers)
+      if (!l.done() && (!next || l.run().start < next->run().start)) next = &l;
+    if (!next) break;
+    const Run& r = next->run();
+    out << std::to_string(r.start) + ";" + std::to_string(r.end) + ";" + std::to_string(r.layer + 1) + ";" +
+               trimmed(labels[std::size_t(*defectmap::colorSlot(r.type))]) + ";" + std::to_string(r.size) + "\n";
+    next->advance();
   }
-  return out;
 }
 
-std::string csvFlaw(const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
-  std::string out = "Отсчет;Амплитуда;Время мкс;Глубина мм\n";
+void csvFlaw(std::ostream& out, const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
+  out << "Отсчет;Амплитуда;Время мкс;Глубина мм\n";
   const analysis::SampleAxis axis = analysis::sampleAxis(file);
   const std::size_t n = std::min<std::size_t>(file.flaw.AScanLength, file.body.size());
   for (std::size_t i = 0; i < n; ++i) {
-    out += std::to_string(i) + ";" + std::to_string(file.body[i]) + ";";
+    std::string row = std::to_string(i) + ";" + std::to_string(file.body[i]) + ";";
     // A sweep without width has no time axis: the two fields stay empty.
     if (axis.valid)
-      out += text::formatDouble(axis.timeUs(i), "0.00", nf) + ";" + text::formatDouble(axis.depthMm(i), "0.00", nf);
+      row += text::formatDouble(axis.timeUs(i), "0.00", nf) + ";" + text::formatDouble(axis.depthMm(i), "0.00", nf);
     else
-      out += ";";
-    out += "\n";
+      row += ";";
+    out << row << "\n";
   }
-  return out;
+}
+
+std::string csvThickness(const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
+  return toText([&](std::ostream& out) { csvThickness(out, file, nf); });
+}
+
+std::string csvDefectMap(const datafiles::LoadedFile& file) {
+  return toText([&](std::ostream& out) { csvDefectMap(out, file); });
+}
+
+std::string csvFlaw(const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
+  return toText([&](std::ostream& out) { csvFlaw(out, file, nf); });
 }
 
 }  // namespace printing

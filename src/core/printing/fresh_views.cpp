@@ -12,15 +12,14 @@ FreshViews::FreshViews(const datafiles::LoadedFile& file, const text::NumberForm
   if (auto loaded = protocol::loadProtocolFile(file.name)) protocol_ = std::move(*loaded);
   if (file.DtmOpen()) {
     all_ = thickness::fillAllValues(file, nf);
-    thickness::setupThicknessChart(chart_);
-    thickness::buildThicknessChart(chart_, file, all_.extremes, thicknessColors, nf);
-    thickness::setBeginPosition(chart_);
+    thicknessColors_ = thicknessColors;
   } else if (file.DauOpen()) {
     defectmap::bindMap(map_, file, defectColors, nf);
   }
 }
 
-PrintSources FreshViews::printSources(const std::array<gfx::Color, 6>& flawColors, const std::string& localeId) {
+PrintSources FreshViews::printSources(const std::array<gfx::Color, 6>& flawColors, const std::string& localeId,
+                                      PrintMode mode) {
   PrintSources s;
   s.protocol = protocol_;
   s.nf = nf_;
@@ -29,11 +28,23 @@ PrintSources FreshViews::printSources(const std::array<gfx::Color, 6>& flawColor
   s.localeId = localeId;
   if (file_.DtmOpen()) {
     s.table = &all_.table;
-    s.chart = &chart_;
+    if (mode == PrintMode::Graphic) s.chart = &chart();
   } else if (file_.DauOpen()) {
     s.map = &map_;
   }
   return s;
+}
+
+// Built when a printout first asks for it: the preview never shows the chart, whose points
+// are the larger part of a long file's memory.
+const thickness::Chart3D& FreshViews::chart() {
+  if (!chartBuilt_) {
+    thickness::setupThicknessChart(chart_);
+    thickness::buildThicknessChart(chart_, file_, all_.extremes, thicknessColors_, nf_);
+    thickness::setBeginPosition(chart_);
+    chartBuilt_ = true;
+  }
+  return chart_;
 }
 
 std::vector<std::string> FreshViews::previewLines(const std::string& fileName) {

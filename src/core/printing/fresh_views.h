@@ -24,7 +24,9 @@ class FreshViews {
   FreshViews(const FreshViews&) = delete;
   FreshViews& operator=(const FreshViews&) = delete;
 
-  PrintSources printSources(const std::array<gfx::Color, 6>& flawColors, const std::string& localeId);
+  // The chart is built for the graphic form only: the text form prints the table alone.
+  PrintSources printSources(const std::array<gfx::Color, 6>& flawColors, const std::string& localeId,
+                            PrintMode mode = PrintMode::Graphic);
   // fileName: the full name the preview shows.
   std::vector<std::string> previewLines(const std::string& fileName);
 
@@ -32,13 +34,16 @@ class FreshViews {
 
  private:
   // ThkThreshold as a load leaves it: the nominal thickness, until a threshold query.
+  const thickness::Chart3D& chart();
   std::uint16_t threshold() const { return file_.DtmOpen() ? file_.thk.NominalThickness : 0; }
 
   const datafiles::LoadedFile& file_;
   text::NumberFormat nf_;
   protocol::ProtocolFields protocol_;
   thickness::AllValues all_;
+  std::array<gfx::Color, 7> thicknessColors_{};
   thickness::Chart3D chart_;
+  bool chartBuilt_ = false;
   defectmap::DefectMap map_;
 };
 

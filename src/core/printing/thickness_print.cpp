@@ -137,9 +137,11 @@ PrintStatus printThicknessText(gfx::Printer& p, const ThicknessReport& r) {
         c.textOut(xs[col], y, head);
         if (col < 4) xs[col + 1] = xs[col] + c.textWidth(head) + 30;
       }
+      std::vector<gfx::TextCell> cells(5);
       for (std::size_t row = pages[i].first; row < pages[i].first + pages[i].count; ++row) {
         y += step;
-        for (int col = 0; col < 5; ++col) c.textOut(xs[col], y, table.cell(row, col));
+        for (int col = 0; col < 5; ++col) cells[std::size_t(col)] = {xs[col], table.cell(row, col)};
+        c.textRow(y, cells);
       }
       tablePageLabel(c, m, p.pageNumber());
       if (i + 1 < pages.size())

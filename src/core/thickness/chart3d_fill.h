@@ -21,8 +21,12 @@ class ShapeFiller {
     c_.setPen(kNoPen);
     brush_ = gfx::Brush{gfx::kWhite, gfx::BrushStyle::Solid};
     c_.setBrush(brush_);
+    c_.beginFillBatch();
   }
-  ~ShapeFiller() { flush(); }
+  ~ShapeFiller() {
+    flush();
+    c_.endFillBatch();
+  }
   ShapeFiller(const ShapeFiller&) = delete;
   ShapeFiller& operator=(const ShapeFiller&) = delete;
 

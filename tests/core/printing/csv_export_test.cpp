@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "core/datafiles/reader.h"
 #include "support/file_builder.h"
@@ -53,6 +54,34 @@ TEST(CsvExport, DefectMapRunsPerLayerOnlyOfTheSixCodes) {
             "1;2;2;Нарушение контакта;5\n"
             "2;2;1;Объемно-плоскостной;4\n"
             "4;4;2;Плоскостной вдоль;9\n");
+}
+
+// Runs of several layers that start together come in the order of the layers, whichever ends first.
+TEST(CsvExport, DefectMapRunsStartingTogetherInLayerOrder) {
+  testsupport::MapLikeFields s;
+  s.type = 2;
+  s.channels = 3;
+  s.length = 3;
+  s.body = testsupport::mapBody({{4, 2},
+                                 {5, 1},
+                                 {6, 3},  // mm 0: all three layers start
+                                 {4, 2},
+                                 {0, 0},
+                                 {7, 3},  // mm 1: layer 2 ended, layer 3 changes
+                                 {0, 0},
+                                 {2, 1},
+                                 {7, 3}});  // mm 2: layer 2 starts again
+  std::ostringstream streamed;
+  const auto file = load("t.dau", testsupport::buildMapLike(s));
+  printing::csvDefectMap(streamed, file);
+  EXPECT_EQ(streamed.str(),
+            "Начало мм;Конец мм;Слой;Класс;Размер\n"
+            "0;1;1;Плоскостной поперек;4\n"
+            "0;0;2;Объемно-плоскостной;5\n"
+            "0;0;3;Плоскостной вдоль;6\n"
+            "1;2;3;Плоскостной вдоль;7\n"
+            "2;2;2;Объемно-плоскостной;2\n");
+  EXPECT_EQ(printing::csvDefectMap(file), streamed.str());
 }
 
 TEST(CsvExport, FlawSamples) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 
 namespace {
 
@@ -80,6 +81,71 @@ TEST(QtCanvas, PixelsReadBackInTheUnitsColourOrder) {
   c.setPixel(1, 2, 0x00112233);
   EXPECT_EQ(c.pixel(1, 2), 0x00112233u);
   EXPECT_EQ(c.pixel(-1, 2), 0u);
+}
+
+// The fills the canvas writes into the image itself are the painter's pixels: inside the
+// clip and the image, nothing outside, on each of the formats it takes.
+TEST(QtCanvas, FillsMatchThePaintersWithinClipAndImage) {
+  for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888}) {
+    QImage ours(60, 40, format), painters(60, 40, format);
+    ours.fill(Qt::white);
+    painters.fill(Qt::white);
+    {
+      qtx::QtCanvas c(ours);
+      // Fills held back in a batch are written before anything else draws or reads.
+      c.beginFillBatch();
+      c.fillRect({-5, -5, 20, 10}, 0x3080C0);  // cut by the image
+      if (format != QImage::Format_RGB888) EXPECT_EQ(c.pixel(0, 0), 0x3080C0u);
+      c.setClip(gfx::Rect{10, 10, 50, 30});
+      c.fillRect({5, 15, 55, 20}, 0x00FF00);  // cut by the clip
+      c.setBrush(gfx::Brush{0x0000FF});
+      c.setPen(gfx::Pen{0x000000});
+      c.rectangle({20, 22, 40, 35});
+      c.setClip(std::nullopt);
+      c.fillRect({58, 38, 70, 50}, 0xFF0000);
+      c.fillRect({30, 0, 31, 40}, 0x123456);  // a column over everything before it
+      c.endFillBatch();
+    }
+    {
+      QPainter p(&painters);
+      p.fillRect(QRect(-5, -5, 25, 15), QColor(0xC0, 0x80, 0x30));
+      p.setClipRect(QRect(10, 10, 40, 20));
+      p.fillRect(QRect(5, 15, 50, 5), QColor(0, 0xFF, 0));
+      p.fillRect(QRect(20, 22, 20, 13), QColor(0xFF, 0, 0));
+      p.setPen(QColor(0, 0, 0));
+      p.drawRect(QRect(20, 22, 19, 12));
+      p.setClipping(false);
+      p.fillRect(QRect(58, 38, 12, 12), QColor(0, 0, 0xFF));
+      p.fillRect(QRect(30, 0, 1, 40), QColor(0x56, 0x34, 0x12));
+    }
+    EXPECT_EQ(ours, painters) << "format " << int(format);
+  }
+}
+
+// A row of texts drawn as one item lands where the texts drawn one by one land, with the
+// brush behind each; overlapping texts keep their order of fills and texts.
+TEST(QtCanvas, TextRowDrawsWhatTextsOneByOneDraw) {
+  const std::vector<std::vector<gfx::TextCell>> rows = {
+      {{10, "00002"}, {90, "4,5"}, {150, "Датчик"}, {260, "12,345"}},
+      {{10, "Позиция мм"}, {40, "наложение"}},  // the second overlaps the first
+  };
+  for (const auto& cells : rows) {
+    QImage row(400, 40, QImage::Format_RGB32), single(400, 40, QImage::Format_RGB32);
+    row.fill(0x808080);
+    single.fill(0x808080);
+    for (QImage* img : {&row, &single}) {
+      qtx::QtCanvas c(*img);
+      c.setFont(gfx::Font{"Courier New", 0, 10, gfx::kBlack});
+      c.setBrush(gfx::Brush{gfx::kWhite});
+      if (img == &row) {
+        c.textRow(8, cells);
+      } else {
+        for (const gfx::TextCell& cell : cells) c.textOut(cell.x, 8, cell.text);
+      }
+    }
+    EXPECT_EQ(row, single) << cells[0].text;
+    EXPECT_GT(countNonWhite(row), 0);
+  }
 }
 
 }  // namespace
