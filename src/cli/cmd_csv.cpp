@@ -9,27 +9,6 @@
 #include "core/printing/csv_export.h"
 
 namespace cli {
-namespace {
-
-void writeCsv(std::ostream& out, const Context& ctx, const datafiles::LoadedFile& file) {
-  switch (file.kind) {
-    case datafiles::FileKind::Dtm:
-      printing::csvThickness(out, file, ctx.nf);
-      break;
-    case datafiles::FileKind::Dau:
-      printing::csvDefectMap(out, file);
-      break;
-    case datafiles::FileKind::Dhn:
-    case datafiles::FileKind::Dht:
-      printing::csvFlaw(out, file, ctx.nf);
-      break;
-    case datafiles::FileKind::None:
-      break;
-  }
-}
-
-}  // namespace
-
 // The rows go out as they are made, to the file being staged or to standard output.
 int cmdCsv(const Context& ctx, const datafiles::LoadedFile& file, const std::vector<std::string>& args) {
   std::string out;
@@ -41,13 +20,13 @@ int cmdCsv(const Context& ctx, const datafiles::LoadedFile& file, const std::vec
   }
   if (out.empty() || out == "-") {
     errno = 0;
-    writeCsv(*ctx.out, ctx, file);
+    printing::csvOfFile(*ctx.out, file, ctx.nf);
     return writeOutput(ctx, "", "") ? kOk : kWriteFailed;
   }
   io::StagedFile staged(out);
   {
     io::StagedStream stream(staged);
-    writeCsv(stream, ctx, file);
+    printing::csvOfFile(stream, file, ctx.nf);
     stream.flush();
   }
   const io::WriteResult written = staged.commit(io::Durability::Flush);

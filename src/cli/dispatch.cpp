@@ -41,7 +41,8 @@ bool needsGuiApplication(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i + 1 < split.options.size(); ++i) {
       if (split.options[i] != "-o") continue;
       const std::string& out = split.options[i + 1];
-      return out.size() >= 4 && QString::fromStdString(out.substr(out.size() - 4)).compare(".pdf", Qt::CaseInsensitive) == 0;
+      return out.size() >= 4 &&
+             QString::fromStdString(out.substr(out.size() - 4)).compare(".pdf", Qt::CaseInsensitive) == 0;
     }
   }
   return false;

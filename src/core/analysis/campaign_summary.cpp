@@ -2,8 +2,8 @@
 #include "core/analysis/campaign_summary.h"
 
 #include <algorithm>
-#include <tuple>
 #include <string>
+#include <tuple>
 
 #include "core/analysis/thickness_stats.h"
 #include "core/datafiles/header_text.h"

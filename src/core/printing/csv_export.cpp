@@ -131,4 +131,21 @@ std::string csvFlaw(const datafiles::LoadedFile& file, const text::NumberFormat&
   return toText([&](std::ostream& out) { csvFlaw(out, file, nf); });
 }
 
+void csvOfFile(std::ostream& out, const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
+  switch (file.kind) {
+    case datafiles::FileKind::Dtm:
+      csvThickness(out, file, nf);
+      break;
+    case datafiles::FileKind::Dau:
+      csvDefectMap(out, file);
+      break;
+    case datafiles::FileKind::Dhn:
+    case datafiles::FileKind::Dht:
+      csvFlaw(out, file, nf);
+      break;
+    case datafiles::FileKind::None:
+      break;
+  }
+}
+
 }  // namespace printing

@@ -25,4 +25,7 @@ std::string csvDefectMap(const datafiles::LoadedFile& file);
 void csvFlaw(std::ostream& out, const datafiles::LoadedFile& file, const text::NumberFormat& nf);
 std::string csvFlaw(const datafiles::LoadedFile& file, const text::NumberFormat& nf);
 
+// The CSV of the file's kind (nothing for none): what tervtool csv and the window's export write.
+void csvOfFile(std::ostream& out, const datafiles::LoadedFile& file, const text::NumberFormat& nf);
+
 }  // namespace printing

@@ -14,31 +14,13 @@
 
 namespace ui {
 
-namespace {
-
-std::string csvOf(const datafiles::LoadedFile& file, const text::NumberFormat& nf) {
-  switch (file.kind) {
-    case datafiles::FileKind::Dtm:
-      return printing::csvThickness(file, nf);
-    case datafiles::FileKind::Dau:
-      return printing::csvDefectMap(file);
-    case datafiles::FileKind::Dhn:
-    case datafiles::FileKind::Dht:
-      return printing::csvFlaw(file, nf);
-    case datafiles::FileKind::None:
-      break;
-  }
-  return {};
-}
-
-}  // namespace
-
 void ExportController::exportCsv() {
   if (host_.shownKind() == datafiles::FileKind::None) return;
   const QString name = host_.dialogs().saveFile("Экспорт в CSV", "Таблица CSV (*.csv)",
                                                 besideDataFile(host_.currentFileName(), "csv"), "csv");
   if (name.isEmpty()) return;
-  saveOrWarn(host_.dialogs(), name, csvOf(host_.file(), host_.numberFormat()));
+  saveOrWarn(host_.dialogs(), name,
+             [this](std::ostream& out) { printing::csvOfFile(out, host_.file(), host_.numberFormat()); });
 }
 
 void ExportController::saveImage() {

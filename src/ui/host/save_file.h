@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <iosfwd>
 #include <string_view>
 
 namespace ui {
@@ -11,5 +13,7 @@ class Dialogs;
 // Writes bytes to name as every file we write (the old file stays whole on failure); on
 // failure the operator is warned with the name and the reason, and the answer is false.
 bool saveOrWarn(Dialogs& dialogs, const QString& name, std::string_view bytes);
+// The same for an output written piece by piece as it is made (a long CSV is never held whole).
+bool saveOrWarn(Dialogs& dialogs, const QString& name, const std::function<void(std::ostream&)>& write);
 
 }  // namespace ui
