@@ -1,6 +1,7 @@
 // QPainter canvas with the platform's drawing rules: excluded line ends, XOR pens on images.
 #include "qt/qt_canvas.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPolygon>
@@ -43,6 +44,7 @@ void QtCanvas::setFont(const gfx::Font& font) {
   qfont_ = toQFont(font);
   metrics_.reset();
   glyphCache_.clear();
+  monoAdvance_ = -1;
 }
 
 const QFontMetrics& QtCanvas::metrics() {
@@ -266,6 +268,10 @@ void QtCanvas::textOut(int x, int y, const std::string& text) {
 const QList<QGlyphRun>& QtCanvas::glyphRuns(const QString& text) {
   auto found = glyphCache_.constFind(text);
   if (found != glyphCache_.constEnd()) return *found;
+  if (std::optional<QList<QGlyphRun>> mono = monoRuns(text)) {
+    if (glyphCache_.size() >= 4096) glyphCache_.clear();
+    return *glyphCache_.insert(text, std::move(*mono));
+  }
   // Bounded: a long table has as many different positions as rows.
   if (glyphCache_.size() >= 4096) glyphCache_.clear();
   QTextLayout layout(text, qfont_, painter_->device());
@@ -282,12 +288,47 @@ const QList<QGlyphRun>& QtCanvas::glyphRuns(const QString& text) {
   return *glyphCache_.insert(text, runs);
 }
 
+// A text of plain ASCII characters in a fixed-pitch font, put together from its characters'
+// glyphs, each one advance further: what the shaper gives for such a text, without shaping
+// it (a printed table's position column differs on every row). Nothing when the font is
+// proportional or a character does not lay out as one glyph of the same advance.
+std::optional<QList<QGlyphRun>> QtCanvas::monoRuns(const QString& text) {
+  if (text.size() < 2) return std::nullopt;
+  for (QChar ch : text)
+    if (ch.unicode() < 0x21 || ch.unicode() > 0x7E) return std::nullopt;
+  if (monoAdvance_ < 0) {
+    monoAdvance_ = 0;
+    if (QFontInfo(qfont_).fixedPitch()) {
+      // Equal advances add up exactly: the second glyph's place is the advance.
+      const QList<QGlyphRun> pair = glyphRuns(QStringLiteral("00"));
+      if (pair.size() == 1 && pair[0].positions().size() == 2)
+        monoAdvance_ = pair[0].positions()[1].x() - pair[0].positions()[0].x();
+    }
+  }
+  if (monoAdvance_ <= 0) return std::nullopt;
+  QGlyphRun run;
+  QList<quint32> indexes;
+  QList<QPointF> positions;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QList<QGlyphRun> one = glyphRuns(QString(text[i]));
+    if (one.size() != 1 || one[0].glyphIndexes().size() != 1) return std::nullopt;
+    if (i == 0) run = one[0];
+    if (one[0].rawFont() != run.rawFont()) return std::nullopt;
+    indexes.append(one[0].glyphIndexes()[0]);
+    const QPointF at = one[0].positions()[0];
+    positions.append(QPointF(at.x() + qreal(i) * monoAdvance_, at.y()));
+  }
+  run.setGlyphIndexes(indexes);
+  run.setPositions(positions);
+  return QList<QGlyphRun>{run};
+}
+
 // One glyph run per font for the whole row: a PDF page then holds one text object per row
 // instead of one per cell. Cells that overlap, or an underlined font, go one by one, as the
 // order of fills and texts then shows.
 void QtCanvas::textRow(int y, const std::vector<gfx::TextCell>& cells) {
   flushFills();
-  if (qfont_.underline() || qfont_.strikeOut() || qfont_.overline()) return gfx::Canvas::textRow(y, cells);
+  if (decorated()) return gfx::Canvas::textRow(y, cells);
   painter_->setFont(qfont_);
   const QFontMetrics& fm = metrics();
   std::vector<QString> texts;

@@ -62,6 +62,8 @@ class QtCanvas : public gfx::Canvas {
   void flushFills() const;
   const QFontMetrics& metrics();
   const QList<QGlyphRun>& glyphRuns(const QString& text);
+  std::optional<QList<QGlyphRun>> monoRuns(const QString& text);
+  bool decorated() const { return qfont_.underline() || qfont_.strikeOut() || qfont_.overline(); }
 
   QImage* image_ = nullptr;
   std::unique_ptr<QPainter> ownPainter_;
@@ -75,6 +77,7 @@ class QtCanvas : public gfx::Canvas {
   std::unique_ptr<QFontMetrics> metrics_;
   // Laid-out texts of the current font, for rows: a printed table repeats its values.
   QHash<QString, QList<QGlyphRun>> glyphCache_;
+  qreal monoAdvance_ = -1;  // of a fixed-pitch font; 0 for a proportional one; -1 not yet known
   gfx::Point pos_;
   std::optional<gfx::Rect> clip_;
   bool batching_ = false;
