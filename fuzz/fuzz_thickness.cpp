@@ -6,6 +6,9 @@
 
 #include "core/analysis/stats_tables.h"
 #include "core/analysis/thin_zones.h"
+#include "core/compare/compare_text.h"
+#include "core/compare/comparison.h"
+#include "core/compare/loss_chart.h"
 #include "core/datafiles/header_text.h"
 #include "core/gfx/recording_canvas.h"
 #include "core/gfx/recording_printer.h"
@@ -21,6 +24,26 @@
 #include "fuzz_input.h"
 
 namespace {
+
+// The run compared with itself, searched and at an offset from the input: the texts, the worst
+// positions and the loss chart of whatever overlap there is.
+void compareWithItself(const datafiles::LoadedFile& file, const text::NumberFormat& nf, std::uint8_t seed) {
+  for (const bool searched : {true, false}) {
+    compare::CompareOptions options;
+    if (!searched) options.offsetMm = 2 * (int(seed) - 128);
+    options.tminUm = seed * 40;
+    const compare::Comparison c = compare::compareRuns(file, file, options);
+    (void)compare::refusalText(c, nf);
+    (void)compare::summaryLines(c, nf);
+    for (const compare::Spot& s : compare::worstPositions(c)) (void)compare::worstRow(c, s, nf);
+    for (std::size_t i = 0; i < c.positions.size(); i += 1 + c.positions.size() / 16)
+      (void)compare::positionRow(c, c.positions[i], nf);
+    gfx::RecordingCanvas canvas(800, 500);
+    const gfx::Rect area{0, 0, 800, 500};
+    compare::drawLossChart(canvas, area, c, compare::wholeOverlap(c), nf);
+    (void)compare::positionAt(canvas, area, compare::wholeOverlap(c), 400);
+  }
+}
 
 // The first and last rows of a table: the cells are formatted on demand, any of them may be asked for.
 void readCells(const thickness::ValueTable& t) {
@@ -85,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)printing::csvThickness(file, nf);
   (void)analysis::csvText(analysis::statsTable(file, nf));
   (void)analysis::thinZones(file, std::uint16_t(data[0] * 4));
+  compareWithItself(file, nf, size > 1 ? data[size - 1] : std::uint8_t(0));
 
   printing::PrintSources sources;
   sources.protocol = fuzzinput::protocolOf(file);
