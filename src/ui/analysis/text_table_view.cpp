@@ -1,6 +1,7 @@
 // The statistics grid: cells from the core's text table, copied as the spreadsheet pastes them.
 #include "ui/analysis/text_table_view.h"
 
+#include <QAbstractTableModel>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -10,53 +11,75 @@
 
 namespace ui {
 
-TextTableView::TextTableView(QWidget* parent) : QTableWidget(parent) {
+class TextTableModel : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void setTable(analysis::TextTable table) {
+    beginResetModel();
+    table_ = std::move(table);
+    endResetModel();
+  }
+  const analysis::TextTable& table() const { return table_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(table_.rows.size()); }
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : int(table_.header.size());
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || std::size_t(index.row()) >= table_.rows.size()) return {};
+    const auto& row = table_.rows[std::size_t(index.row())];
+    if (std::size_t(index.column()) >= row.size()) return {};
+    const std::string& cell = row[std::size_t(index.column())];
+    if (role == Qt::DisplayRole) return QString::fromStdString(cell);
+    if (role == Qt::TextAlignmentRole) {
+      // Numbers stand right as in the value table; names left.
+      const bool number = !cell.empty() && (std::isdigit(static_cast<unsigned char>(cell[0])) || cell[0] == '-');
+      return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    return {};
+  }
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        std::size_t(section) >= table_.header.size())
+      return QAbstractTableModel::headerData(section, orientation, role);
+    return QString::fromStdString(table_.header[std::size_t(section)]);
+  }
+
+ private:
+  analysis::TextTable table_;
+};
+
+TextTableView::TextTableView(QWidget* parent) : QTableView(parent), model_(new TextTableModel(this)) {
+  setModel(model_);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setAlternatingRowColors(true);
   verticalHeader()->setVisible(false);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  connect(this, &QTableWidget::cellClicked, this, [this](int row, int) { emit rowChosen(row); });
+  // Column widths from the first rows only: measuring every row of a long list would stall.
+  horizontalHeader()->setResizeContentsPrecision(200);
+  connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) { emit rowChosen(index.row()); });
 }
 
 void TextTableView::setTable(analysis::TextTable table) {
-  table_ = std::move(table);
-  clearSelection();
-  setColumnCount(int(table_.header.size()));
-  setRowCount(int(table_.rows.size()));
-  QStringList header;
-  for (const std::string& h : table_.header) header << QString::fromStdString(h);
-  setHorizontalHeaderLabels(header);
-  for (int r = 0; r < rowCount(); ++r) {
-    const auto& row = table_.rows[std::size_t(r)];
-    for (int c = 0; c < columnCount() && std::size_t(c) < row.size(); ++c) {
-      auto* item = new QTableWidgetItem(QString::fromStdString(row[std::size_t(c)]));
-      // Numbers stand right as in the value table; names left.
-      const bool number =
-          !row[std::size_t(c)].empty() &&
-          (std::isdigit(static_cast<unsigned char>(row[std::size_t(c)][0])) || row[std::size_t(c)][0] == '-');
-      item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-      setItem(r, c, item);
-    }
-  }
+  model_->setTable(std::move(table));
   resizeColumnsToContents();
 }
 
-int TextTableView::heightForRows(int rows) const {
-  return horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() +
-         horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
-}
+const analysis::TextTable& TextTableView::table() const { return model_->table(); }
 
 analysis::TextTable TextTableView::selection() const {
   QList<int> rows;
   for (const QModelIndex& index : selectionModel()->selectedRows()) rows << index.row();
-  if (rows.isEmpty()) return table_;
+  if (rows.isEmpty()) return table();
   std::sort(rows.begin(), rows.end());
   analysis::TextTable t;
-  t.header = table_.header;
-  for (int r : rows) t.rows.push_back(table_.rows[std::size_t(r)]);
+  t.header = table().header;
+  for (int r : rows) t.rows.push_back(table().rows[std::size_t(r)]);
   return t;
 }
 
@@ -64,16 +87,22 @@ void TextTableView::copy() const {
   QApplication::clipboard()->setText(QString::fromStdString(analysis::tabSeparated(selection())));
 }
 
+int TextTableView::heightForRows(int rows) const {
+  return horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() +
+         horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
+}
+
 void TextTableView::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Copy)) {
     copy();
     return;
   }
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
-    emit rowChosen(currentRow());
+  const int row = currentIndex().row();
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && row >= 0) {
+    emit rowChosen(row);
     return;
   }
-  QTableWidget::keyPressEvent(event);
+  QTableView::keyPressEvent(event);
 }
 
 }  // namespace ui

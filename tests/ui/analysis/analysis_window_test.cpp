@@ -115,6 +115,24 @@ TEST_F(AnalysisWindow, AClassListsItsRunsAndARunPutsTheMarkerOnIt) {
   EXPECT_EQ(w.detail()->rowCount(), 2);
 }
 
+TEST_F(AnalysisWindow, AClassOfTensOfThousandsOfRunsListsThemAll) {
+  // The longest weld with an indication on every other millimetre of each of three layers.
+  testsupport::MapLikeFields m;
+  m.type = 2;
+  m.channels = 3;
+  m.length = 65535;
+  std::vector<std::array<std::uint8_t, 2>> cells(std::size_t(3) * m.length, {0, 0});
+  for (std::size_t mm = 0; mm < m.length; mm += 2)
+    for (std::size_t layer = 0; layer < 3; ++layer) cells[mm * 3 + layer] = {3, 1};
+  m.body = testsupport::mapBody(cells);
+  form_->show();
+  ASSERT_TRUE(open(testsupport::buildMapLike(m), "dense.DAU"));
+  ui::StatsWindow& w = stats();
+  w.chooseSummaryRow(3);  // the class over all layers
+  settle();
+  EXPECT_EQ(w.detail()->rowCount(), 3 * 32768);
+}
+
 TEST_F(AnalysisWindow, CopyGivesTheSelectedRowsUnderTheHeader) {
   form_->show();
   ASSERT_TRUE(open(thinnedRun(), "run.DTM"));
