@@ -20,7 +20,7 @@ int cmdPreview(const Context& ctx, const datafiles::LoadedFile& file) {
   const std::string fullName = QFileInfo(QString::fromStdString(file.name)).absoluteFilePath().toStdString();
   // Line by line: the text of a long file is never held twice.
   errno = 0;
-  for (const std::string& line : views.previewLines(fullName)) *ctx.out << line << '\n';
+  views.writePreview(fullName, [&ctx](std::string&& line) { *ctx.out << line << '\n'; });
   return writeOutput(ctx, "", "") ? kOk : kWriteFailed;
 }
 

@@ -48,13 +48,19 @@ const thickness::Chart3D& FreshViews::chart() {
 }
 
 std::vector<std::string> FreshViews::previewLines(const std::string& fileName) {
+  std::vector<std::string> lines;
+  writePreview(fileName, [&lines](std::string&& line) { lines.push_back(std::move(line)); });
+  return lines;
+}
+
+void FreshViews::writePreview(const std::string& fileName, const PreviewLineSink& sink) {
   PreviewSources s;
   s.fileName = fileName;
   s.protocol = protocol_;
   s.header = BuildReportHeader(file_, protocol_, threshold(), nf_);
   if (file_.DtmOpen()) s.table = &all_.table;
   if (file_.DauOpen()) s.map = &map_;
-  return BuildPreviewText(file_, s);
+  writePreviewText(file_, s, sink);
 }
 
 }  // namespace printing

@@ -29,6 +29,8 @@ class FreshViews {
                             PrintMode mode = PrintMode::Graphic);
   // fileName: the full name the preview shows.
   std::vector<std::string> previewLines(const std::string& fileName);
+  // The same lines handed over one by one (tervtool preview writes them as they come).
+  void writePreview(const std::string& fileName, const PreviewLineSink& sink);
 
   const protocol::ProtocolFields& protocol() const { return protocol_; }
 

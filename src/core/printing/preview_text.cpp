@@ -15,48 +15,58 @@ using text::Msg;
 
 }  // namespace
 
-void appendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines) {
+void writeValueTableLines(const thickness::ValueTable& table, const PreviewLineSink& sink) {
   const std::size_t rows = table.rowCount();
   if (rows == 0) return;
-  lines.reserve(lines.size() + rows);
   std::string line;
   for (int c = 0; c <= 4; ++c) line += table.cell(0, c) + "\t";
-  lines.push_back(std::move(line));
+  sink(std::move(line));
   for (std::size_t r = 1; r < rows; ++r) {
     line.clear();
     for (int c = 0; c <= 4; ++c) {
       line += table.cell(r, c);
       line += "\t\t";
     }
-    lines.push_back(std::move(line));
+    sink(std::move(line));
   }
 }
 
-std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, const PreviewSources& s) {
-  std::vector<std::string> lines;
+void appendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines) {
+  lines.reserve(lines.size() + table.rowCount());
+  writeValueTableLines(table, [&lines](std::string&& line) { lines.push_back(std::move(line)); });
+}
+
+void writePreviewText(const datafiles::LoadedFile& file, const PreviewSources& s, const PreviewLineSink& sink) {
   const ReportHeader& h = s.header;
-  lines.push_back(msg(Msg::fil) + s.fileName);
-  lines.push_back(h[0]);
-  lines.push_back(h[1] + " \t" + h[2] + " \t" + h[3] + " \t" + h[4]);
-  lines.push_back(h[5]);
-  lines.push_back(h[6]);
-  lines.push_back(h[7] + " \t" + h[8] + "\t" + h[9] + "\t" + h[10]);
+  sink(msg(Msg::fil) + s.fileName);
+  sink(std::string(h[0]));
+  sink(h[1] + " \t" + h[2] + " \t" + h[3] + " \t" + h[4]);
+  sink(std::string(h[5]));
+  sink(std::string(h[6]));
+  sink(h[7] + " \t" + h[8] + "\t" + h[9] + "\t" + h[10]);
 
   if (file.DtmOpen()) {
-    if (s.table) appendValueTableLines(*s.table, lines);
+    if (s.table) writeValueTableLines(*s.table, sink);
   } else if (s.map) {
-    s.map->BuildTextTable(lines);
+    std::vector<std::string> table;
+    s.map->BuildTextTable(table);
+    for (std::string& line : table) sink(std::move(line));
   }
 
   auto memo = protocol::conclusionLines(s.protocol);
   if (memo.empty()) memo.emplace_back();
   memo.front() = msg(Msg::zakl) + memo.front();
   for (const std::string& line : memo)
-    for (std::string& piece : text::wrapLineToColumns(line, kPreviewColumns)) lines.push_back(std::move(piece));
+    for (std::string& piece : text::wrapLineToColumns(line, kPreviewColumns)) sink(std::move(piece));
 
   const unsigned length = file.DtmOpen() ? file.thk.Length : file.map.Length;
-  lines.push_back(msg(Msg::control) + std::to_string(length) + msg(Msg::mm) + ".");
-  lines.push_back("  " + std::string(protocol::kDefCaption) + " " + s.protocol.operatorName);
+  sink(msg(Msg::control) + std::to_string(length) + msg(Msg::mm) + ".");
+  sink("  " + std::string(protocol::kDefCaption) + " " + s.protocol.operatorName);
+}
+
+std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, const PreviewSources& s) {
+  std::vector<std::string> lines;
+  writePreviewText(file, s, [&lines](std::string&& line) { lines.push_back(std::move(line)); });
   return lines;
 }
 

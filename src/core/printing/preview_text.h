@@ -1,6 +1,7 @@
 // BuildPreviewText: the lines of the text preview of a thickness or defect-map file.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,13 @@ inline constexpr int kPreviewColumns = 80;
 // The preview lines, tabs included. The caller loads the protocol and builds the header
 // first, as the preview command does; a missing table or map contributes no lines.
 std::vector<std::string> BuildPreviewText(const datafiles::LoadedFile& file, const PreviewSources& sources);
+// The same lines handed over one by one as they are made: the value table of a long run is
+// never held as text whole.
+using PreviewLineSink = std::function<void(std::string&&)>;
+void writePreviewText(const datafiles::LoadedFile& file, const PreviewSources& sources, const PreviewLineSink& sink);
 
 // The thickness grid's lines of the preview: the header row, then every data row.
 void appendValueTableLines(const thickness::ValueTable& table, std::vector<std::string>& lines);
+void writeValueTableLines(const thickness::ValueTable& table, const PreviewLineSink& sink);
 
 }  // namespace printing
