@@ -189,6 +189,19 @@ std::string joined(const std::vector<std::string>& cells, const char* separator,
 
 }  // namespace
 
+TextTable transposed(const TextTable& t, const std::string& corner) {
+  TextTable out;
+  if (t.header.empty()) return out;
+  out.header.push_back(corner);
+  for (const auto& row : t.rows) out.header.push_back(row.empty() ? std::string() : row[0]);
+  for (std::size_t c = 1; c < t.header.size(); ++c) {
+    std::vector<std::string> row{t.header[c]};
+    for (const auto& r : t.rows) row.push_back(c < r.size() ? r[c] : std::string());
+    out.rows.push_back(std::move(row));
+  }
+  return out;
+}
+
 std::string tabSeparated(const TextTable& t) {
   std::string out = joined(t.header, "\t", false);
   for (const auto& row : t.rows) out += joined(row, "\t", false);

@@ -38,6 +38,10 @@ TextTable gatePeaksTable(const std::vector<GatePeak>& peaks, const text::NumberF
 // The statistics table of the file's kind (thickness, map or gates); an empty table for none.
 TextTable statsTable(const datafiles::LoadedFile& file, const text::NumberFormat& nf);
 
+// Rows become columns: the first column's cells head the new columns, every other header cell
+// begins a row, and corner heads the column of those. A table of a few long rows reads down a window.
+TextTable transposed(const TextTable& t, const std::string& corner);
+
 // Cells joined by tabs, a line each, header first (LF, UTF-8).
 std::string tabSeparated(const TextTable& t);
 // Cells joined by ";" as the CSV exports write them; a cell holding ";", a quote or a line

@@ -117,14 +117,16 @@ void StatsWindow::fill() {
   switch (file.kind) {
     case datafiles::FileKind::Dtm: {
       title_->setText("Толщины по датчикам");
-      summary_->setTable(analysis::thicknessStatsTable(analysis::thicknessStats(file), nf));
+      // Fourteen figures for five columns of sensors: read down the window, not across it.
+      summary_->setTable(
+          analysis::transposed(analysis::thicknessStatsTable(analysis::thicknessStats(file), nf), "Показатель"));
       const std::uint16_t tenths = analysis::defaultZoneThreshold(file.thk.NominalThickness);
       threshold_->setText(qs(thickness::thresholdText(tenths, nf)));
       showZones(tenths);
       break;
     }
     case datafiles::FileKind::Dau:
-      title_->setText("Индикации по слоям и классам (щелчок по строке слоя — список индикаций)");
+      title_->setText("Индикации по слоям и классам (щелчок по строке — список индикаций)");
       map_ = analysis::mapStats(file);
       summary_->setTable(analysis::mapStatsTable(map_, nf));
       detailTitle_->setText("Индикации класса");
@@ -140,7 +142,7 @@ void StatsWindow::fill() {
   }
   detail_->setVisible(file.kind == datafiles::FileKind::Dtm || file.kind == datafiles::FileKind::Dau);
   // The figures whole, up to a dozen rows; the list below takes the rest.
-  summary_->setMaximumHeight(summary_->heightForRows(std::min(summary_->rowCount(), 12)));
+  summary_->setFixedHeight(summary_->heightForRows(std::min(summary_->rowCount(), 14)));
 }
 
 void StatsWindow::showZones(std::uint16_t thresholdTenths) {

@@ -64,7 +64,9 @@ TEST_F(AnalysisWindow, TheActionsWaitForAFileAndTheWindowFollowsTheShownOne) {
   ui::StatsWindow& w = stats();
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(w.parentWidget(), form_.get());  // above the main window only
-  EXPECT_EQ(w.summary()->rowCount(), 5);     // four sensors and all together
+  // Read down: a column for each of the four sensors and all together, a row for each figure.
+  EXPECT_EQ(w.summary()->table().header.size(), 6u);
+  EXPECT_EQ(w.summary()->table().header.back(), "Все датчики");
 
   ASSERT_TRUE(open(weldWithRuns(), "weld.DAU"));
   EXPECT_TRUE(w.windowTitle().contains("weld.DAU"));
@@ -137,13 +139,14 @@ TEST_F(AnalysisWindow, CopyGivesTheSelectedRowsUnderTheHeader) {
   form_->show();
   ASSERT_TRUE(open(thinnedRun(), "run.DTM"));
   ui::StatsWindow& w = stats();
-  w.summary()->selectRow(1);
+  w.summary()->selectRow(0);
   w.summary()->setFocus();
   QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
   QApplication::sendEvent(w.summary(), &copy);
   const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 2);
-  EXPECT_TRUE(lines[1].startsWith("Датчик 2\t"));
+  EXPECT_TRUE(lines[0].startsWith("Показатель\tДатчик 1\t"));
+  EXPECT_TRUE(lines[1].startsWith("Мин. мм\t"));
 }
 
 TEST_F(AnalysisWindow, TheCsvExportIsTervtoolsCsvBesideTheDataFile) {
