@@ -7,25 +7,25 @@
 #include "cli/commands.h"
 #include "cli/dispatch.h"
 #include "support/run_pair.h"
+#include "support/temp_dir_test.h"
 
 namespace {
 
-using comparetest::laterSpec;
-using comparetest::RunSpec;
+using comparetest::laterShape;
+using comparetest::RunShape;
 
 struct CompareRun {
   int code = 0;
   std::string out, err;
 };
 
-class TervtoolCompare : public ::testing::Test {
+class TervtoolCompare : public testsupport::TempDirTest<> {
  protected:
-  void SetUp() override { dir_ = testsupport::makeTempDir("compare"); }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  TervtoolCompare() : TempDirTest("compare") {}
 
-  std::string write(const std::string& name, const RunSpec& spec) {
+  std::string write(const std::string& name, const RunShape& shape) {
     const std::string path = dir_ + "/" + name;
-    EXPECT_TRUE(testsupport::writeBytes(path, comparetest::runBytes(spec)));
+    EXPECT_TRUE(testsupport::writeBytes(path, comparetest::runBytes(shape)));
     return path;
   }
 
@@ -41,8 +41,6 @@ class TervtoolCompare : public ::testing::Test {
     r.err = err.str();
     return r;
   }
-
-  std::string dir_;
 };
 
 std::vector<std::string> lines(const std::string& text) {
@@ -53,8 +51,8 @@ std::vector<std::string> lines(const std::string& text) {
 }
 
 TEST_F(TervtoolCompare, OffsetLineRowsAndSummary) {
-  const std::string a = write("A.DTM", RunSpec{});
-  const std::string b = write("B.DTM", laterSpec(150));
+  const std::string a = write("A.DTM", RunShape{});
+  const std::string b = write("B.DTM", laterShape(150));
   const CompareRun r = run({a, b});
   ASSERT_EQ(r.code, cli::kOk) << r.err;
   EXPECT_EQ(r.err, "");
@@ -77,15 +75,15 @@ TEST_F(TervtoolCompare, OffsetLineRowsAndSummary) {
 }
 
 TEST_F(TervtoolCompare, RefusalsWarningsAndUsage) {
-  const std::string a = write("A.DTM", RunSpec{});
-  RunSpec shortRun = laterSpec(0);
+  const std::string a = write("A.DTM", RunShape{});
+  RunShape shortRun = laterShape(0);
   shortRun.lengthMm = 100;
   const CompareRun little = run({a, write("S.DTM", shortRun)});
   EXPECT_EQ(little.code, cli::kRefused);
   EXPECT_EQ(little.out, "");
   EXPECT_NE(little.err.find("Контроли мало перекрываются"), std::string::npos) << little.err;
 
-  RunSpec other = laterSpec(0);
+  RunShape other = laterShape(0);
   other.fields.section = "Участок 9";
   other.fields.diameter = 530;
   const CompareRun mismatched = run({a, write("O.DTM", other)});

@@ -10,6 +10,7 @@
 
 #include "support/disk_faults.h"
 #include "support/file_builder.h"
+#include "support/temp_dir_test.h"
 
 namespace {
 
@@ -57,10 +58,9 @@ const Output kPdf{"Pdf", "out.pdf",
 
 const std::string kOld = "old output\n";
 
-class OutputUnderFault : public ::testing::TestWithParam<Output> {
+class OutputUnderFault : public testsupport::TempDirTest<::testing::TestWithParam<Output>> {
  protected:
-  void SetUp() override { dir_ = testsupport::makeTempDir("output-fault"); }
-  void TearDown() override { fs::remove_all(dir_); }
+  OutputUnderFault() : TempDirTest("output-fault") {}
 
   // Exit 3, the message with the system's reason, the old output and nothing else left.
   void expectFailedAndIntact(const ChildOutcome& r, const std::string& target, const std::string& reason,
@@ -81,8 +81,6 @@ class OutputUnderFault : public ::testing::TestWithParam<Output> {
       EXPECT_EQ(got.substr(got.size() - o.tail.size()), o.tail);
     }
   }
-
-  std::string dir_;
 };
 
 TEST_P(OutputUnderFault, FullDevice) {
@@ -138,11 +136,9 @@ TEST_P(OutputUnderFault, LongestNameIsWrittenAndReplaced) {
 INSTANTIATE_TEST_SUITE_P(Outputs, OutputUnderFault, ::testing::Values(kCsv, kPng, kPdf),
                          [](const auto& info) { return info.param.name; });
 
-class TervtoolCommandLine : public ::testing::Test {
+class TervtoolCommandLine : public testsupport::TempDirTest<> {
  protected:
-  void SetUp() override { dir_ = testsupport::makeTempDir("cmdline"); }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
+  TervtoolCommandLine() : TempDirTest("cmdline") {}
 };
 
 TEST_F(TervtoolCommandLine, DoubleDashEndsTheOptions) {

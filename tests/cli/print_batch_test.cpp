@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "support/file_builder.h"
+#include "support/temp_dir_test.h"
 
 namespace {
 
@@ -30,11 +31,9 @@ int fakePrint(const std::vector<std::string>& args) {
   return result;
 }
 
-class PrintBatch : public ::testing::Test {
+class PrintBatch : public testsupport::TempDirTest<> {
  protected:
-  void SetUp() override { dir_ = testsupport::makeTempDir("print_batch"); }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
+  PrintBatch() : TempDirTest("print_batch") {}
 };
 
 TEST_F(PrintBatch, EveryFileOnceInOrderAndTheWorstExitCode) {

@@ -6,27 +6,18 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/disk_faults.h"
 #include "support/file_builder.h"
+#include "support/temp_dir_test.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int code = 0;
-  std::string out;
-};
+using Outcome = testsupport::ShellOutcome;
 
-Outcome shell(const std::string& command) {
-  Outcome r;
-  FILE* p = popen((command + " 2>&1").c_str(), "r");
-  if (!p) return {-1, {}};
-  char buf[4096];
-  for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-  const int status = pclose(p);
-  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
+// Standard output and error together: a failure shows both.
+Outcome shell(const std::string& command) { return testsupport::runShell(command + " 2>&1"); }
 
 // Text read back from a PDF with its runs of blanks and line breaks made one blank: the
 // layout's spacing is not what is checked here.
@@ -47,11 +38,9 @@ std::string sample(const std::string& name) { return std::string(TERV_SOURCE_DIR
 
 Outcome tervtool(const std::string& args) { return shell("QT_QPA_PLATFORM=offscreen " TERVTOOL_PATH " " + args); }
 
-class TervtoolPrint : public ::testing::Test {
+class TervtoolPrint : public testsupport::TempDirTest<> {
  protected:
-  void SetUp() override { dir_ = testsupport::makeTempDir("print_cli"); }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
+  TervtoolPrint() : TempDirTest("print_cli") {}
 };
 
 // pdftotext joins what the PDF holds as text: the printout's texts come back from the file.

@@ -8,7 +8,9 @@
 
 #include "cli/commands.h"
 #include "core/datafiles/reader.h"
+#include "support/disk_faults.h"
 #include "support/file_builder.h"
+#include "support/temp_dir_test.h"
 
 namespace {
 
@@ -31,23 +33,10 @@ Outcome stats(const datafiles::LoadedFile& f, const std::vector<std::string>& ar
   return r;
 }
 
-Outcome tervtool(const std::string& args) {
-  Outcome r;
-  FILE* p =
-      popen(("LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=offscreen " TERVTOOL_PATH " " + args + " 2>/dev/null")
-                .c_str(),
-            "r");
-  if (!p) return {-1, {}, {}};
-  char buf[4096];
-  for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-  const int status = pclose(p);
-  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
-
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
+// Standard output only: the summary's text is compared, its messages on stderr are not.
+testsupport::ShellOutcome tervtool(const std::string& args) {
+  return testsupport::runShell("LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=offscreen " TERVTOOL_PATH " " +
+                               args + " 2>/dev/null");
 }
 
 TEST(TervtoolStats, Options) {
@@ -70,10 +59,11 @@ TEST(TervtoolStats, Options) {
   EXPECT_NE(r.err.find(".DTM"), std::string::npos);
 }
 
-class TervtoolSummary : public ::testing::Test {
+class TervtoolSummary : public testsupport::TempDirTest<> {
  protected:
+  TervtoolSummary() : TempDirTest("summary_cli") {}
   void SetUp() override {
-    dir_ = testsupport::makeTempDir("summary_cli");
+    TempDirTest::SetUp();
     testsupport::MapLikeFields later;
     later.year = 9;
     testsupport::MapLikeFields earlier;
@@ -86,12 +76,10 @@ class TervtoolSummary : public ::testing::Test {
     testsupport::writeBytes(dir_ + "/broken.DHN", broken);
     testsupport::writeBytes(dir_ + "/notes.txt", {'x'});
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
 };
 
 TEST_F(TervtoolSummary, RowsByDateRefusedFileKeptAndTheCommandGoesOn) {
-  const Outcome r = tervtool("summary " + dir_);
+  const testsupport::ShellOutcome r = tervtool("summary " + dir_);
   EXPECT_EQ(r.code, cli::kRefused);
   std::vector<std::string> lines;
   for (std::istringstream in(r.out); std::getline(in, lines.emplace_back());) {
@@ -104,10 +92,10 @@ TEST_F(TervtoolSummary, RowsByDateRefusedFileKeptAndTheCommandGoesOn) {
   EXPECT_NE(lines[3].find("Открыть невозможно"), std::string::npos);
 
   EXPECT_EQ(tervtool("summary " + dir_ + " -o " + dir_ + "/s.csv").code, cli::kRefused);
-  EXPECT_EQ(readAll(dir_ + "/s.csv"), r.out);
+  EXPECT_EQ(testsupport::readFileBytes(dir_ + "/s.csv"), r.out);
   // The PDF form draws: the program starts its GUI application for it, whatever the letter case.
   EXPECT_EQ(tervtool("summary " + dir_ + "/later.DTM -o " + dir_ + "/s.PDF").code, cli::kOk);
-  EXPECT_EQ(readAll(dir_ + "/s.PDF").rfind("%PDF", 0), 0u);
+  EXPECT_EQ(testsupport::readFileBytes(dir_ + "/s.PDF").rfind("%PDF", 0), 0u);
   EXPECT_EQ(tervtool("summary -o " + dir_ + "/s.csv").code, cli::kUsage);
 }
 

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -161,6 +162,17 @@ ChildOutcome runProgram(const std::string& program, const std::vector<std::strin
   }
   close(fds[1]);
   return collect(pid, fds[0], limits.seconds);
+}
+
+ShellOutcome runShell(const std::string& command) {
+  ShellOutcome r;
+  FILE* p = popen(command.c_str(), "r");
+  if (!p) return r;
+  char buf[4096];
+  for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
+  const int status = pclose(p);
+  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
 }
 
 std::vector<std::string> directoryNames(const std::string& dir) {

@@ -52,6 +52,13 @@ ChildOutcome runInChild(const std::function<std::string()>& fn, const ChildLimit
 ChildOutcome runProgram(const std::string& program, const std::vector<std::string>& args, const ChildLimits& limits,
                         const std::string& cwd = {});
 
+struct ShellOutcome {
+  int code = -1;    // exit status; -1 when it did not exit
+  std::string out;  // what it wrote to standard output
+};
+// Runs a command line through the shell (redirections are the caller's).
+ShellOutcome runShell(const std::string& command);
+
 // The names in a directory, sorted.
 std::vector<std::string> directoryNames(const std::string& dir);
 

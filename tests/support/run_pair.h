@@ -25,7 +25,7 @@ inline int wallUm(int x, int i) {
 
 // One run: the pipe from startMm for lengthMm, dated; thinnedUm less wall on [thinFrom, thinTo)
 // of the pipe; the readings a marker function replaces (raw 0xFFFF or 0xFFFE) left as given.
-struct RunSpec {
+struct RunShape {
   int startMm = 0;
   int lengthMm = 2000;
   std::uint8_t day = 14, month = 3, year = 7;
@@ -36,25 +36,25 @@ struct RunSpec {
   testsupport::MapLikeFields fields;  // object, diameter, nominal (80: 8.0 mm)
 };
 
-inline testsupport::Bytes runBytes(const RunSpec& spec) {
-  testsupport::MapLikeFields f = spec.fields;
+inline testsupport::Bytes runBytes(const RunShape& shape) {
+  testsupport::MapLikeFields f = shape.fields;
   f.type = 1;
-  f.day = spec.day;
-  f.month = spec.month;
-  f.year = spec.year;
-  f.length = std::uint16_t(spec.lengthMm);
+  f.day = shape.day;
+  f.month = shape.month;
+  f.year = shape.year;
+  f.length = std::uint16_t(shape.lengthMm);
   f.zeroOffset = {0, 0, 0, 0};
   f.velocityFactor = 200;
   std::vector<std::array<std::uint16_t, 4>> samples;
-  for (int p = 0; p < spec.lengthMm; p += 2) {
-    const int x = spec.startMm + p;
+  for (int p = 0; p < shape.lengthMm; p += 2) {
+    const int x = shape.startMm + p;
     std::array<std::uint16_t, 4> raw{};
     for (int i = 0; i < 4; ++i) {
-      int um = spec.wall(x, i);
-      if (x >= spec.thinFrom && x < spec.thinTo) um -= spec.thinnedUm;
+      int um = shape.wall(x, i);
+      if (x >= shape.thinFrom && x < shape.thinTo) um -= shape.thinnedUm;
       raw[std::size_t(i)] = std::uint16_t(um / 5);
-      if (spec.marker)
-        if (const std::uint16_t m = spec.marker(x, i)) raw[std::size_t(i)] = m;
+      if (shape.marker)
+        if (const std::uint16_t m = shape.marker(x, i)) raw[std::size_t(i)] = m;
     }
     samples.push_back(raw);
   }
@@ -62,14 +62,14 @@ inline testsupport::Bytes runBytes(const RunSpec& spec) {
   return testsupport::buildMapLike(f);
 }
 
-inline datafiles::LoadedFile buildRun(const RunSpec& spec) {
-  return datafiles::loadDataBytes("RUN.DTM", runBytes(spec)).file;
+inline datafiles::LoadedFile buildRun(const RunShape& shape) {
+  return datafiles::loadDataBytes("RUN.DTM", runBytes(shape)).file;
 }
 
 // 730 days after the default earlier run of 14-03-2007 (2008 is a leap year), begun at startMm,
 // 0.4 mm thinner on the pipe's stretch 900 to 1 100 mm.
-inline RunSpec laterSpec(int startMm) {
-  RunSpec s;
+inline RunShape laterShape(int startMm) {
+  RunShape s;
   s.startMm = startMm;
   s.day = 13;
   s.month = 3;

@@ -11,7 +11,7 @@ namespace compare {
 namespace {
 
 TEST(ComparePrint, OnePageWithChartAboveTheWorstPositions) {
-  const Comparison c = compareRuns(comparetest::buildRun({}), comparetest::buildRun(comparetest::laterSpec(150)), {});
+  const Comparison c = compareRuns(comparetest::buildRun({}), comparetest::buildRun(comparetest::laterShape(150)), {});
   ASSERT_TRUE(c.compared());
   CompareReport r;
   r.header[0] = "Протокол №: 5";

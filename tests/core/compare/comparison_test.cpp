@@ -11,8 +11,8 @@ namespace compare {
 namespace {
 
 using comparetest::buildRun;
-using comparetest::laterSpec;
-using comparetest::RunSpec;
+using comparetest::laterShape;
+using comparetest::RunShape;
 
 const text::NumberFormat kNf{",", " "};
 
@@ -20,10 +20,10 @@ class PairAtOffset : public ::testing::TestWithParam<int> {};
 
 TEST_P(PairAtOffset, FindsTheShiftAndTheLossOverTheThinnedStretch) {
   const int shift = GetParam();  // where the later run starts on the pipe
-  RunSpec earlier;
+  RunShape earlier;
   earlier.startMm = shift < 0 ? -shift : 0;
   const int laterStart = earlier.startMm + shift;
-  const Comparison c = compareRuns(buildRun(earlier), buildRun(laterSpec(laterStart)), {});
+  const Comparison c = compareRuns(buildRun(earlier), buildRun(laterShape(laterStart)), {});
   ASSERT_TRUE(c.compared()) << refusalText(c, kNf)[0];
   EXPECT_EQ(c.alignment.verdict, AlignVerdict::Clear);
   EXPECT_EQ(c.offsetMm(), shift);
@@ -56,9 +56,9 @@ INSTANTIATE_TEST_SUITE_P(Shifts, PairAtOffset, ::testing::Values(0, 150, -86, 49
 
 // Runs of 20 m are searched coarsely first: the exact offset must still come out.
 TEST(PairAtOffsetLong, CoarseSearchThenExact) {
-  RunSpec earlier;
+  RunShape earlier;
   earlier.lengthMm = 20000;
-  RunSpec later = laterSpec(-338 + 500);
+  RunShape later = laterShape(-338 + 500);
   later.lengthMm = 19000;
   const Comparison c = compareRuns(buildRun(earlier), buildRun(later), {});
   ASSERT_TRUE(c.compared());
@@ -69,14 +69,14 @@ TEST(PairAtOffsetLong, CoarseSearchThenExact) {
 }
 
 TEST(CompareMarkers, AreNeverALoss) {
-  RunSpec later = laterSpec(100);
+  RunShape later = laterShape(100);
   // Contact lost on sensor 2 over the thinned stretch, speed exceeded on all at 1300..1320 in
   // the later run; over-nominal readings on sensor 4 of the earlier run at 950..1000.
   later.marker = [](int x, int i) -> std::uint16_t {
     if (i == 1 && x >= 900 && x < 1100) return 0xFFFF;
     return x >= 1300 && x < 1320 ? 0xFFFE : 0;
   };
-  RunSpec earlier;
+  RunShape earlier;
   earlier.wall = [](int x, int i) { return i == 3 && x >= 950 && x < 1000 ? 8500 : comparetest::wallUm(x, i); };
   const Comparison c = compareRuns(buildRun(earlier), buildRun(later), {});
   ASSERT_TRUE(c.compared());
@@ -100,9 +100,9 @@ TEST(CompareMarkers, AreNeverALoss) {
 }
 
 TEST(CompareRefusals, ShortOverlapFlatProfileAndTheOperatorsOffset) {
-  RunSpec earlier;
+  RunShape earlier;
   // A later run of 150 mm: no offset gives 200 mm in common.
-  RunSpec shortRun = laterSpec(300);
+  RunShape shortRun = laterShape(300);
   shortRun.lengthMm = 150;
   const Comparison little = compareRuns(buildRun(earlier), buildRun(shortRun), {});
   EXPECT_EQ(little.refusal, Refusal::TooLittleOverlap);
@@ -111,14 +111,14 @@ TEST(CompareRefusals, ShortOverlapFlatProfileAndTheOperatorsOffset) {
 
   // The later run begins 1 900 mm along: within the search the runs share no stretch of pipe,
   // so every offset matches alike badly.
-  const Comparison far = compareRuns(buildRun(earlier), buildRun(laterSpec(1900)), {});
+  const Comparison far = compareRuns(buildRun(earlier), buildRun(laterShape(1900)), {});
   EXPECT_EQ(far.refusal, Refusal::NoClearMatch);
   EXPECT_TRUE(far.positions.empty());
 
   // A wall that is the same everywhere matches at every offset alike.
-  RunSpec flat;
+  RunShape flat;
   flat.wall = [](int, int) { return 7000; };
-  RunSpec flatLater = laterSpec(40);
+  RunShape flatLater = laterShape(40);
   flatLater.wall = flat.wall;
   const Comparison same = compareRuns(buildRun(flat), buildRun(flatLater), {});
   EXPECT_EQ(same.refusal, Refusal::NoClearMatch);
@@ -137,14 +137,14 @@ TEST(CompareRefusals, ShortOverlapFlatProfileAndTheOperatorsOffset) {
   EXPECT_NE(matchLine(forced, kNf).find("Смещение: +40 мм (задано)"), std::string::npos);
 
   given.offsetMm = 1900;
-  const Comparison beyond = compareRuns(buildRun(earlier), buildRun(laterSpec(1900)), given);
+  const Comparison beyond = compareRuns(buildRun(earlier), buildRun(laterShape(1900)), given);
   EXPECT_EQ(beyond.refusal, Refusal::TooLittleOverlap);
   EXPECT_NE(refusalText(beyond, kNf)[0].find("При смещении +1900 мм"), std::string::npos);
 }
 
 TEST(CompareWarnings, ObjectDiameterNominalAndDates) {
-  RunSpec earlier;
-  RunSpec later = laterSpec(0);
+  RunShape earlier;
+  RunShape later = laterShape(0);
   later.fields.product = "Труба 530x10";
   later.fields.diameter = 530;
   later.fields.nominal = 100;
@@ -164,7 +164,7 @@ TEST(CompareWarnings, ObjectDiameterNominalAndDates) {
   EXPECT_EQ(summaryLines(c, kNf)[1], "Наибольшая скорость: не вычисляется");
 
   // 31 June: no date, so no rate, and said so.
-  later = laterSpec(0);
+  later = laterShape(0);
   later.day = 31;
   later.month = 6;
   c = compareRuns(buildRun(earlier), buildRun(later), {});
@@ -174,7 +174,7 @@ TEST(CompareWarnings, ObjectDiameterNominalAndDates) {
 }
 
 TEST(CompareText, LinesInTheLocalesNumberForm) {
-  const Comparison c = compareRuns(buildRun(RunSpec{}), buildRun(laterSpec(150)), {});
+  const Comparison c = compareRuns(buildRun(RunShape{}), buildRun(laterShape(150)), {});
   ASSERT_TRUE(c.compared());
   EXPECT_EQ(periodLine(c, kNf),
             "Контроли: 14-03-2007 и 13-03-2009, между ними 730 дней (2,00 года); минимальная толщина 4,00 мм");

@@ -11,8 +11,8 @@ namespace compare {
 namespace {
 
 using comparetest::buildRun;
-using comparetest::laterSpec;
-using comparetest::RunSpec;
+using comparetest::laterShape;
+using comparetest::RunShape;
 
 const text::NumberFormat kNf{",", " "};
 const gfx::Rect kArea{0, 0, 1000, 600};
@@ -25,10 +25,10 @@ std::vector<gfx::DrawOp> linesIn(const gfx::RecordingCanvas& cv, gfx::Color colo
 }
 
 TEST(LossChart, ShadesTheThinnedStretchAndBreaksLinesAtMarkers) {
-  RunSpec later = laterSpec(0);
+  RunShape later = laterShape(0);
   // Contact lost on sensor 3 over the later run's 400..600 mm.
   later.marker = [](int x, int i) -> std::uint16_t { return i == 2 && x >= 400 && x < 600 ? 0xFFFF : 0; };
-  const Comparison c = compareRuns(buildRun(RunSpec{}), buildRun(later), {});
+  const Comparison c = compareRuns(buildRun(RunShape{}), buildRun(later), {});
   ASSERT_TRUE(c.compared());
   const ChartWindow w = wholeOverlap(c);
   EXPECT_EQ(w.fromMm, 0);
@@ -66,9 +66,9 @@ TEST(LossChart, ShadesTheThinnedStretchAndBreaksLinesAtMarkers) {
 }
 
 TEST(LossChart, ColumnsNotPositionsAndTheWindowRoundAPosition) {
-  RunSpec earlier;
+  RunShape earlier;
   earlier.lengthMm = 8000;
-  RunSpec later = laterSpec(0);
+  RunShape later = laterShape(0);
   later.lengthMm = 8000;
   const Comparison c = compareRuns(buildRun(earlier), buildRun(later), {});
   ASSERT_TRUE(c.compared());

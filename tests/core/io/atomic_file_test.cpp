@@ -13,6 +13,7 @@
 
 #include "support/disk_faults.h"
 #include "support/file_builder.h"
+#include "support/temp_dir_test.h"
 
 namespace {
 
@@ -21,11 +22,9 @@ using testsupport::directoryNames;
 using testsupport::readFileBytes;
 using testsupport::writeFileBytes;
 
-class StagedFileTest : public ::testing::Test {
+class StagedFileTest : public testsupport::TempDirTest<> {
  protected:
-  void SetUp() override { dir_ = testsupport::makeTempDir("staged"); }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
+  StagedFileTest() : TempDirTest("staged") {}
 };
 
 TEST(TemporaryName, StaysWithinTheNameLimitWithoutCuttingACharacter) {

@@ -22,8 +22,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using comparetest::laterSpec;
-using comparetest::RunSpec;
+using comparetest::laterShape;
+using comparetest::RunShape;
 
 class CompareUi : public testsupport::MainWindowTest {
  protected:
@@ -90,7 +90,7 @@ TEST_F(CompareUi, SamplePairFoundAndRowsBringTheirPositionIntoView) {
 }
 
 TEST_F(CompareUi, RefusedFilesWarningsAndNoClearMatch) {
-  ASSERT_TRUE(open(comparetest::runBytes(laterSpec(100)), "LATER.DTM"));
+  ASSERT_TRUE(open(comparetest::runBytes(laterShape(100)), "LATER.DTM"));
   // Another kind: said, no window.
   dialogs_.openAnswers = {{writeFile("W.DAU", shortWeld())}};
   form_->ACompare->trigger();
@@ -99,7 +99,7 @@ TEST_F(CompareUi, RefusedFilesWarningsAndNoClearMatch) {
   EXPECT_EQ(dialogs_.messages[0], "Сравниваются только результаты толщинометрии (.DTM)");
 
   // Another object: compared, and said so above the window.
-  RunSpec other;
+  RunShape other;
   other.fields.section = "Участок 9";
   dialogs_.messages.clear();
   ASSERT_TRUE(form_->comparison()->compareWith(writeFile("OTHER.DTM", comparetest::runBytes(other))));
@@ -110,9 +110,9 @@ TEST_F(CompareUi, RefusedFilesWarningsAndNoClearMatch) {
   EXPECT_EQ(window()->OffsetEdt->value(), 100);
 
   // A wall alike everywhere: no clear match, nothing compared until the operator gives the offset.
-  RunSpec flat;
+  RunShape flat;
   flat.wall = [](int, int) { return 7000; };
-  RunSpec flatLater = laterSpec(0);
+  RunShape flatLater = laterShape(0);
   flatLater.wall = flat.wall;
   ASSERT_TRUE(open(comparetest::runBytes(flatLater), "FLAT2.DTM"));
   dialogs_.messages.clear();
