@@ -163,17 +163,19 @@ void CompareWindow::setTmin(double mm) {
   compare::CompareOptions o;
   o.alignment = comparison_.alignment;
   o.tminUm = int(std::lround(mm * 1000.0));
-  comparison_ = compare::compareRuns(earlier_, later_, o);
-  worst_ = compare::worstPositions(comparison_);
-  showState();
+  compareRuns(o, false);
 }
 
 void CompareWindow::recompute(bool search) {
   compare::CompareOptions o;
   if (!search) o.offsetMm = OffsetEdt->value();
   o.tminUm = int(std::lround(TminEdt->value() * 1000.0));
-  comparison_ = compare::compareRuns(earlier_, later_, o);
-  window_ = compare::wholeOverlap(comparison_);
+  compareRuns(o, true);
+}
+
+void CompareWindow::compareRuns(const compare::CompareOptions& options, bool wholeOverlap) {
+  comparison_ = compare::compareRuns(earlier_, later_, options);
+  if (wholeOverlap) window_ = compare::wholeOverlap(comparison_);
   worst_ = compare::worstPositions(comparison_);
   showState();
 }

@@ -70,6 +70,8 @@ class CompareWindow : public QWidget {
  private:
   void buildControls();
   void recompute(bool search);
+  // The pair compared with these options, the chart on the whole overlap or where it was.
+  void compareRuns(const compare::CompareOptions& options, bool wholeOverlap);
   void fillTable();
   void showState();
   printing::PrintStatus printOn(gfx::Printer& printer);
